@@ -1,0 +1,67 @@
+// What one conversion did, as a value: the result code the desktop tool turns
+// into its message box, and the details the command-line tool prints.
+#pragma once
+
+#include <utility>
+#include <vector>
+
+#include "framework/cstring.h"
+
+namespace zandrel {
+
+// Result codes of a conversion.
+enum : int {
+    kConvertRefused = 0,      // not a bitmap we convert; nothing written
+    kConvertDone = 1,         // every output file written
+    kConvertWriteFailed = 2,  // the input was fine but an output could not be written
+};
+
+enum class Refusal {
+    kNone,
+    kCannotOpen,          // the input file cannot be opened or read
+    kNotBitmap,           // no "BM" signature
+    kTruncated,           // the file ends before its headers, palette or pixels do
+    kBadHeader,           // header fields that contradict each other or the file
+    kUnsupportedDepth,    // a colour depth other than 8, 24 or 32 bits
+    kUnsupportedFormat,   // a compression or layout we do not decode
+    kTooLarge,            // the image's sizes do not fit the output arrays
+    kOutOfMemory,         // a buffer for the image could not be allocated
+};
+
+// One English sentence fragment for the command-line tool, e.g. "not a bitmap file".
+const char* DescribeRefusal(Refusal eRefusal);
+
+struct WriteFailure {
+    CString strPath;     // the output file that could not be written
+    int nErrno = 0;      // errno of the failing call, 0 when unknown
+};
+
+struct WriteOutcome {
+    std::vector<CString> written;         // files replaced with complete new contents
+    std::vector<WriteFailure> failures;   // files left as they were
+    bool Succeeded() const { return failures.empty(); }
+};
+
+struct ConversionReport {
+    int nResult = kConvertRefused;
+    Refusal eRefusal = Refusal::kNone;
+    int nBitCount = 0;      // depth of the input as its header gives it, 0 when unknown
+    int nWidth = 0;
+    int nHeight = 0;
+    WriteOutcome output;    // empty when refused
+};
+
+// The report of an image that was read and handed to the writers: done when
+// every output was written, a write failure otherwise.
+inline ConversionReport ReportWritten(int nBitCount, int nWidth, int nHeight, WriteOutcome outcome)
+{
+    ConversionReport report;
+    report.nResult = outcome.Succeeded() ? kConvertDone : kConvertWriteFailed;
+    report.nBitCount = nBitCount;
+    report.nWidth = nWidth;
+    report.nHeight = nHeight;
+    report.output = std::move(outcome);
+    return report;
+}
+
+}  // namespace zandrel

@@ -1,0 +1,78 @@
+#include "convert/large_buffer.h"
+
+#include <cstdlib>
+#include <utility>
+
+#if defined(__linux__)
+#include <sys/mman.h>
+#endif
+
+namespace zandrel {
+namespace {
+
+#if defined(__linux__)
+constexpr std::size_t kHugePageSize = std::size_t{2} << 20;
+#endif
+
+}  // namespace
+
+LargeBuffer::LargeBuffer(LargeBuffer&& other) noexcept
+    : m_pData(std::exchange(other.m_pData, nullptr)),
+      m_nSize(std::exchange(other.m_nSize, 0)),
+      m_nMapped(std::exchange(other.m_nMapped, 0))
+{
+}
+
+LargeBuffer& LargeBuffer::operator=(LargeBuffer&& other) noexcept
+{
+    if (this != &other) {
+        Release();
+        m_pData = std::exchange(other.m_pData, nullptr);
+        m_nSize = std::exchange(other.m_nSize, 0);
+        m_nMapped = std::exchange(other.m_nMapped, 0);
+    }
+    return *this;
+}
+
+bool LargeBuffer::Allocate(std::size_t nBytes)
+{
+    Release();
+    if (nBytes == 0)
+        return true;
+#if defined(__linux__)
+    if (nBytes >= kHugePageSize) {
+        // Whole huge pages, so the kernel can back every part of the block.
+        const std::size_t nMapped = (nBytes + kHugePageSize - 1) / kHugePageSize * kHugePageSize;
+        void* p = mmap(nullptr, nMapped, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
+        if (p == MAP_FAILED)
+            return false;
+        madvise(p, nMapped, MADV_HUGEPAGE);  // a hint: without it the block still works
+        m_pData = static_cast<std::uint8_t*>(p);
+        m_nSize = nBytes;
+        m_nMapped = nMapped;
+        return true;
+    }
+#endif
+    m_pData = static_cast<std::uint8_t*>(std::malloc(nBytes));
+    if (!m_pData)
+        return false;
+    m_nSize = nBytes;
+    return true;
+}
+
+void LargeBuffer::Release()
+{
+#if defined(__linux__)
+    if (m_nMapped) {
+        munmap(m_pData, m_nMapped);
+        m_pData = nullptr;
+        m_nSize = m_nMapped = 0;
+        return;
+    }
+#endif
+    std::free(m_pData);
+    m_pData = nullptr;
+    m_nSize = 0;
+}
+
+}  // namespace zandrel

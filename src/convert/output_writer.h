@@ -1,0 +1,55 @@
+// The two output files of a conversion: the C source text and the raw binary.
+//
+// The text is formatted from lookup tables into a reused 1 MiB buffer and
+// handed to a ByteSink as the buffer fills; files are written to a temporary
+// file beside the target and renamed over it only when complete, so a failed
+// write leaves the previous output as it was.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+
+#include "convert/color16.h"
+#include "convert/conversion_result.h"
+#include "convert/options.h"
+#include "convert/output_names.h"
+
+namespace zandrel {
+
+// Receives formatted bytes. Write returns false once the bytes cannot be
+// taken; the formatters stop at the first false.
+class ByteSink {
+public:
+    virtual ~ByteSink() = default;
+    virtual bool Write(const void* pData, std::size_t nCount) = 0;
+};
+
+// What the writers need of one conversion request.
+struct OutputRequest {
+    CString strSourcePath;
+    CString strBinaryPath;
+    CString strIdentifier;  // the array name as written into the text (a C identifier)
+    int m_bAddConst = 1;
+    int m_bWriteBinary = 0;
+    int m_bLittleEndian = 1;
+};
+
+OutputRequest MakeOutputRequest(const OutputNames& names, const ConvertOptions& options);
+
+// Text of the C source file, CR LF line ends. pAlpha is null for a 24-bit
+// image. Rows: nHeight lines of nWidth elements; nothing for a height <= 0.
+bool FormatTrueColorSource(ByteSink& sink, const CString& strIdentifier, int bAddConst,
+                           const Color16* pWords, const std::uint8_t* pAlpha, int nWidth, int nHeight);
+bool FormatIndexedSource(ByteSink& sink, const CString& strIdentifier, int bAddConst,
+                         const Color16* pPalette, int nColorCount, const std::uint8_t* pIndices,
+                         int nWidth, int nHeight);
+
+// Writes the C source file, then swaps the words in place when big-endian
+// output is asked for, then writes the binary file when asked for. The binary
+// file is attempted even when the C source file failed.
+WriteOutcome WriteTrueColorFiles(const OutputRequest& request, Color16* pWords, const std::uint8_t* pAlpha,
+                                 int nWidth, int nHeight);
+WriteOutcome WriteIndexedFiles(const OutputRequest& request, Color16* pPalette, int nColorCount,
+                               const std::uint8_t* pIndices, int nWidth, int nHeight);
+
+}  // namespace zandrel

@@ -1,0 +1,29 @@
+// Files by byte-string path, the same on every platform: 64-bit sizes, a
+// temporary file beside a target, and an atomic replace of the target.
+#pragma once
+
+#include <cstdint>
+#include <cstdio>
+
+#include "framework/cstring.h"
+
+namespace zandrel {
+
+// Opens for binary reading; nullptr on failure.
+std::FILE* OpenFileForReading(const CString& strPath);
+
+// Size of an open file, or -1 when it cannot be told.
+std::int64_t MeasureFile(std::FILE* pFile);
+
+// Creates a new empty file with a unique name in the folder of strTarget and
+// opens it for binary writing. On failure returns nullptr and sets *pErrno.
+std::FILE* CreateTempFileBeside(const CString& strTarget, CString* pTempPath, int* pErrno);
+
+// Renames strFrom over strTo, replacing an existing file. False with *pErrno
+// set when it cannot.
+bool ReplaceFileWith(const CString& strFrom, const CString& strTo, int* pErrno);
+
+// Deletes a file; false when it cannot.
+bool DeleteFileAt(const CString& strPath);
+
+}  // namespace zandrel

@@ -1,0 +1,59 @@
+#include "framework/file_system.h"
+
+#include <cerrno>
+#include <cstdlib>
+#include <string>
+#include <sys/types.h>
+#include <unistd.h>
+
+namespace zandrel {
+
+std::FILE* OpenFileForReading(const CString& strPath)
+{
+    return std::fopen(strPath, "rb");
+}
+
+std::int64_t MeasureFile(std::FILE* pFile)
+{
+    const off_t nStart = ftello(pFile);
+    if (nStart < 0 || fseeko(pFile, 0, SEEK_END) != 0)
+        return -1;
+    const off_t nSize = ftello(pFile);
+    if (fseeko(pFile, nStart, SEEK_SET) != 0)
+        return -1;
+    return nSize;
+}
+
+std::FILE* CreateTempFileBeside(const CString& strTarget, CString* pTempPath, int* pErrno)
+{
+    std::string path = strTarget.Str() + ".XXXXXX";
+    const int fd = mkstemp(path.data());
+    if (fd < 0) {
+        *pErrno = errno;
+        return nullptr;
+    }
+    std::FILE* pFile = fdopen(fd, "wb");
+    if (!pFile) {
+        *pErrno = errno;
+        close(fd);
+        unlink(path.c_str());
+        return nullptr;
+    }
+    *pTempPath = CString(std::move(path));
+    return pFile;
+}
+
+bool ReplaceFileWith(const CString& strFrom, const CString& strTo, int* pErrno)
+{
+    if (std::rename(strFrom, strTo) == 0)
+        return true;
+    *pErrno = errno;
+    return false;
+}
+
+bool DeleteFileAt(const CString& strPath)
+{
+    return std::remove(strPath) == 0;
+}
+
+}  // namespace zandrel

@@ -1,0 +1,145 @@
+#include "support/bitmap_builder.h"
+
+#include <cstdio>
+
+namespace zandrel::test {
+namespace {
+
+void PutLE16(Bytes& out, std::uint32_t value)
+{
+    out.push_back(static_cast<std::uint8_t>(value));
+    out.push_back(static_cast<std::uint8_t>(value >> 8));
+}
+
+void PutLE32(Bytes& out, std::uint32_t value)
+{
+    PutLE16(out, value & 0xFFFF);
+    PutLE16(out, value >> 16);
+}
+
+std::size_t RowStride(int nWidth, int nBitsPerPixel)
+{
+    return (static_cast<std::size_t>(nWidth) * nBitsPerPixel + 31) / 32 * 4;
+}
+
+}  // namespace
+
+Bytes BuildBitmap(const BitmapSpec& spec)
+{
+    Bytes info;
+    PutLE32(info, spec.nInfoSize);
+    if (spec.nInfoSize == 12) {
+        PutLE16(info, static_cast<std::uint16_t>(spec.nWidth));
+        PutLE16(info, static_cast<std::uint16_t>(spec.nHeight));
+        PutLE16(info, spec.nPlanes);
+        PutLE16(info, spec.nBitCount);
+    } else {
+        PutLE32(info, static_cast<std::uint32_t>(spec.nWidth));
+        PutLE32(info, static_cast<std::uint32_t>(spec.nHeight));
+        PutLE16(info, spec.nPlanes);
+        PutLE16(info, spec.nBitCount);
+        PutLE32(info, spec.nCompression);
+        PutLE32(info, static_cast<std::uint32_t>(spec.pixels.size()));
+        PutLE32(info, 2835);
+        PutLE32(info, 2835);
+        PutLE32(info, spec.nClrUsed);
+        PutLE32(info, 0);
+        for (const std::uint32_t mask : spec.masks) {
+            if (info.size() + 4 > spec.nInfoSize)
+                break;
+            PutLE32(info, mask);
+        }
+        while (info.size() < spec.nInfoSize)
+            info.push_back(0);
+        info.resize(spec.nInfoSize);
+        if (spec.nInfoSize == 40 && spec.bMasksAfterHeader) {
+            for (int i = 0; i < (spec.nCompression == 6 ? 4 : 3); ++i)
+                PutLE32(info, spec.masks[static_cast<std::size_t>(i)]);
+        }
+    }
+
+    Bytes palette;
+    for (const Bgra& entry : spec.palette) {
+        palette.insert(palette.end(), entry.begin(), entry.begin() + (spec.nInfoSize == 12 ? 3 : 4));
+    }
+
+    const std::uint32_t nRealOffset = static_cast<std::uint32_t>(14 + info.size() + palette.size() + spec.nGap);
+    const std::uint32_t nOffset = spec.nPixelOffset.value_or(nRealOffset);
+
+    Bytes file;
+    file.push_back(static_cast<std::uint8_t>(spec.signature[0]));
+    file.push_back(static_cast<std::uint8_t>(spec.signature[1]));
+    PutLE32(file, static_cast<std::uint32_t>(nRealOffset + spec.pixels.size()));
+    PutLE32(file, 0);
+    PutLE32(file, nOffset);
+    file.insert(file.end(), info.begin(), info.end());
+    file.insert(file.end(), palette.begin(), palette.end());
+    file.insert(file.end(), spec.nGap, 0xEE);
+    file.insert(file.end(), spec.pixels.begin(), spec.pixels.end());
+    return file;
+}
+
+Bytes StoreTrueColorRows(int nWidth, int nHeight, int nBitCount, bool bTopDown,
+                         const std::function<Bgra(int x, int y)>& pixel)
+{
+    const std::size_t nStride = RowStride(nWidth, nBitCount);
+    const std::size_t nBytesPerPixel = static_cast<std::size_t>(nBitCount / 8);
+    Bytes out(nStride * static_cast<std::size_t>(nHeight), 0);
+    for (int row = 0; row < nHeight; ++row) {
+        const int y = bTopDown ? row : nHeight - 1 - row;
+        std::uint8_t* pRow = out.data() + nStride * static_cast<std::size_t>(row);
+        for (int x = 0; x < nWidth; ++x) {
+            const Bgra value = pixel(x, y);
+            for (std::size_t b = 0; b < nBytesPerPixel; ++b)
+                pRow[static_cast<std::size_t>(x) * nBytesPerPixel + b] = value[b];
+        }
+    }
+    return out;
+}
+
+Bytes StoreIndexedRows(int nWidth, int nHeight, bool bTopDown, const std::function<std::uint8_t(int x, int y)>& index)
+{
+    const std::size_t nStride = RowStride(nWidth, 8);
+    Bytes out(nStride * static_cast<std::size_t>(nHeight), 0);
+    for (int row = 0; row < nHeight; ++row) {
+        const int y = bTopDown ? row : nHeight - 1 - row;
+        for (int x = 0; x < nWidth; ++x)
+            out[nStride * static_cast<std::size_t>(row) + static_cast<std::size_t>(x)] = index(x, y);
+    }
+    return out;
+}
+
+Bytes MakeTrueColorBitmap(int nWidth, int nHeight, int nBitCount, const std::function<Bgra(int x, int y)>& pixel)
+{
+    BitmapSpec spec;
+    spec.nWidth = nWidth;
+    spec.nHeight = nHeight;
+    spec.nBitCount = static_cast<std::uint16_t>(nBitCount);
+    spec.pixels = StoreTrueColorRows(nWidth, nHeight, nBitCount, false, pixel);
+    return BuildBitmap(spec);
+}
+
+bool WriteFileBytes(const std::string& path, const Bytes& bytes)
+{
+    std::FILE* pFile = std::fopen(path.c_str(), "wb");
+    if (!pFile)
+        return false;
+    const bool bOk = std::fwrite(bytes.data(), 1, bytes.size(), pFile) == bytes.size();
+    return std::fclose(pFile) == 0 && bOk;
+}
+
+std::optional<Bytes> ReadFileBytes(const std::string& path)
+{
+    std::FILE* pFile = std::fopen(path.c_str(), "rb");
+    if (!pFile)
+        return std::nullopt;
+    Bytes bytes;
+    std::uint8_t buffer[65536];
+    std::size_t n;
+    while ((n = std::fread(buffer, 1, sizeof buffer, pFile)) > 0)
+        bytes.insert(bytes.end(), buffer, buffer + n);
+    std::fclose(pFile);
+    return bytes;
+}
+
+}  // namespace zandrel::test

@@ -1,0 +1,23 @@
+// A fresh folder for one test, removed with everything in it afterwards.
+#pragma once
+
+#include <string>
+
+namespace zandrel::test {
+
+class TempDir {
+public:
+    TempDir();
+    ~TempDir();
+    TempDir(const TempDir&) = delete;
+    TempDir& operator=(const TempDir&) = delete;
+
+    const std::string& Path() const { return m_path; }
+    // Path of a file inside the folder, joined with '/'.
+    std::string File(const std::string& name) const { return m_path + "/" + name; }
+
+private:
+    std::string m_path;
+};
+
+}  // namespace zandrel::test
