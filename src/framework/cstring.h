@@ -39,6 +39,12 @@ public:
     int ReverseFind(char ch) const;
     int ReverseFind(char ch, unsigned nCodePage) const;
 
+#ifdef _WIN32
+    // Loads string nID of the program's resources; empty and false when there
+    // is none. Defined by the Win32 framework layer.
+    bool LoadStringA(unsigned nID);
+#endif
+
     CString& operator+=(const CString& rhs) { m_str += rhs.m_str; return *this; }
     CString& operator+=(const char* psz) { m_str += psz; return *this; }
     CString& operator+=(char ch) { m_str += ch; return *this; }

@@ -1,0 +1,8 @@
+#include "shell/shell_text.h"
+
+const char kProgramTitle[] = "Zandrel 1.2.2";
+const char kCopyrightLine[] = "Copyright (C) 2026 Zandrel project";
+
+const char kConvertedText[] = "データを書き出しました";
+const char kWriteFailedText[] = "データを書き出せませんでした";
+const char kRefusedText[] = "8/24/32bpp のビットマップファイルをドラッグ＆ドロップしてください";
