@@ -1,0 +1,105 @@
+// Drops converted by the real engine: the options are read from the check
+// boxes at the start of every conversion.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "res/resource.h"
+#include "shell/convert_app.h"
+#include "shell/convert_dlg.h"
+#include "support/bitmap_builder.h"
+#include "support/temp_dir.h"
+#include "support/win32/dialog_driver.h"
+
+namespace {
+
+using zandrel::test::AfterBody;
+using zandrel::test::Driven;
+using zandrel::test::MakeDrop;
+
+// The real conversion; only the boxes are recorded instead of shown.
+class CBoxRecordingDlg : public CConvertDlg {
+public:
+    std::vector<std::string> boxes;
+
+protected:
+    int ShowResultBox(const char* pszText, UINT /*nType*/) override
+    {
+        boxes.emplace_back(pszText);
+        return IDOK;
+    }
+};
+
+std::string NativePath(std::string path)
+{
+    std::replace(path.begin(), path.end(), '/', '\\');
+    return path;
+}
+
+bool Exists(const std::string& path)
+{
+    return ::GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
+void Click(HWND hDlg, int nID)
+{
+    // What a mouse click on an auto check box does to its state.
+    const bool bChecked = ::IsDlgButtonChecked(hDlg, nID) == BST_CHECKED;
+    ::CheckDlgButton(hDlg, nID, bChecked ? BST_UNCHECKED : BST_CHECKED);
+}
+
+TEST(DropConversion, CheckBoxChangedBetweenDropsChangesTheSecondDropsOutput)
+{
+    zandrel::test::TempDir dir;
+    const std::string bmp = NativePath(dir.File("logo.bmp"));
+    ASSERT_TRUE(zandrel::test::WriteFileBytes(
+        bmp, zandrel::test::MakeTrueColorBitmap(3, 2, 24, [](int x, int y) {
+            return zandrel::test::Bgra{static_cast<std::uint8_t>(40 * x), static_cast<std::uint8_t>(90 * y), 200, 0};
+        })));
+    const std::string folder = NativePath(dir.Path()) + "\\";
+
+    CConvertApp app;
+    Driven<CBoxRecordingDlg> dlg([&](CBoxRecordingDlg& d) {
+        d.SendMessageA(WM_DROPFILES, reinterpret_cast<WPARAM>(MakeDrop({bmp})));
+        EXPECT_TRUE(Exists(folder + "image_logo.c"));
+        EXPECT_FALSE(Exists(folder + "image_logo.bin"));
+
+        Click(d.m_hWnd, IDC_WRITE_BINARY);
+        Click(d.m_hWnd, IDC_ADD_PREFIX);
+        d.SendMessageA(WM_DROPFILES, reinterpret_cast<WPARAM>(MakeDrop({bmp})));
+        EXPECT_TRUE(Exists(folder + "logo.c"));
+        EXPECT_TRUE(Exists(folder + "logo.bin"));
+        EXPECT_EQ(d.m_options.m_bWriteBinary, 1);
+        EXPECT_EQ(d.m_options.m_bAddPrefix, 0);
+        return AfterBody::kEndDialog;
+    });
+    app.m_pMainWnd = &dlg;
+    dlg.DoModal();
+    app.m_pMainWnd = nullptr;
+    const std::vector<std::string> expected(2, "データを書き出しました");
+    EXPECT_EQ(dlg.boxes, expected);
+}
+
+TEST(DropConversion, RefusedFileWritesNothingAndSaysSo)
+{
+    zandrel::test::TempDir dir;
+    const std::string text = NativePath(dir.File("notes.txt"));
+    ASSERT_TRUE(zandrel::test::WriteFileBytes(text, {'h', 'e', 'l', 'l', 'o'}));
+
+    CConvertApp app;
+    Driven<CBoxRecordingDlg> dlg([&](CBoxRecordingDlg& d) {
+        EXPECT_EQ(d.ConvertFile(CString(text.c_str())), 0);
+        d.SendMessageA(WM_DROPFILES, reinterpret_cast<WPARAM>(MakeDrop({text})));
+        return AfterBody::kEndDialog;
+    });
+    app.m_pMainWnd = &dlg;
+    dlg.DoModal();
+    app.m_pMainWnd = nullptr;
+    EXPECT_FALSE(Exists(NativePath(dir.Path()) + "\\image_notes.c"));
+    const std::vector<std::string> expected = {"8/24/32bpp のビットマップファイルをドラッグ＆ドロップしてください"};
+    EXPECT_EQ(dlg.boxes, expected);
+}
+
+}  // namespace
