@@ -6,7 +6,7 @@ function(zandrel_add_gui_test_dir dir target)
   file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/${dir}/*_test.cpp)
   add_executable(${target} ${sources} ${ARGN} $<TARGET_OBJECTS:zandrel_resources>)
   target_include_directories(${target} PRIVATE ${CMAKE_CURRENT_SOURCE_DIR} ${PROJECT_SOURCE_DIR})
-  target_link_libraries(${target} PRIVATE zandrel_shell ${ZANDREL_GTEST})
+  target_link_libraries(${target} PRIVATE zandrel_shell ${ZANDREL_GTEST} version)
   # Expected texts are written as the program stores them: code page 932.
   set_source_files_properties(${sources} PROPERTIES COMPILE_OPTIONS "-finput-charset=UTF-8;-fexec-charset=CP932")
   target_link_options(${target} PRIVATE -static)
