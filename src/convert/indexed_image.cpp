@@ -80,9 +80,13 @@ Refusal ReadIndexedImage(ByteReader& reader, IndexedImage* pImage)
     if (!reader.SkipTo(header.nPixelOffset))
         return Refusal::kTruncated;
 
+    // The file must hold the rows (or at least an end-of-bitmap code) before
+    // a buffer is taken for them.
     const std::uint64_t nPixels = static_cast<std::uint64_t>(header.nWidth) * static_cast<std::uint64_t>(header.nHeight);
-    if (header.nCompression == kBiRgb &&
-        BmpRowStride(header.nWidth, 8) * static_cast<std::uint64_t>(header.nHeight) > reader.Remaining())
+    const std::uint64_t nNeeded = header.nCompression == kBiRle8
+                                      ? 2
+                                      : BmpRowStride(header.nWidth, 8) * static_cast<std::uint64_t>(header.nHeight);
+    if (nNeeded > reader.Remaining())
         return Refusal::kTruncated;
     if (!image.indices.Allocate(static_cast<std::size_t>(nPixels)))
         return Refusal::kOutOfMemory;

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -21,6 +22,11 @@ struct Rle8Case {
     Refusal expected;
     Bytes topDownRows;  // checked only when the stream is accepted
 };
+
+void PrintTo(const Rle8Case& c, std::ostream* os)
+{
+    *os << c.name;
+}
 
 class Rle8EscapeTest : public ::testing::TestWithParam<Rle8Case> {};
 
