@@ -383,10 +383,11 @@ class ToolFileTest : public ::testing::TestWithParam<ToolFileCase> {};
 TEST_P(ToolFileTest, IndicesPickThePictureColors)
 {
     const ToolFileCase& c = GetParam();
-    const auto file = zandrel::test::ReadFileBytes(std::string(ZANDREL_TEST_DATA_DIR) + "/" + c.file);
-    ASSERT_TRUE(file.has_value()) << c.file;
+    // Read from the file itself, as the converter does.
+    ByteReader reader;
+    ASSERT_TRUE(reader.OpenFile(CString(std::string(ZANDREL_TEST_DATA_DIR) + "/" + c.file))) << c.file;
     IndexedImage image;
-    ASSERT_EQ(Read(*file, &image), Refusal::kNone);
+    ASSERT_EQ(zandrel::ReadIndexedImage(reader, &image), Refusal::kNone);
     EXPECT_EQ(image.nWidth, c.width);
     EXPECT_EQ(image.nHeight, c.height);
     EXPECT_EQ(image.nColorCount, 256);
