@@ -16,6 +16,7 @@ int ErrnoFromWin32(DWORD dwError)
     case ERROR_PATH_NOT_FOUND:
     case ERROR_INVALID_DRIVE:
     case ERROR_BAD_NETPATH:
+    case ERROR_DIRECTORY:
         return ENOENT;
     case ERROR_ACCESS_DENIED:
     case ERROR_SHARING_VIOLATION:

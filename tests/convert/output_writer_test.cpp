@@ -411,6 +411,8 @@ TEST(OutputWriterTest, HostCompilerReadsTheArraysBack)
     EXPECT_EQ(RunAndCapture("'" + exe + "'"), expected.str());
 }
 
+#endif
+
 // --- Failures never pass for success, and never harm what was there ---------
 
 TEST(OutputWriterTest, MissingFolderIsReportedAndCreatesNothing)
@@ -465,6 +467,7 @@ TEST(OutputWriterTest, ExistingBinaryIsUntouchedWhenNotAsked)
     EXPECT_EQ(FilesIn(dir.Path()), (std::set<std::string>{"x.c", "x.bin"}));
 }
 
+#if !defined(_WIN32)
 TEST(OutputWriterTest, FinishedFilesHaveOrdinaryPermissions)
 {
     TempDir dir;
