@@ -3,6 +3,7 @@
 #include <cerrno>
 #include <cstdlib>
 #include <string>
+#include <sys/stat.h>
 #include <sys/types.h>
 #include <unistd.h>
 
@@ -24,12 +25,34 @@ std::int64_t MeasureFile(std::FILE* pFile)
     return nSize;
 }
 
+namespace {
+
+// The permissions a file made with fopen would get: 0666 less the umask.
+mode_t NewFileMode()
+{
+    const mode_t mask = umask(0);
+    umask(mask);
+    return 0666 & ~mask;
+}
+
+}  // namespace
+
 std::FILE* CreateTempFileBeside(const CString& strTarget, CString* pTempPath, int* pErrno)
 {
+    // mkstemp creates the name exclusively, so a leftover of a run that was
+    // killed half way can never be taken over; it only costs another name.
     std::string path = strTarget.Str() + ".XXXXXX";
     const int fd = mkstemp(path.data());
     if (fd < 0) {
         *pErrno = errno;
+        return nullptr;
+    }
+    // mkstemp makes the file private (0600); the finished output is an
+    // ordinary file.
+    if (fchmod(fd, NewFileMode()) != 0) {
+        *pErrno = errno;
+        close(fd);
+        unlink(path.c_str());
         return nullptr;
     }
     std::FILE* pFile = fdopen(fd, "wb");
