@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <bit>
+#include <cstring>
 
 #include "convert/large_buffer.h"
 
@@ -55,7 +56,18 @@ bool IsWholeByte(const ChannelField& field, int nByte)
 
 void UnpackBgr24(const std::uint8_t* pSrc, std::size_t nPixels, std::uint8_t* pDst)
 {
-    for (std::size_t i = 0; i < nPixels; ++i) {
+    std::size_t i = 0;
+    if constexpr (std::endian::native == std::endian::little) {
+        // Four-byte loads, each taking one byte of the next pixel along; the
+        // last pixel is left to the byte loop so no load passes the run.
+        for (; i + 1 < nPixels; ++i) {
+            std::uint32_t nPixel;
+            std::memcpy(&nPixel, pSrc + 3 * i, 4);
+            nPixel |= std::uint32_t{kNoAlpha} << 24;
+            std::memcpy(pDst + 4 * i, &nPixel, 4);
+        }
+    }
+    for (; i < nPixels; ++i) {
         pDst[4 * i] = pSrc[3 * i];
         pDst[4 * i + 1] = pSrc[3 * i + 1];
         pDst[4 * i + 2] = pSrc[3 * i + 2];
