@@ -9,14 +9,6 @@
 namespace zandrel {
 namespace {
 
-ConversionReport Refuse(Refusal eRefusal, int nBitCount)
-{
-    ConversionReport report;
-    report.eRefusal = eRefusal;
-    report.nBitCount = nBitCount;
-    return report;
-}
-
 // Red, green and blue of one little-endian surface pixel, each cut to its
 // top five bits and moved into place in a single step.
 inline Color16 PackPixel(std::uint32_t nPixel)
@@ -83,7 +75,7 @@ ConversionReport ConvertTrueColor(const CDibSurface& surface, const OutputReques
     LargeBuffer alpha;
     const Refusal eRefusal = BuildTrueColorArrays(surface, &words, &alpha);
     if (eRefusal != Refusal::kNone)
-        return Refuse(eRefusal, surface.m_nBitCount);
+        return ReportRefused(eRefusal, surface.m_nBitCount);
     WriteOutcome outcome = WriteTrueColorFiles(request, words.As<Color16>(), alpha.Data(), surface.m_nWidth,
                                                surface.m_nHeight);
     return ReportWritten(surface.m_nBitCount, surface.m_nWidth, surface.m_nHeight, std::move(outcome));

@@ -4,7 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
 #include <set>
 #include <string>
 
@@ -25,19 +24,8 @@ using zandrel::test::WriteFileBytes;
 
 const PathStyle kPosix{'/', 0};
 
-std::set<std::string> FilesIn(const std::string& folder)
-{
-    std::set<std::string> names;
-    for (const auto& entry : std::filesystem::directory_iterator(folder))
-        names.insert(entry.path().filename().string());
-    return names;
-}
-
-std::string ReadText(const std::string& path)
-{
-    const auto bytes = ReadFileBytes(path);
-    return bytes ? std::string(bytes->begin(), bytes->end()) : "<missing>";
-}
+using zandrel::test::FileNamesIn;
+using zandrel::test::ReadFileText;
 
 // The 2 x 1 picture of the format description: pure red with alpha 0x80, then white.
 Bytes WorkedExampleBitmap()
@@ -91,7 +79,7 @@ TEST_F(ConvertFileTest, WorkedExampleEndToEnd)
     m_options.m_bWriteBinary = 1;
     const ConversionReport report = Convert("pic.bmp", WorkedExampleBitmap());
     ASSERT_EQ(report.nResult, zandrel::kConvertDone);
-    EXPECT_EQ(ReadText(m_dir.File("image_pic.c")),
+    EXPECT_EQ(ReadFileText(m_dir.File("image_pic.c")),
               "// bitmap image for PSP\r\n"
               "// width = 2, height = 1\r\n"
               "const unsigned short image_pic[]={\r\n"
@@ -105,9 +93,9 @@ TEST_F(ConvertFileTest, WorkedExampleEndToEnd)
     EXPECT_EQ(ReadFileBytes(m_dir.File("image_pic.bin")), (Bytes{0x1F, 0x00, 0xFF, 0x7F, 0x80, 0xFF}));
 
     m_options.m_bLittleEndian = 0;
-    const std::string before = ReadText(m_dir.File("image_pic.c"));
+    const std::string before = ReadFileText(m_dir.File("image_pic.c"));
     ASSERT_EQ(Convert("pic.bmp", WorkedExampleBitmap()).nResult, zandrel::kConvertDone);
-    EXPECT_EQ(ReadText(m_dir.File("image_pic.c")), before);
+    EXPECT_EQ(ReadFileText(m_dir.File("image_pic.c")), before);
     EXPECT_EQ(ReadFileBytes(m_dir.File("image_pic.bin")), (Bytes{0x00, 0x1F, 0x7F, 0xFF, 0x80, 0xFF}));
 }
 
@@ -117,7 +105,7 @@ TEST_F(ConvertFileTest, EightBitFilesTakeTheIndexedPath)
     m_options.m_bLittleEndian = 0;
     const ConversionReport report = Convert("tiles.bmp", TwoColourIndexedBitmap());
     ASSERT_EQ(report.nResult, zandrel::kConvertDone);
-    EXPECT_EQ(ReadText(m_dir.File("image_tiles.c")),
+    EXPECT_EQ(ReadFileText(m_dir.File("image_tiles.c")),
               "// bitmap image for PSP\r\n"
               "// Indexed Palette: colors = 2\r\n"
               "const unsigned short image_tiles_palette[]={\r\n"
@@ -158,7 +146,7 @@ TEST_F(ConvertFileTest, OtherDepthsAndNonBitmapsAreRefusedWithoutOutput)
     const ConversionReport missing = ConvertBitmapFile(CString(m_dir.File("missing.bmp")), m_options, kPosix);
     EXPECT_EQ(missing.nResult, zandrel::kConvertRefused);
     EXPECT_EQ(missing.eRefusal, zandrel::Refusal::kCannotOpen);
-    EXPECT_EQ(FilesIn(m_dir.Path()),
+    EXPECT_EQ(FileNamesIn(m_dir.Path()),
               (std::set<std::string>{"one.bmp", "four.bmp", "sixteen.bmp", "notes.bmp", "empty.bmp"}));
 }
 
@@ -166,7 +154,7 @@ TEST_F(ConvertFileTest, RefusalLeavesEarlierOutputUntouched)
 {
     ASSERT_TRUE(WriteFileBytes(m_dir.File("image_pic.c"), Bytes{'o', 'l', 'd'}));
     EXPECT_EQ(Convert("pic.bmp", OfDepth(16)).nResult, zandrel::kConvertRefused);
-    EXPECT_EQ(ReadText(m_dir.File("image_pic.c")), "old");
+    EXPECT_EQ(ReadFileText(m_dir.File("image_pic.c")), "old");
 }
 
 TEST_F(ConvertFileTest, DepthDecidesNotTheExtension)
@@ -182,16 +170,16 @@ TEST_F(ConvertFileTest, OptionsOfEachCallApply)
     m_options.m_bAddPrefix = 0;
     m_options.m_bAddConst = 0;
     ASSERT_EQ(Convert("pic.bmp", WorkedExampleBitmap()).nResult, zandrel::kConvertDone);
-    const std::string text = ReadText(m_dir.File("pic.c"));
+    const std::string text = ReadFileText(m_dir.File("pic.c"));
     EXPECT_NE(text.find("\r\nunsigned short pic[]={\r\n"), std::string::npos) << text;
     EXPECT_NE(text.find("\r\nunsigned char pic_alpha[]={\r\n"), std::string::npos) << text;
-    EXPECT_EQ(FilesIn(m_dir.Path()), (std::set<std::string>{"pic.bmp", "image_pic.c", "pic.c"}));
+    EXPECT_EQ(FileNamesIn(m_dir.Path()), (std::set<std::string>{"pic.bmp", "image_pic.c", "pic.c"}));
 }
 
 TEST_F(ConvertFileTest, ArrayNamesAreIdentifiersWhileFileNamesKeepTheirDots)
 {
     ASSERT_EQ(Convert("my.logo.bmp", WorkedExampleBitmap()).nResult, zandrel::kConvertDone);
-    const std::string text = ReadText(m_dir.File("image_my.logo.c"));
+    const std::string text = ReadFileText(m_dir.File("image_my.logo.c"));
     EXPECT_NE(text.find(" image_my_logo[]={"), std::string::npos) << text;
     EXPECT_NE(text.find(" image_my_logo_alpha[]={"), std::string::npos) << text;
 }

@@ -44,24 +44,8 @@ public:
     std::string text;
 };
 
-std::string Text(const Bytes& bytes)
-{
-    return std::string(bytes.begin(), bytes.end());
-}
-
-std::string ReadText(const std::string& path)
-{
-    const auto bytes = ReadFileBytes(path);
-    return bytes ? Text(*bytes) : std::string("<missing>");
-}
-
-std::set<std::string> FilesIn(const std::string& folder)
-{
-    std::set<std::string> names;
-    for (const auto& entry : std::filesystem::directory_iterator(folder))
-        names.insert(entry.path().filename().string());
-    return names;
-}
+using zandrel::test::ReadFileText;
+using zandrel::test::FileNamesIn;
 
 // The text as the printf templates give it, with LF turned into CR LF the way
 // a text-mode stream stores it: an oracle written independently of the writer.
@@ -187,9 +171,9 @@ TEST(OutputWriterTest, WorkedExampleInBothByteOrders)
         ASSERT_EQ(outcome.written.size(), 2u);
         EXPECT_EQ(outcome.written[0], request.strSourcePath);
         EXPECT_EQ(outcome.written[1], request.strBinaryPath);
-        EXPECT_EQ(ReadText(dir.File("image_pic.c")), kWorkedExampleText) << c.bLittleEndian;
+        EXPECT_EQ(ReadFileText(dir.File("image_pic.c")), kWorkedExampleText) << c.bLittleEndian;
         EXPECT_EQ(ReadFileBytes(dir.File("image_pic.bin")), c.binary) << c.bLittleEndian;
-        EXPECT_EQ(FilesIn(dir.Path()), (std::set<std::string>{"image_pic.c", "image_pic.bin"}));
+        EXPECT_EQ(FileNamesIn(dir.Path()), (std::set<std::string>{"image_pic.c", "image_pic.bin"}));
     }
 }
 
@@ -209,7 +193,7 @@ TEST(OutputWriterTest, IndexedTwoByTwoBinaryInBothByteOrders)
         EXPECT_TRUE(zandrel::WriteIndexedFiles(request, palette, 2, indices, 2, 2).Succeeded());
 
         EXPECT_EQ(ReadFileBytes(dir.File("image_idx.bin")), c.binary);
-        EXPECT_EQ(ReadText(dir.File("image_idx.c")),
+        EXPECT_EQ(ReadFileText(dir.File("image_idx.c")),
                   ReferenceIndexed("image_idx", true, {0x0000, 0x7FFF}, {0, 1, 1, 0}, 2, 2));
     }
 }
@@ -348,7 +332,7 @@ TEST(OutputWriterTest, BinaryHoldsWordsThenAlphaThenNothingElse)
     expected.insert(expected.end(), alpha.begin(), alpha.end());
     EXPECT_EQ(ReadFileBytes(dir.File("t.bin")), expected);
     // The text shows the words as packed, before the byte-order step.
-    EXPECT_EQ(ReadText(dir.File("t.c")), ReferenceTrueColor("t", true, original, &alpha, nWidth, nHeight));
+    EXPECT_EQ(ReadFileText(dir.File("t.c")), ReferenceTrueColor("t", true, original, &alpha, nWidth, nHeight));
 }
 
 // --- The output is C that means the arrays ----------------------------------
@@ -432,7 +416,7 @@ TEST(OutputWriterTest, MissingFolderIsReportedAndCreatesNothing)
     EXPECT_EQ(outcome.failures[0].nErrno, ENOENT);
     EXPECT_EQ(outcome.failures[1].strPath, request.strBinaryPath);
     EXPECT_EQ(outcome.failures[1].nErrno, ENOENT);
-    EXPECT_TRUE(FilesIn(dir.Path()).empty());
+    EXPECT_TRUE(FileNamesIn(dir.Path()).empty());
 }
 
 TEST(OutputWriterTest, BinaryIsWrittenWhenTheSourceFileFails)
@@ -464,7 +448,7 @@ TEST(OutputWriterTest, ExistingBinaryIsUntouchedWhenNotAsked)
     EXPECT_EQ(outcome.written, std::vector<CString>{CString(dir.File("x.c"))});
     EXPECT_EQ(ReadFileBytes(dir.File("x.bin")), old);
     EXPECT_NE(ReadFileBytes(dir.File("x.c")), old);
-    EXPECT_EQ(FilesIn(dir.Path()), (std::set<std::string>{"x.c", "x.bin"}));
+    EXPECT_EQ(FileNamesIn(dir.Path()), (std::set<std::string>{"x.c", "x.bin"}));
 }
 
 #if !defined(_WIN32)
@@ -519,7 +503,7 @@ TEST(OutputWriterTest, WriteCutShortLeavesPreviousOutputs)
     EXPECT_EQ(WEXITSTATUS(status), 0);
     EXPECT_EQ(ReadFileBytes(dir.File("big.c")), oldText);
     EXPECT_EQ(ReadFileBytes(dir.File("big.bin")), oldBinary);
-    EXPECT_EQ(FilesIn(dir.Path()), (std::set<std::string>{"big.c", "big.bin"}));
+    EXPECT_EQ(FileNamesIn(dir.Path()), (std::set<std::string>{"big.c", "big.bin"}));
 }
 
 // A temporary name left by a run that was killed must not be taken over.
@@ -528,19 +512,19 @@ TEST(OutputWriterTest, LeftoverTemporaryFilesAreNotReused)
     TempDir dir;
     Color16 words[] = {0x0001};
     zandrel::WriteTrueColorFiles(RequestIn(dir, "x", 0, 1), words, nullptr, 1, 1);
-    const std::string first = ReadText(dir.File("x.c"));
+    const std::string first = ReadFileText(dir.File("x.c"));
     // Read-only leftovers under the usual temporary names.
     for (const char* name : {"x.c.tmp", "x.c.new", "x.c~", ".x.c.tmp", "x.tmp", "x.c.XXXXXX"}) {
         const std::string leftover = dir.File(name);
         ASSERT_TRUE(WriteFileBytes(leftover, Bytes{'L'}));
         chmod(leftover.c_str(), 0444);
     }
-    const auto before = FilesIn(dir.Path());
+    const auto before = FileNamesIn(dir.Path());
     words[0] = 0x0002;
     EXPECT_TRUE(zandrel::WriteTrueColorFiles(RequestIn(dir, "x", 0, 1), words, nullptr, 1, 1).Succeeded());
-    EXPECT_EQ(FilesIn(dir.Path()), before);
-    EXPECT_NE(ReadText(dir.File("x.c")), first);
-    EXPECT_NE(ReadText(dir.File("x.c")).find("0x0002,"), std::string::npos);
+    EXPECT_EQ(FileNamesIn(dir.Path()), before);
+    EXPECT_NE(ReadFileText(dir.File("x.c")), first);
+    EXPECT_NE(ReadFileText(dir.File("x.c")).find("0x0002,"), std::string::npos);
 }
 #endif
 
