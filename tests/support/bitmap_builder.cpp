@@ -125,7 +125,7 @@ bool WriteFileBytes(const std::string& path, const Bytes& bytes)
     std::FILE* pFile = std::fopen(path.c_str(), "wb");
     if (!pFile)
         return false;
-    const bool bOk = std::fwrite(bytes.data(), 1, bytes.size(), pFile) == bytes.size();
+    const bool bOk = bytes.empty() || std::fwrite(bytes.data(), 1, bytes.size(), pFile) == bytes.size();
     return std::fclose(pFile) == 0 && bOk;
 }
 
