@@ -3,6 +3,7 @@
 #include <cerrno>
 #include <cstdlib>
 #include <string>
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <sys/types.h>
 #include <unistd.h>
@@ -11,7 +12,20 @@ namespace zandrel {
 
 std::FILE* OpenFileForReading(const CString& strPath)
 {
-    return std::fopen(strPath, "rb");
+    // Only regular files: opening a FIFO would wait for a writer, and a
+    // folder or device has no size to bound the reads by.
+    const int fd = open(strPath, O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
+        return nullptr;
+    struct stat info {};
+    if (fstat(fd, &info) != 0 || !S_ISREG(info.st_mode) || fcntl(fd, F_SETFL, 0) != 0) {
+        close(fd);
+        return nullptr;
+    }
+    std::FILE* pFile = fdopen(fd, "rb");
+    if (!pFile)
+        close(fd);
+    return pFile;
 }
 
 std::int64_t MeasureFile(std::FILE* pFile)

@@ -12,6 +12,7 @@
 #include "support/temp_dir.h"
 
 #ifndef _WIN32
+#include <sys/stat.h>
 #include <sys/wait.h>
 #endif
 
@@ -157,6 +158,18 @@ TEST_F(CliTest, RefusalNamesAnUnsupportedDepth)
 }
 
 #ifndef _WIN32
+// A folder, a device or a FIFO is no bitmap; the FIFO must not block the run.
+TEST_F(CliTest, NonRegularFilesAreRefusedWithoutWaiting)
+{
+    const std::string fifo = m_dir.File("pipe.bmp");
+    ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+    const CliRun run = RunCliWith({m_dir.Path(), "/dev/zero", fifo});
+    EXPECT_EQ(run.nExit, zandrel::kExitSomeFailed);
+    EXPECT_NE(run.err.find(fifo + ": refused: cannot be opened"), std::string::npos) << run.err;
+    EXPECT_NE(run.err.find("/dev/zero: refused: cannot be opened"), std::string::npos) << run.err;
+    EXPECT_EQ(zandrel::test::FileNamesIn(m_dir.Path()), (std::set<std::string>{"pipe.bmp"}));
+}
+
 // The real executable, with the file size limit below what the text needs.
 TEST_F(CliTest, WriteFailureIsReportedWithTheFileAndKeepsEarlierOutput)
 {
