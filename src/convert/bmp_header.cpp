@@ -32,8 +32,15 @@ Refusal ReadBmpHeader(ByteReader& reader, BmpHeader* pHeader)
 {
     BmpHeader header;
     std::uint8_t fileHeader[kFileHeaderSize + 4];
+    // A file too short for the signature is a bitmap cut short only when what
+    // it holds is the start of "BM".
+    if (reader.Remaining() < 2) {
+        if (reader.Remaining() == 1 && reader.Read(fileHeader, 1) && fileHeader[0] == 'B')
+            return Refusal::kTruncated;
+        return Refusal::kNotBitmap;
+    }
     if (!reader.Read(fileHeader, 2))
-        return reader.Size() == 0 ? Refusal::kNotBitmap : Refusal::kTruncated;
+        return Refusal::kTruncated;
     if (fileHeader[0] != 'B' || fileHeader[1] != 'M')
         return Refusal::kNotBitmap;
     if (!reader.Read(fileHeader + 2, sizeof fileHeader - 2))

@@ -51,6 +51,15 @@ struct ConversionReport {
     WriteOutcome output;    // empty when refused
 };
 
+// The report of a file that was refused: nothing was written.
+inline ConversionReport ReportRefused(Refusal eRefusal, int nBitCount)
+{
+    ConversionReport report;
+    report.eRefusal = eRefusal;
+    report.nBitCount = nBitCount;
+    return report;
+}
+
 // The report of an image that was read and handed to the writers: done when
 // every output was written, a write failure otherwise.
 inline ConversionReport ReportWritten(int nBitCount, int nWidth, int nHeight, WriteOutcome outcome)

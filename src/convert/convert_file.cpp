@@ -4,17 +4,6 @@
 #include "convert/output_names.h"
 
 namespace zandrel {
-namespace {
-
-ConversionReport Refuse(Refusal eRefusal, int nBitCount)
-{
-    ConversionReport report;
-    report.eRefusal = eRefusal;
-    report.nBitCount = nBitCount;
-    return report;
-}
-
-}  // namespace
 
 ConversionReport ConvertBitmapFile(const CString& strPath, const ConvertOptions& options, const PathStyle& style)
 {
@@ -29,7 +18,7 @@ ConversionReport ConvertBitmapFile(const CString& strPath, const ConvertOptions&
     if (nLoaded && (surface.m_nBitCount == 24 || surface.m_nBitCount == 32))
         return ConvertTrueColor(surface, request);
     const Refusal eRefusal = surface.m_eRefusal != Refusal::kNone ? surface.m_eRefusal : Refusal::kUnsupportedDepth;
-    return Refuse(eRefusal, surface.m_nBitCount);
+    return ReportRefused(eRefusal, surface.m_nBitCount);
 }
 
 ConversionReport ConvertIndexedBitmapFile(const CString& strPath, const ConvertOptions& options,
@@ -41,11 +30,11 @@ ConversionReport ConvertIndexedBitmapFile(const CString& strPath, const ConvertO
     {
         ByteReader reader;
         if (!reader.OpenFile(strPath))
-            return Refuse(Refusal::kCannotOpen, 0);
+            return ReportRefused(Refusal::kCannotOpen, 0);
         // The input is read completely and closed before any output is opened.
         const Refusal eRefusal = ReadIndexedImage(reader, &image);
         if (eRefusal != Refusal::kNone)
-            return Refuse(eRefusal, 8);
+            return ReportRefused(eRefusal, 8);
     }
 
     return ReportWritten(8, image.nWidth, image.nHeight,

@@ -42,6 +42,11 @@ public:
     Refusal m_eRefusal = Refusal::kNone;
 
 private:
+    // Clears what an earlier Load recorded: a file that cannot be read
+    // records nothing, whatever the surface measured before.
+    void Forget();
+    int Refuse(Refusal eRefusal);
+
     LargeBuffer m_pixels;
 };
 

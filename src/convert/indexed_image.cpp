@@ -1,11 +1,103 @@
 #include "convert/indexed_image.h"
 
-// Placeholder until the indexed path lands: 8-bit files are recognised and refused.
-namespace zandrel {
+#include <climits>
+#include <cstddef>
+#include <utility>
 
-Refusal ReadIndexedImage(ByteReader&, IndexedImage*)
+#include "convert/bmp_header.h"
+#include "convert/rle8.h"
+
+namespace zandrel {
+namespace {
+
+Refusal CheckIndexedHeader(const BmpHeader& header)
 {
-    return Refusal::kUnsupportedDepth;
+    if (header.nBitCount != 8)
+        return Refusal::kUnsupportedDepth;
+    if (header.nCompression != kBiRgb && header.nCompression != kBiRle8)
+        return Refusal::kUnsupportedFormat;
+    // Run-length data is defined bottom-up only.
+    if (header.nCompression == kBiRle8 && header.bTopDown)
+        return Refusal::kUnsupportedFormat;
+    if (header.nWidth <= 0 || header.nHeight < 0)
+        return Refusal::kBadHeader;
+    if (static_cast<std::int64_t>(header.nWidth) * header.nHeight > INT_MAX)
+        return Refusal::kTooLarge;
+    return Refusal::kNone;
+}
+
+Refusal ReadPalette(ByteReader& reader, const BmpHeader& header, IndexedImage* pImage)
+{
+    // At most 256 entries of at most 4 bytes: the header reader caps the count.
+    std::uint8_t raw[256 * 4];
+    const std::size_t nEntrySize = header.nPaletteEntrySize;
+    if (header.nPaletteCount > 256 || nEntrySize > 4)
+        return Refusal::kBadHeader;
+    if (!reader.Read(raw, header.nPaletteCount * nEntrySize))
+        return Refusal::kTruncated;
+    for (std::uint32_t i = 0; i < header.nPaletteCount; ++i) {
+        const std::uint8_t* pEntry = raw + i * nEntrySize;  // blue, green, red[, reserved]
+        pImage->palette[i] = PackColor16(pEntry[2], pEntry[1], pEntry[0]);
+    }
+    pImage->nColorCount = static_cast<int>(header.nPaletteCount);
+    return Refusal::kNone;
+}
+
+// Uncompressed rows go straight to their top-down place; the alignment bytes
+// after each row are read and dropped.
+Refusal ReadPlainRows(ByteReader& reader, const BmpHeader& header, std::uint8_t* pRows)
+{
+    const std::size_t nWidth = static_cast<std::size_t>(header.nWidth);
+    const std::size_t nHeight = static_cast<std::size_t>(header.nHeight);
+    const std::size_t nPadding = static_cast<std::size_t>(BmpRowStride(header.nWidth, 8)) - nWidth;
+    for (std::size_t nStored = 0; nStored < nHeight; ++nStored) {
+        const std::size_t nRow = header.bTopDown ? nStored : nHeight - 1 - nStored;
+        std::uint8_t scratch[4];
+        if (!reader.Read(pRows + nRow * nWidth, nWidth) || !reader.Read(scratch, nPadding))
+            return Refusal::kTruncated;
+    }
+    return Refusal::kNone;
+}
+
+}  // namespace
+
+Refusal ReadIndexedImage(ByteReader& reader, IndexedImage* pImage)
+{
+    BmpHeader header;
+    Refusal eRefusal = ReadBmpHeader(reader, &header);
+    if (eRefusal == Refusal::kNone)
+        eRefusal = CheckIndexedHeader(header);
+    if (eRefusal != Refusal::kNone)
+        return eRefusal;
+
+    IndexedImage image;
+    image.nWidth = header.nWidth;
+    image.nHeight = header.nHeight;
+    eRefusal = ReadPalette(reader, header, &image);
+    if (eRefusal != Refusal::kNone)
+        return eRefusal;
+    // Whatever lies between the palette and the pixel offset is skipped.
+    if (!reader.SkipTo(header.nPixelOffset))
+        return Refusal::kTruncated;
+
+    // The file must hold the rows (or at least an end-of-bitmap code) before
+    // a buffer is taken for them.
+    const std::uint64_t nPixels = static_cast<std::uint64_t>(header.nWidth) * static_cast<std::uint64_t>(header.nHeight);
+    const std::uint64_t nNeeded = header.nCompression == kBiRle8
+                                      ? 2
+                                      : BmpRowStride(header.nWidth, 8) * static_cast<std::uint64_t>(header.nHeight);
+    if (nNeeded > reader.Remaining())
+        return Refusal::kTruncated;
+    if (!image.indices.Allocate(static_cast<std::size_t>(nPixels)))
+        return Refusal::kOutOfMemory;
+
+    eRefusal = header.nCompression == kBiRle8
+                   ? DecodeRle8(reader, header.nWidth, header.nHeight, image.indices.Data())
+                   : ReadPlainRows(reader, header, image.indices.Data());
+    if (eRefusal != Refusal::kNone)
+        return eRefusal;
+    *pImage = std::move(image);
+    return Refusal::kNone;
 }
 
 }  // namespace zandrel

@@ -1,5 +1,6 @@
 #include "convert/large_buffer.h"
 
+#include <cstdint>
 #include <cstdlib>
 #include <utility>
 
@@ -41,13 +42,22 @@ bool LargeBuffer::Allocate(std::size_t nBytes)
         return true;
 #if defined(__linux__)
     if (nBytes >= kHugePageSize) {
-        // Whole huge pages, so the kernel can back every part of the block.
+        // Whole huge pages at a 2 MiB boundary, so the kernel can back every
+        // part of the block with them: map one huge page more than needed and
+        // give back the unaligned head and the rest of the tail.
         const std::size_t nMapped = (nBytes + kHugePageSize - 1) / kHugePageSize * kHugePageSize;
-        void* p = mmap(nullptr, nMapped, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
+        void* p = mmap(nullptr, nMapped + kHugePageSize, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
         if (p == MAP_FAILED)
             return false;
-        madvise(p, nMapped, MADV_HUGEPAGE);  // a hint: without it the block still works
-        m_pData = static_cast<std::uint8_t*>(p);
+        const std::uintptr_t nStart = reinterpret_cast<std::uintptr_t>(p);
+        const std::uintptr_t nAligned = (nStart + kHugePageSize - 1) & ~(std::uintptr_t{kHugePageSize} - 1);
+        const std::size_t nHead = nAligned - nStart;
+        if (nHead)
+            munmap(p, nHead);
+        if (kHugePageSize - nHead)
+            munmap(reinterpret_cast<void*>(nAligned + nMapped), kHugePageSize - nHead);
+        madvise(reinterpret_cast<void*>(nAligned), nMapped, MADV_HUGEPAGE);  // a hint: the block works without it
+        m_pData = reinterpret_cast<std::uint8_t*>(nAligned);
         m_nSize = nBytes;
         m_nMapped = nMapped;
         return true;

@@ -3,6 +3,8 @@
 #include <cerrno>
 #include <cstdlib>
 #include <string>
+#include <fcntl.h>
+#include <sys/stat.h>
 #include <sys/types.h>
 #include <unistd.h>
 
@@ -10,7 +12,20 @@ namespace zandrel {
 
 std::FILE* OpenFileForReading(const CString& strPath)
 {
-    return std::fopen(strPath, "rb");
+    // Only regular files: opening a FIFO would wait for a writer, and a
+    // folder or device has no size to bound the reads by.
+    const int fd = open(strPath, O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
+        return nullptr;
+    struct stat info {};
+    if (fstat(fd, &info) != 0 || !S_ISREG(info.st_mode) || fcntl(fd, F_SETFL, 0) != 0) {
+        close(fd);
+        return nullptr;
+    }
+    std::FILE* pFile = fdopen(fd, "rb");
+    if (!pFile)
+        close(fd);
+    return pFile;
 }
 
 std::int64_t MeasureFile(std::FILE* pFile)
@@ -24,12 +39,34 @@ std::int64_t MeasureFile(std::FILE* pFile)
     return nSize;
 }
 
+namespace {
+
+// The permissions a file made with fopen would get: 0666 less the umask.
+mode_t NewFileMode()
+{
+    const mode_t mask = umask(0);
+    umask(mask);
+    return 0666 & ~mask;
+}
+
+}  // namespace
+
 std::FILE* CreateTempFileBeside(const CString& strTarget, CString* pTempPath, int* pErrno)
 {
+    // mkstemp creates the name exclusively, so a leftover of a run that was
+    // killed half way can never be taken over; it only costs another name.
     std::string path = strTarget.Str() + ".XXXXXX";
     const int fd = mkstemp(path.data());
     if (fd < 0) {
         *pErrno = errno;
+        return nullptr;
+    }
+    // mkstemp makes the file private (0600); the finished output is an
+    // ordinary file.
+    if (fchmod(fd, NewFileMode()) != 0) {
+        *pErrno = errno;
+        close(fd);
+        unlink(path.c_str());
         return nullptr;
     }
     std::FILE* pFile = fdopen(fd, "wb");

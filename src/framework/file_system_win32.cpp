@@ -1,15 +1,60 @@
 #include "framework/file_system.h"
 
 #include <cerrno>
-#include <cstdio>
-#include <fcntl.h>
-#include <io.h>
-#include <sys/stat.h>
 #include <string>
 
 #include <windows.h>
 
 namespace zandrel {
+namespace {
+
+// The nearest errno for the Win32 errors a file operation meets.
+int ErrnoFromWin32(DWORD dwError)
+{
+    switch (dwError) {
+    case ERROR_FILE_NOT_FOUND:
+    case ERROR_PATH_NOT_FOUND:
+    case ERROR_INVALID_DRIVE:
+    case ERROR_BAD_NETPATH:
+    case ERROR_DIRECTORY:
+        return ENOENT;
+    case ERROR_ACCESS_DENIED:
+    case ERROR_SHARING_VIOLATION:
+    case ERROR_LOCK_VIOLATION:
+    case ERROR_WRITE_PROTECT:
+        return EACCES;
+    case ERROR_FILE_EXISTS:
+    case ERROR_ALREADY_EXISTS:
+        return EEXIST;
+    case ERROR_DISK_FULL:
+    case ERROR_HANDLE_DISK_FULL:
+        return ENOSPC;
+    case ERROR_FILENAME_EXCED_RANGE:
+        return ENAMETOOLONG;
+    case ERROR_NOT_ENOUGH_MEMORY:
+    case ERROR_OUTOFMEMORY:
+        return ENOMEM;
+    default:
+        return EIO;
+    }
+}
+
+// The folder part of a path, without its separator; "." when there is none.
+// The separator search walks the path by characters of the ANSI code page, so
+// the trailing byte of a double-byte character is never taken for one.
+std::string FolderOf(const CString& strPath)
+{
+    const int nSlash = strPath.ReverseFind('\\');
+    const int nForward = strPath.ReverseFind('/');
+    const int nLast = nSlash > nForward ? nSlash : nForward;
+    if (nLast < 0)
+        return ".";
+    if (nLast == 0 || (nLast == 2 && strPath.GetAt(1) == ':'))
+        return strPath.Left(nLast + 1).Str();  // a root: "\" or "C:\"
+    return strPath.Left(nLast).Str();
+}
+
+}  // namespace
 
 std::FILE* OpenFileForReading(const CString& strPath)
 {
@@ -18,10 +63,10 @@ std::FILE* OpenFileForReading(const CString& strPath)
 
 std::int64_t MeasureFile(std::FILE* pFile)
 {
-    const std::int64_t nStart = _ftelli64(pFile);
+    const __int64 nStart = _ftelli64(pFile);
     if (nStart < 0 || _fseeki64(pFile, 0, SEEK_END) != 0)
         return -1;
-    const std::int64_t nSize = _ftelli64(pFile);
+    const __int64 nSize = _ftelli64(pFile);
     if (_fseeki64(pFile, nStart, SEEK_SET) != 0)
         return -1;
     return nSize;
@@ -29,38 +74,28 @@ std::int64_t MeasureFile(std::FILE* pFile)
 
 std::FILE* CreateTempFileBeside(const CString& strTarget, CString* pTempPath, int* pErrno)
 {
-    // A unique name beside the target: the process id and a counter, created
-    // exclusively so that an existing file is never opened.
-    for (unsigned nAttempt = 0; nAttempt < 1000; ++nAttempt) {
-        char szSuffix[40];
-        std::snprintf(szSuffix, sizeof szSuffix, ".%lu.%u.tmp", GetCurrentProcessId(), nAttempt);
-        std::string path = strTarget.Str() + szSuffix;
-        const int fd = _open(path.c_str(), _O_CREAT | _O_EXCL | _O_WRONLY | _O_BINARY, _S_IREAD | _S_IWRITE);
-        if (fd >= 0) {
-            std::FILE* pFile = _fdopen(fd, "wb");
-            if (!pFile) {
-                *pErrno = errno;
-                _close(fd);
-                DeleteFileA(path.c_str());
-                return nullptr;
-            }
-            *pTempPath = CString(std::move(path));
-            return pFile;
-        }
-        if (errno != EEXIST) {
-            *pErrno = errno;
-            return nullptr;
-        }
+    // GetTempFileNameA creates the file exclusively under a name no file in
+    // the folder has, so a leftover of an earlier run is never reused.
+    char szTemp[MAX_PATH];
+    if (GetTempFileNameA(FolderOf(strTarget).c_str(), "znd", 0, szTemp) == 0) {
+        *pErrno = ErrnoFromWin32(GetLastError());
+        return nullptr;
     }
-    *pErrno = EEXIST;
-    return nullptr;
+    std::FILE* pFile = std::fopen(szTemp, "wb");
+    if (!pFile) {
+        *pErrno = errno ? errno : EIO;
+        DeleteFileA(szTemp);
+        return nullptr;
+    }
+    *pTempPath = CString(szTemp);
+    return pFile;
 }
 
 bool ReplaceFileWith(const CString& strFrom, const CString& strTo, int* pErrno)
 {
-    if (MoveFileExA(strFrom, strTo, MOVEFILE_REPLACE_EXISTING))
+    if (MoveFileExA(strFrom, strTo, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
         return true;
-    *pErrno = GetLastError() == ERROR_ACCESS_DENIED ? EACCES : EIO;
+    *pErrno = ErrnoFromWin32(GetLastError());
     return false;
 }
 

@@ -1,6 +1,7 @@
 #include "support/bitmap_builder.h"
 
 #include <cstdio>
+#include <filesystem>
 
 namespace zandrel::test {
 namespace {
@@ -124,7 +125,7 @@ bool WriteFileBytes(const std::string& path, const Bytes& bytes)
     std::FILE* pFile = std::fopen(path.c_str(), "wb");
     if (!pFile)
         return false;
-    const bool bOk = std::fwrite(bytes.data(), 1, bytes.size(), pFile) == bytes.size();
+    const bool bOk = bytes.empty() || std::fwrite(bytes.data(), 1, bytes.size(), pFile) == bytes.size();
     return std::fclose(pFile) == 0 && bOk;
 }
 
@@ -140,6 +141,20 @@ std::optional<Bytes> ReadFileBytes(const std::string& path)
         bytes.insert(bytes.end(), buffer, buffer + n);
     std::fclose(pFile);
     return bytes;
+}
+
+std::string ReadFileText(const std::string& path)
+{
+    const auto bytes = ReadFileBytes(path);
+    return bytes ? std::string(bytes->begin(), bytes->end()) : std::string("<missing>");
+}
+
+std::set<std::string> FileNamesIn(const std::string& folder)
+{
+    std::set<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(folder))
+        names.insert(entry.path().filename().string());
+    return names;
 }
 
 }  // namespace zandrel::test

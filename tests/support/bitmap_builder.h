@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <functional>
 #include <optional>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -45,5 +46,9 @@ Bytes MakeTrueColorBitmap(int nWidth, int nHeight, int nBitCount, const std::fun
 
 bool WriteFileBytes(const std::string& path, const Bytes& bytes);
 std::optional<Bytes> ReadFileBytes(const std::string& path);
+// The whole file as text, or "<missing>".
+std::string ReadFileText(const std::string& path);
+// Names of the entries of a folder.
+std::set<std::string> FileNamesIn(const std::string& folder);
 
 }  // namespace zandrel::test

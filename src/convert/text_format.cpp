@@ -1,0 +1,142 @@
+#include "convert/text_format.h"
+
+#include <algorithm>
+#include <cstring>
+#include <new>
+
+#include "convert/output_writer.h"
+
+namespace zandrel {
+namespace {
+
+// Every element is kept in an 8-byte slot, so formatting one is a single
+// 8-byte copy; the bytes after the element are overwritten by the next one.
+constexpr std::size_t kSlot = 8;
+// The last copy into the block may reach this far past its capacity.
+constexpr std::size_t kSlack = kSlot;
+
+struct ElementTables {
+    char words[65536][kSlot];
+    char bytes[256][kSlot];
+
+    ElementTables()
+    {
+        static constexpr char kHex[] = "0123456789ABCDEF";
+        for (unsigned n = 0; n < 65536; ++n) {
+            char* p = words[n];
+            p[0] = '0';
+            p[1] = 'x';
+            p[2] = kHex[(n >> 12) & 15];
+            p[3] = kHex[(n >> 8) & 15];
+            p[4] = kHex[(n >> 4) & 15];
+            p[5] = kHex[n & 15];
+            p[6] = ',';
+            p[7] = 0;
+        }
+        for (unsigned n = 0; n < 256; ++n) {
+            char* p = bytes[n];
+            p[0] = '0';
+            p[1] = 'x';
+            p[2] = kHex[n >> 4];
+            p[3] = kHex[n & 15];
+            p[4] = ',';
+            p[5] = p[6] = p[7] = 0;
+        }
+    }
+};
+
+const ElementTables& Tables()
+{
+    static const ElementTables s_tables;  // built once, read-only afterwards
+    return s_tables;
+}
+
+}  // namespace
+
+const char* WordElementText(std::uint16_t nWord)
+{
+    return Tables().words[nWord];
+}
+
+const char* ByteElementText(std::uint8_t nByte)
+{
+    return Tables().bytes[nByte];
+}
+
+TextBuffer::TextBuffer(ByteSink& sink) : m_sink(sink), m_pBlock(new (std::nothrow) char[kCapacity + kSlack])
+{
+    if (!m_pBlock)
+        m_bGood = false, m_bOutOfMemory = true;
+}
+
+bool TextBuffer::Flush()
+{
+    if (!m_bGood)
+        return false;
+    if (m_nUsed && !m_sink.Write(m_pBlock.get(), m_nUsed))
+        m_bGood = false;
+    m_nUsed = 0;
+    return m_bGood;
+}
+
+bool TextBuffer::MakeRoom(std::size_t nElementSize)
+{
+    if (kCapacity - m_nUsed >= nElementSize)
+        return m_bGood;
+    return Flush();
+}
+
+bool TextBuffer::Append(const char* pText, std::size_t nCount)
+{
+    while (m_bGood && nCount) {
+        if (m_nUsed == kCapacity && !Flush())
+            break;
+        const std::size_t n = std::min(nCount, kCapacity - m_nUsed);
+        std::memcpy(m_pBlock.get() + m_nUsed, pText, n);
+        m_nUsed += n;
+        pText += n;
+        nCount -= n;
+    }
+    return m_bGood;
+}
+
+bool TextBuffer::Append(const char* psz)
+{
+    return Append(psz, std::strlen(psz));
+}
+
+bool TextBuffer::AppendWords(const Color16* pWords, std::size_t nCount)
+{
+    const auto& table = Tables().words;
+    while (nCount) {
+        if (!MakeRoom(kWordElementSize))
+            return false;
+        const std::size_t n = std::min(nCount, (kCapacity - m_nUsed) / kWordElementSize);
+        char* p = m_pBlock.get() + m_nUsed;
+        for (std::size_t i = 0; i < n; ++i, p += kWordElementSize)
+            std::memcpy(p, table[pWords[i]], kSlot);
+        m_nUsed += n * kWordElementSize;
+        pWords += n;
+        nCount -= n;
+    }
+    return m_bGood;
+}
+
+bool TextBuffer::AppendBytes(const std::uint8_t* pBytes, std::size_t nCount)
+{
+    const auto& table = Tables().bytes;
+    while (nCount) {
+        if (!MakeRoom(kByteElementSize))
+            return false;
+        const std::size_t n = std::min(nCount, (kCapacity - m_nUsed) / kByteElementSize);
+        char* p = m_pBlock.get() + m_nUsed;
+        for (std::size_t i = 0; i < n; ++i, p += kByteElementSize)
+            std::memcpy(p, table[pBytes[i]], kSlot);
+        m_nUsed += n * kByteElementSize;
+        pBytes += n;
+        nCount -= n;
+    }
+    return m_bGood;
+}
+
+}  // namespace zandrel

@@ -1,0 +1,57 @@
+// TextBuffer: the C source text assembled in a reused block and handed to a
+// ByteSink whenever the block fills, so a text of any size needs only the
+// block. Elements are copied whole from lookup tables ("0xHHHH," and "0xHH,").
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <memory>
+
+#include "convert/color16.h"
+
+namespace zandrel {
+
+class ByteSink;
+
+// Characters of one element, comma included.
+constexpr std::size_t kWordElementSize = 7;  // "0xHHHH,"
+constexpr std::size_t kByteElementSize = 5;  // "0xHH,"
+
+// The eight bytes whose first kWordElementSize / kByteElementSize are the
+// element's text; the rest is padding so that a whole entry can be copied.
+const char* WordElementText(std::uint16_t nWord);
+const char* ByteElementText(std::uint8_t nByte);
+
+class TextBuffer {
+public:
+    static constexpr std::size_t kCapacity = std::size_t{1} << 20;
+
+    explicit TextBuffer(ByteSink& sink);
+    TextBuffer(const TextBuffer&) = delete;
+    TextBuffer& operator=(const TextBuffer&) = delete;
+
+    // Each returns false once the block could not be had or the sink refused
+    // bytes; from then on nothing more is written.
+    bool Append(const char* pText, std::size_t nCount);
+    bool Append(const char* psz);
+    bool AppendWords(const Color16* pWords, std::size_t nCount);
+    bool AppendBytes(const std::uint8_t* pBytes, std::size_t nCount);
+    // Hands what is buffered to the sink.
+    bool Flush();
+
+    bool Good() const { return m_bGood; }
+    // True when the block itself could not be allocated (no sink failure).
+    bool OutOfMemory() const { return m_bOutOfMemory; }
+
+private:
+    // Room for at least one element, flushing when the block is full.
+    bool MakeRoom(std::size_t nElementSize);
+
+    ByteSink& m_sink;
+    std::unique_ptr<char[]> m_pBlock;
+    std::size_t m_nUsed = 0;
+    bool m_bGood = true;
+    bool m_bOutOfMemory = false;
+};
+
+}  // namespace zandrel

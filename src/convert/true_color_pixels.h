@@ -1,0 +1,57 @@
+// Stored pixels of an uncompressed 24- or 32-bit bitmap, unpacked into the
+// 32-bit surface layout (bytes blue, green, red, fourth; top row first).
+//
+// Holds:
+//   ChannelField       - one channel of a 32-bit pixel, cut out by its mask
+//   TrueColorLayout    - how the bytes of one stored pixel become surface bytes
+//   MakeTrueColorLayout, ReadTrueColorPixels
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+
+#include "convert/bmp_header.h"
+#include "convert/byte_reader.h"
+#include "convert/conversion_result.h"
+
+namespace zandrel {
+
+// One channel of a 32-bit pixel: at most 8 bits of it are kept, then scaled
+// to 8 bits through a table. A field of mask 0 yields the constant scale[0].
+struct ChannelField {
+    int nShift = 0;
+    std::uint32_t nMask = 0;  // applied after the shift; at most 0xFF
+    std::array<std::uint8_t, 256> scale{};
+
+    std::uint8_t Extract(std::uint32_t nPixel) const { return scale[(nPixel >> nShift) & nMask]; }
+};
+
+struct TrueColorLayout {
+    enum class Kind {
+        kBgr24,    // three bytes per pixel, padded rows
+        kBgrx32,   // four bytes per pixel already in surface order
+        kMasked32  // four bytes per pixel, channels cut out by masks
+    };
+    Kind eKind = Kind::kBgr24;
+    ChannelField red, green, blue, fourth;  // kMasked32 only
+};
+
+// The layout of a 24- or 32-bit image from its header: compression, masks and
+// header size. kUnsupportedFormat for a compression we do not decode (or
+// masks on a 24-bit image), kBadHeader for a zero or non-contiguous mask.
+Refusal MakeTrueColorLayout(const BmpHeader& header, TrueColorLayout* pLayout);
+
+// Default size of the buffer the stored rows stream through.
+constexpr std::size_t kPixelChunkBytes = std::size_t{1} << 20;
+
+// Reads nHeight stored rows of nWidth pixels from the reader's position into
+// pSurface (4 * nWidth bytes per row, top row first). The caller has checked
+// that the input holds them and that the sizes fit. Never holds more than
+// about nChunkBytes of the file at once. kTruncated when a read fails,
+// kOutOfMemory when the chunk cannot be had.
+Refusal ReadTrueColorPixels(ByteReader& reader, const TrueColorLayout& layout, std::int32_t nWidth,
+                            std::int32_t nHeight, bool bTopDown, std::uint8_t* pSurface,
+                            std::size_t nChunkBytes = kPixelChunkBytes);
+
+}  // namespace zandrel
