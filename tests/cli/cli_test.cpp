@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <set>
@@ -57,6 +58,16 @@ CliRun RunCliWith(std::vector<std::string> args)
     return run;
 }
 
+// The path of an output as the tool reports it: on Windows it spells
+// folders with the platform's backslash.
+std::string Reported(std::string path)
+{
+#ifdef _WIN32
+    std::replace(path.begin(), path.end(), '/', '\\');
+#endif
+    return path;
+}
+
 Bgra Gradient(int x, int y)
 {
     return {static_cast<std::uint8_t>(x * 40), static_cast<std::uint8_t>(y * 60), 0x90, 0x7F};
@@ -106,7 +117,8 @@ TEST_F(CliTest, ConvertsEveryFileAndReportsEachOnItsOwnLine)
     const std::string b = WriteBitmap("b.bmp", 32);
     const CliRun run = RunCliWith({a, b});
     EXPECT_EQ(run.nExit, zandrel::kExitAllConverted) << run.err;
-    EXPECT_EQ(run.out, a + ": wrote " + m_dir.File("image_a.c") + "\n" + b + ": wrote " + m_dir.File("image_b.c") + "\n");
+    EXPECT_EQ(run.out, a + ": wrote " + Reported(m_dir.File("image_a.c")) + "\n" + b + ": wrote " +
+                           Reported(m_dir.File("image_b.c")) + "\n");
     EXPECT_EQ(run.err, "");
     EXPECT_FALSE(Exists("image_a.bin"));
 }
@@ -136,7 +148,7 @@ TEST_F(CliTest, RefusedFilesFailTheRunButNotTheOthers)
     const std::string missing = m_dir.File("missing.bmp");
     const CliRun run = RunCliWith({text, good, missing});
     EXPECT_EQ(run.nExit, zandrel::kExitSomeFailed);
-    EXPECT_EQ(run.out, good + ": wrote " + m_dir.File("image_good.c") + "\n");
+    EXPECT_EQ(run.out, good + ": wrote " + Reported(m_dir.File("image_good.c")) + "\n");
     EXPECT_NE(run.err.find(text + ": refused: not a bitmap file"), std::string::npos) << run.err;
     EXPECT_NE(run.err.find(missing + ": refused: cannot be opened"), std::string::npos) << run.err;
     EXPECT_FALSE(Exists("image_notes.c"));
