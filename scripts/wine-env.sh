@@ -28,7 +28,8 @@ zandrel_ensure_locale() {
 # manager, so Wine draws their frames and never waits for one.
 zandrel_wine_prefix() {
   local dir=$1 managed=$2
-  export WINEPREFIX=$dir WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+  # The locale also picks the prefix's Japanese interface fonts when it is made.
+  export WINEPREFIX=$dir WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" LANG=ja_JP.UTF-8 LC_ALL=ja_JP.UTF-8
   if [ ! -f "$WINEPREFIX/system.reg" ]; then
     echo "creating the Wine prefix $WINEPREFIX"
     mkdir -p "$WINEPREFIX"
