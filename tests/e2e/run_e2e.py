@@ -97,9 +97,12 @@ def outputs(folder):
 
 
 def cp932_name(data):
-    """Output of the native tool with the Japanese name in code page 932, as
-    the Windows program writes it."""
-    return data.replace(JAPANESE_NAME.encode('utf-8'), JAPANESE_NAME.encode('cp932'))
+    """Output of the native tool as the Windows program writes it for the
+    Japanese name: there the name is in code page 932, and its array name
+    gets one '_' per byte of that spelling."""
+    utf8, cp932 = JAPANESE_NAME.encode('utf-8'), JAPANESE_NAME.encode('cp932')
+    data = data.replace(b'image_' + b'_' * len(utf8), b'image_' + b'_' * len(cp932))
+    return data.replace(utf8, cp932)
 
 
 def compare_with_cli(cli, inputs_dir, gui_dir, names, cli_args):

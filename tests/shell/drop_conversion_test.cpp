@@ -82,24 +82,4 @@ TEST(DropConversion, CheckBoxChangedBetweenDropsChangesTheSecondDropsOutput)
     EXPECT_EQ(dlg.boxes, expected);
 }
 
-TEST(DropConversion, RefusedFileWritesNothingAndSaysSo)
-{
-    zandrel::test::TempDir dir;
-    const std::string text = NativePath(dir.File("notes.txt"));
-    ASSERT_TRUE(zandrel::test::WriteFileBytes(text, {'h', 'e', 'l', 'l', 'o'}));
-
-    CConvertApp app;
-    Driven<CBoxRecordingDlg> dlg([&](CBoxRecordingDlg& d) {
-        EXPECT_EQ(d.ConvertFile(CString(text.c_str())), 0);
-        d.SendMessageA(WM_DROPFILES, reinterpret_cast<WPARAM>(MakeDrop({text})));
-        return AfterBody::kEndDialog;
-    });
-    app.m_pMainWnd = &dlg;
-    dlg.DoModal();
-    app.m_pMainWnd = nullptr;
-    EXPECT_FALSE(Exists(NativePath(dir.Path()) + "\\image_notes.c"));
-    const std::vector<std::string> expected = {"8/24/32bpp のビットマップファイルをドラッグ＆ドロップしてください"};
-    EXPECT_EQ(dlg.boxes, expected);
-}
-
 }  // namespace

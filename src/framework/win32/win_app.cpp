@@ -10,10 +10,9 @@ constexpr UINT kAppExitCommand = 0xE141;    // ID_APP_EXIT
 
 }  // namespace
 
-CWinApp::CWinApp(const char* pszAppName)
+CWinApp::CWinApp(const char* pszAppName) : m_pModuleState(AfxGetModuleState())
 {
-    AFX_MODULE_STATE* pState = AfxGetModuleState();
-    pState->m_pCurrentWinApp = this;
+    m_pModuleState->m_pCurrentWinApp = this;
     if (pszAppName)
         m_strAppName = pszAppName;
     else
@@ -23,9 +22,8 @@ CWinApp::CWinApp(const char* pszAppName)
 
 CWinApp::~CWinApp()
 {
-    AFX_MODULE_STATE* pState = AfxGetModuleState();
-    if (pState->m_pCurrentWinApp == this)
-        pState->m_pCurrentWinApp = nullptr;
+    if (m_pModuleState->m_pCurrentWinApp == this)
+        m_pModuleState->m_pCurrentWinApp = nullptr;
 }
 
 BOOL CWinApp::OnCmdMsg(UINT nID)

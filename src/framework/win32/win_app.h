@@ -13,7 +13,13 @@
 
 class CWnd;
 
+struct AFX_MODULE_STATE;
+
 class CWinApp {
+    // First of all members: sets up the framework's module state (and the
+    // code page of the C runtime) before anything else of the application.
+    AFX_MODULE_STATE* const m_pModuleState;
+
 public:
     // Construction: registers the one application object. With no name the
     // title is string AFX_IDS_APP_TITLE of the resources.

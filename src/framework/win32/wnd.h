@@ -33,7 +33,6 @@ public:
 
     // Attributes
     HWND m_hWnd = nullptr;
-    HWND GetSafeHwnd() const { return m_hWnd; }
 
     // Operations
     // The child with the given id; its m_hWnd is null when there is none.
