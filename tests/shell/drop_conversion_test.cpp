@@ -82,4 +82,38 @@ TEST(DropConversion, CheckBoxChangedBetweenDropsChangesTheSecondDropsOutput)
     EXPECT_EQ(dlg.boxes, expected);
 }
 
+TEST(DropConversion, IndexedPathTakesTheCheckBoxesAndOnlyEightBitFiles)
+{
+    zandrel::test::TempDir dir;
+    zandrel::test::BitmapSpec spec;
+    spec.nBitCount = 8;
+    spec.nWidth = 2;
+    spec.nHeight = 2;
+    spec.nClrUsed = 2;
+    spec.palette = {{0, 0, 0, 0}, {255, 255, 255, 0}};
+    spec.pixels = zandrel::test::StoreIndexedRows(2, 2, false, [](int x, int y) {
+        return static_cast<std::uint8_t>((x + y) % 2);
+    });
+    const std::string tiles = NativePath(dir.File("tiles.bmp"));
+    const std::string photo = NativePath(dir.File("photo.bmp"));
+    ASSERT_TRUE(zandrel::test::WriteFileBytes(tiles, zandrel::test::BuildBitmap(spec)));
+    ASSERT_TRUE(zandrel::test::WriteFileBytes(
+        photo, zandrel::test::MakeTrueColorBitmap(2, 2, 24, [](int, int) { return zandrel::test::Bgra{1, 2, 3, 0}; })));
+    const std::string folder = NativePath(dir.Path()) + "\\";
+
+    CConvertApp app;
+    Driven<CBoxRecordingDlg> dlg([&](CBoxRecordingDlg& d) {
+        Click(d.m_hWnd, IDC_ADD_PREFIX);
+        EXPECT_EQ(d.ConvertIndexed(CString(tiles.c_str())), 1);
+        EXPECT_TRUE(Exists(folder + "tiles.c"));
+        EXPECT_FALSE(Exists(folder + "image_tiles.c"));
+        EXPECT_EQ(d.ConvertIndexed(CString(photo.c_str())), 0);
+        EXPECT_FALSE(Exists(folder + "photo.c"));
+        return AfterBody::kEndDialog;
+    });
+    app.m_pMainWnd = &dlg;
+    dlg.DoModal();
+    app.m_pMainWnd = nullptr;
+}
+
 }  // namespace
