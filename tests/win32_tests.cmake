@@ -14,6 +14,9 @@ function(zandrel_add_gui_test_dir dir target)
   set_tests_properties(${target} PROPERTIES
     WORKING_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR}
     TIMEOUT 300
+    # One at a time on the display: a window of another test could take the
+    # activation (and with it the keyboard focus) from the dialog under test.
+    RESOURCE_LOCK zandrel_display
     ENVIRONMENT "LANG=ja_JP.UTF-8;LC_ALL=ja_JP.UTF-8")
 endfunction()
 
