@@ -4,6 +4,7 @@
 // saw in UTF-8; every wait is bounded. Exit code 0 on success.
 //
 //   gui_helper box            wait for the next result box, print its text, press OK
+//   gui_helper peek           wait for the next result box, print its text, leave it open
 //   gui_helper click ID       click the main dialog's control ID, print its check state
 //   gui_helper about          open the About box from the system menu, print its texts
 //   gui_helper close-about    press OK in the About box and wait until it is gone
@@ -94,7 +95,7 @@ bool WaitUntilGone(HWND hWnd)
     return true;
 }
 
-int AnswerBox()
+int AnswerBox(bool bPressOk)
 {
     const HWND hBox = WaitForDialog(kBoxCaption);
     if (!hBox)
@@ -108,6 +109,8 @@ int AnswerBox()
             std::printf("TEXT %s\n", ToUtf8(text).c_str());
     }
     std::fflush(stdout);
+    if (!bPressOk)
+        return 0;
     ::PostMessageA(hBox, WM_COMMAND, IDOK, 0);
     return WaitUntilGone(hBox) ? 0 : 1;
 }
@@ -163,8 +166,8 @@ int Exit()
 int main(int argc, char** argv)
 {
     const std::string command = argc > 1 ? argv[1] : "";
-    if (command == "box")
-        return AnswerBox();
+    if (command == "box" || command == "peek")
+        return AnswerBox(command == "box");
     if (command == "click" && argc > 2)
         return Click(std::atoi(argv[2]));
     if (command == "about")
@@ -173,6 +176,6 @@ int main(int argc, char** argv)
         return CloseAbout();
     if (command == "exit")
         return Exit();
-    std::fprintf(stderr, "usage: gui_helper box | click ID | about | close-about | exit\n");
+    std::fprintf(stderr, "usage: gui_helper box | peek | click ID | about | close-about | exit\n");
     return 2;
 }

@@ -127,9 +127,14 @@ def compare_with_cli(cli, inputs_dir, gui_dir, names, cli_args):
         shutil.rmtree(ref_dir, ignore_errors=True)
 
 
-def answer_boxes(helper, env, count):
+def answer_boxes(helper, env, count, while_open=None):
+    """Confirms `count` result boxes; while_open(i) runs while box i is up."""
     texts = []
-    for _ in range(count):
+    for index in range(count):
+        if while_open:
+            rc, _ = run([WINE, helper, 'peek'], env)
+            check(rc == 0, 'result box %d is up' % (index + 1))
+            while_open(index)
         rc, out = run([WINE, helper, 'box'], env)
         check(rc == 0, 'a result box appeared and was confirmed')
         texts.append(' / '.join(line[5:] for line in out.splitlines() if line.startswith('TEXT ')))
@@ -159,7 +164,12 @@ def main():
         # One drop of five files: each converted and confirmed before the next.
         check(xdnd.drop_files(TITLE, [os.path.join(work, n) for n in names], STEP_TIMEOUT),
               'the main dialog accepted the drop')
-        texts = answer_boxes(args.helper, env, len(names))
+        def nothing_converted_after(index):
+            later = [n[:-len('.bmp')] for n in names[index + 1:] if n.endswith('.bmp')]
+            early = [o for o in outputs(work) if any(o.startswith('image_' + stem + '.') for stem in later)]
+            check(not early, 'while box %d is open no later file is converted yet' % (index + 1))
+
+        texts = answer_boxes(args.helper, env, len(names), nothing_converted_after)
         check(texts == [SUCCESS, REFUSAL, SUCCESS, SUCCESS, SUCCESS],
               'boxes in drop order: success, refusal, success, success, success (%s)' % texts)
         bitmaps = [n for n in names if n.endswith('.bmp')]
