@@ -20,6 +20,7 @@ public:
     // Conversion
     // Takes the check boxes into m_options, then converts one file. The
     // engine's result: 1 converted, 0 refused, 2 read but not written.
+    // Virtual so that tests can stand in for the engine.
     virtual int ConvertFile(CString strPath);
     // The same for the indexed path on its own (8-bit bitmaps).
     int ConvertIndexed(CString strPath);
