@@ -14,7 +14,7 @@ namespace {
 // kRle8PixelsPerStreamByte pixels. Runs of 255 pixels in two bytes plus a
 // line end per row stay well inside that; only a stream that leaves most of
 // a huge image unset (early end-of-bitmap, long deltas) is refused.
-constexpr std::uint64_t kRle8PixelsWithoutStream = std::uint64_t{1} << 24;
+constexpr std::uint64_t kRle8PixelsWithoutStream = std::uint64_t{1} << 20;
 constexpr std::uint64_t kRle8PixelsPerStreamByte = 256;
 
 Refusal CheckIndexedHeader(const BmpHeader& header)
