@@ -6,6 +6,7 @@
 #include <climits>
 #include <cstddef>
 #include <cstdint>
+#include <vector>
 
 #include "convert/bmp_header.h"
 #include "convert/byte_reader.h"
@@ -13,6 +14,7 @@
 #include "convert/large_buffer.h"
 #include "convert/output_writer.h"
 #include "convert/true_color.h"
+#include "convert/true_color_pixels.h"
 #include "fuzz_support.h"
 
 namespace {
@@ -144,6 +146,18 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* pData, std::size_t nSi
                   "surface pixel differs from the file");
         }
     }
+
+    // Rows streamed through a chunk of a few bytes, which splits rows and
+    // pixels at every place, give the same surface.
+    zandrel::TrueColorLayout layout;
+    Check(zandrel::MakeTrueColorLayout(header, &layout) == zandrel::Refusal::kNone, "layout refused on a re-read");
+    std::vector<std::uint8_t> chunked(4 * nPixels);
+    zandrel::ByteReader chunkReader(pData, nSize);
+    Check(chunkReader.SkipTo(header.nPixelOffset) &&
+              zandrel::ReadTrueColorPixels(chunkReader, layout, nWidth, nHeight, header.bTopDown, chunked.data(),
+                                           1 + nSize % 23) == zandrel::Refusal::kNone &&
+              std::equal(chunked.begin(), chunked.end(), surface.m_pBits),
+          "rows read in small chunks differ");
 
     Check(zandrel::BuildTrueColorArrays(surface, &words, &alpha) == zandrel::Refusal::kNone, "arrays refused");
     Check(words.Size() == 2 * nPixels && alpha.Size() == (nBitCount == 32 ? nPixels : 0), "array sizes");
