@@ -8,8 +8,9 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 cli=${2:-build/native/bin/zandrel-cli}
 [ -x "$cli" ] || { echo "no $cli: run ./test or build first" >&2; exit 2; }
-if [ -n "${1:-}" ]; then folder=$1; mkdir -p "$folder"; else folder=$(mktemp -d /tmp/zandrel-big-XXXXXX); fi
-trap 'rm -f "$folder/big.bmp" "$folder/image_big.c" "$folder/image_big.bin"' EXIT
+own=""
+if [ -n "${1:-}" ]; then folder=$1; mkdir -p "$folder"; else folder=$(mktemp -d /tmp/zandrel-big-XXXXXX); own=1; fi
+trap 'rm -f "$folder/big.bmp" "$folder/image_big.c" "$folder/image_big.bin"; [ -z "$own" ] || rmdir "$folder"' EXIT
 
 width=16384
 height=16384
