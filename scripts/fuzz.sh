@@ -30,7 +30,7 @@ for target in "${targets[@]}"; do
   [ -f "fuzz/$target.dict" ] && dict=("-dict=fuzz/$target.dict")
   echo "== $target: ${seconds}s =="
   "$build/bin/$target" "${dict[@]}" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 \
-    -malloc_limit_mb=1024 -print_final_stats=1 -artifact_prefix="$build/findings/$target-" \
+    -malloc_limit_mb=64 -print_final_stats=1 -artifact_prefix="$build/findings/$target-" \
     "$corpus" "${seeds[@]}" 2>&1 | grep -E '^(#[0-9]+.*(DONE|pulse)|stat::number_of_executed_units|stat::peak_rss|==[0-9]+==|SUMMARY|Done)' | tail -n 6
   status=${PIPESTATUS[0]}
   if [ "$status" -ne 0 ]; then

@@ -10,6 +10,13 @@
 namespace zandrel {
 namespace {
 
+// An RLE8 image larger than this needs at least one stream byte for every
+// kRle8PixelsPerStreamByte pixels. Runs of 255 pixels in two bytes plus a
+// line end per row stay well inside that; only a stream that leaves most of
+// a huge image unset (early end-of-bitmap, long deltas) is refused.
+constexpr std::uint64_t kRle8PixelsWithoutStream = std::uint64_t{1} << 20;
+constexpr std::uint64_t kRle8PixelsPerStreamByte = 256;
+
 Refusal CheckIndexedHeader(const BmpHeader& header)
 {
     if (header.nBitCount != 8)
@@ -87,6 +94,12 @@ Refusal ReadIndexedImage(ByteReader& reader, IndexedImage* pImage)
                                       ? 2
                                       : BmpRowStride(header.nWidth, 8) * static_cast<std::uint64_t>(header.nHeight);
     if (nNeeded > reader.Remaining())
+        return Refusal::kTruncated;
+    // A run-length stream of a few bytes may leave a whole image at index 0.
+    // Past a size any real picture fits, the stream must be long enough for
+    // the image it claims, so that a tiny file cannot take gigabytes.
+    if (header.nCompression == kBiRle8 && nPixels > kRle8PixelsWithoutStream &&
+        nPixels / kRle8PixelsPerStreamByte >= reader.Remaining())
         return Refusal::kTruncated;
     if (!image.indices.Allocate(static_cast<std::size_t>(nPixels)))
         return Refusal::kOutOfMemory;

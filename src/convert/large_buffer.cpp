@@ -4,14 +4,17 @@
 #include <cstdlib>
 #include <utility>
 
-#if defined(__linux__)
+// Fuzz builds take every block from the heap, where the fuzzer's allocation
+// limit sees it.
+#if defined(__linux__) && !defined(ZANDREL_LARGE_BUFFER_ON_HEAP)
+#define ZANDREL_LARGE_BUFFER_MMAP 1
 #include <sys/mman.h>
 #endif
 
 namespace zandrel {
 namespace {
 
-#if defined(__linux__)
+#if defined(ZANDREL_LARGE_BUFFER_MMAP)
 constexpr std::size_t kHugePageSize = std::size_t{2} << 20;
 #endif
 
@@ -40,7 +43,7 @@ bool LargeBuffer::Allocate(std::size_t nBytes)
     Release();
     if (nBytes == 0)
         return true;
-#if defined(__linux__)
+#if defined(ZANDREL_LARGE_BUFFER_MMAP)
     if (nBytes >= kHugePageSize) {
         // Whole huge pages at a 2 MiB boundary, so the kernel can back every
         // part of the block with them: map one huge page more than needed and
@@ -72,7 +75,7 @@ bool LargeBuffer::Allocate(std::size_t nBytes)
 
 void LargeBuffer::Release()
 {
-#if defined(__linux__)
+#if defined(ZANDREL_LARGE_BUFFER_MMAP)
     if (m_nMapped) {
         munmap(m_pData, m_nMapped);
         m_pData = nullptr;

@@ -116,9 +116,10 @@ void WriteFileAtomically(const CString& strPath, Produce produce, WriteOutcome* 
     pOutcome->written.push_back(strPath);
 }
 
-// Brings the words into the byte order the binary file asks for. The arrays
-// are written as they lie in memory, so on a little-endian machine this swaps
-// exactly when big-endian output is asked for.
+}  // namespace
+
+// The arrays are written as they lie in memory, so on a little-endian machine
+// this swaps exactly when big-endian output is asked for.
 void ApplyByteOrder(Color16* pWords, std::size_t nCount, int bLittleEndian)
 {
     const bool bWantLittle = bLittleEndian != 0;
@@ -128,7 +129,23 @@ void ApplyByteOrder(Color16* pWords, std::size_t nCount, int bLittleEndian)
         pWords[i] = static_cast<Color16>((pWords[i] >> 8) | (pWords[i] << 8));
 }
 
-}  // namespace
+bool WriteTrueColorBinary(ByteSink& sink, const Color16* pWords, const std::uint8_t* pAlpha, int nWidth,
+                          int nHeight)
+{
+    const std::size_t nCount = ElementCount(nWidth, nHeight);
+    if (nCount == 0)
+        return true;
+    return sink.Write(pWords, nCount * sizeof(Color16)) && (!pAlpha || sink.Write(pAlpha, nCount));
+}
+
+bool WriteIndexedBinary(ByteSink& sink, const Color16* pPalette, int nColorCount, const std::uint8_t* pIndices,
+                        int nWidth, int nHeight)
+{
+    const std::size_t nColors = nColorCount > 0 ? static_cast<std::size_t>(nColorCount) : 0;
+    const std::size_t nCount = ElementCount(nWidth, nHeight);
+    return (nColors == 0 || sink.Write(pPalette, nColors * sizeof(Color16))) &&
+           (nCount == 0 || sink.Write(pIndices, nCount));
+}
 
 OutputRequest MakeOutputRequest(const OutputNames& names, const ConvertOptions& options)
 {
@@ -201,11 +218,7 @@ WriteOutcome WriteTrueColorFiles(const OutputRequest& request, Color16* pWords, 
     if (request.m_bWriteBinary) {
         WriteFileAtomically(
             request.strBinaryPath,
-            [&](ByteSink& sink) {
-                if (nCount == 0)
-                    return true;
-                return sink.Write(pWords, nCount * sizeof(Color16)) && (!pAlpha || sink.Write(pAlpha, nCount));
-            },
+            [&](ByteSink& sink) { return WriteTrueColorBinary(sink, pWords, pAlpha, nWidth, nHeight); },
             &outcome);
     }
     return outcome;
@@ -227,12 +240,10 @@ WriteOutcome WriteIndexedFiles(const OutputRequest& request, Color16* pPalette, 
     ApplyByteOrder(pPalette, nColors, request.m_bLittleEndian);
 
     if (request.m_bWriteBinary) {
-        const std::size_t nCount = ElementCount(nWidth, nHeight);
         WriteFileAtomically(
             request.strBinaryPath,
             [&](ByteSink& sink) {
-                return (nColors == 0 || sink.Write(pPalette, nColors * sizeof(Color16))) &&
-                       (nCount == 0 || sink.Write(pIndices, nCount));
+                return WriteIndexedBinary(sink, pPalette, nColorCount, pIndices, nWidth, nHeight);
             },
             &outcome);
     }

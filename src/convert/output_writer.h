@@ -44,6 +44,19 @@ bool FormatIndexedSource(ByteSink& sink, const CString& strIdentifier, int bAddC
                          const Color16* pPalette, int nColorCount, const std::uint8_t* pIndices,
                          int nWidth, int nHeight);
 
+// Contents of the binary file, words as they lie in memory (ApplyByteOrder
+// has already run): the colour words, then the alpha bytes when pAlpha is not
+// null; or the palette words, then the index bytes. Nothing for a width or
+// height <= 0 (the palette still, for an indexed image).
+bool WriteTrueColorBinary(ByteSink& sink, const Color16* pWords, const std::uint8_t* pAlpha, int nWidth,
+                          int nHeight);
+bool WriteIndexedBinary(ByteSink& sink, const Color16* pPalette, int nColorCount, const std::uint8_t* pIndices,
+                        int nWidth, int nHeight);
+
+// Swaps the bytes of each word in place unless the machine's order already is
+// the one asked for (bLittleEndian nonzero: low byte first).
+void ApplyByteOrder(Color16* pWords, std::size_t nCount, int bLittleEndian);
+
 // Writes the C source file, then swaps the words in place when big-endian
 // output is asked for, then writes the binary file when asked for. The binary
 // file is attempted even when the C source file failed.

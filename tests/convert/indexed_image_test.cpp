@@ -232,6 +232,40 @@ TEST(IndexedImageTest, Rle8FileIsDecodedBottomUp)
                                   Pattern(3, 2), Pattern(4, 2), Pattern(5, 2)}));
 }
 
+// A short stream may leave a picture of ordinary size unset; a large picture
+// needs a stream that a real encoder would write for it.
+TEST(IndexedImageTest, Rle8StreamsOfRealEncodersAreAcceptedAtAnySize)
+{
+    BitmapSpec empty = IndexedSpec(1024, 1024, 16, Pattern);
+    empty.nCompression = zandrel::kBiRle8;
+    empty.pixels = {0x00, 0x01};
+    IndexedImage image;
+    ASSERT_EQ(Read(BuildBitmap(empty), &image), Refusal::kNone);
+    EXPECT_EQ(image.indices.Size(), 1024u * 1024u);
+    EXPECT_EQ(image.indices.Data()[1024u * 1024u - 1], 0);
+
+    // 8192 x 4096, far more than a stream may leave unset: every row in runs
+    // of 255 pixels and a line end.
+    BitmapSpec runs = IndexedSpec(8192, 4096, 16, Pattern);
+    runs.nCompression = zandrel::kBiRle8;
+    runs.pixels.clear();
+    for (int y = 0; y < 4096; ++y) {
+        for (int x = 0; x < 8192; x += 255) {
+            runs.pixels.push_back(static_cast<std::uint8_t>(8192 - x < 255 ? 8192 - x : 255));
+            runs.pixels.push_back(7);
+        }
+        runs.pixels.insert(runs.pixels.end(), {0x00, 0x00});
+    }
+    runs.pixels.insert(runs.pixels.end(), {0x00, 0x01});
+    ASSERT_EQ(Read(BuildBitmap(runs), &image), Refusal::kNone);
+    EXPECT_EQ(image.indices.Size(), 8192u * 4096u);
+    EXPECT_EQ(image.indices.Data()[0], 7);
+
+    // The same size with a stream that sets nothing is refused.
+    runs.pixels = {0x00, 0x01};
+    EXPECT_EQ(Read(BuildBitmap(runs), &image), Refusal::kTruncated);
+}
+
 // One knob per defect: each of these files is refused.
 struct RefusalCase {
     const char* name;
@@ -292,6 +326,15 @@ const std::vector<RefusalCase>& RefusalCases()
              s.nHeight = -46341;
          },
          Refusal::kTooLarge},
+        // Two stream bytes cannot stand for 1.6 GB of pixels.
+        {"Rle8TinyStreamHugeImage",
+         [](BitmapSpec& s) {
+             s.nCompression = zandrel::kBiRle8;
+             s.nWidth = 40000;
+             s.nHeight = 40000;
+             s.pixels = {0x00, 0x01};
+         },
+         Refusal::kTruncated},
         // Within the limit but far beyond what the file holds: refused before
         // any buffer is taken.
         {"SizeBeyondFile",
