@@ -12,7 +12,7 @@
 namespace {
 
 using zandrel::test::Bgra;
-using zandrel::test::BitmapSpec;
+using zandrel::test::BitmapRecipe;
 using zandrel::test::BuildBitmap;
 using zandrel::test::Bytes;
 
@@ -35,34 +35,34 @@ bool Save(const std::filesystem::path& folder, const std::string& name, const By
     return zandrel::test::WriteFileBytes((folder / (name + ".bmp")).string(), bytes);
 }
 
-BitmapSpec TrueColor(std::uint32_t nInfoSize, int nBitCount, bool bTopDown)
+BitmapRecipe TrueColor(std::uint32_t nInfoSize, int nBitCount, bool bTopDown)
 {
-    BitmapSpec spec;
-    spec.nInfoSize = nInfoSize;
-    spec.nWidth = 3;
-    spec.nHeight = bTopDown ? -2 : 2;
-    spec.nBitCount = static_cast<std::uint16_t>(nBitCount);
-    spec.pixels = zandrel::test::StoreTrueColorRows(3, 2, nBitCount, bTopDown, Picture);
-    return spec;
+    BitmapRecipe recipe;
+    recipe.nInfoSize = nInfoSize;
+    recipe.nWidth = 3;
+    recipe.nHeight = bTopDown ? -2 : 2;
+    recipe.nBitCount = static_cast<std::uint16_t>(nBitCount);
+    recipe.pixels = zandrel::test::StoreTrueColorRows(3, 2, nBitCount, bTopDown, Picture);
+    return recipe;
 }
 
-BitmapSpec Indexed(std::uint32_t nInfoSize, int nWidth, int nHeight, int nColors)
+BitmapRecipe Indexed(std::uint32_t nInfoSize, int nWidth, int nHeight, int nColors)
 {
-    BitmapSpec spec;
-    spec.nInfoSize = nInfoSize;
-    spec.nWidth = nWidth;
-    spec.nHeight = nHeight;
-    spec.nBitCount = 8;
+    BitmapRecipe recipe;
+    recipe.nInfoSize = nInfoSize;
+    recipe.nWidth = nWidth;
+    recipe.nHeight = nHeight;
+    recipe.nBitCount = 8;
     // The core header has no colour count: it always carries 256 entries,
     // as does a count of 0.
     const int nEntries = nInfoSize == 12 || nColors == 0 ? 256 : nColors;
-    spec.nClrUsed = nInfoSize == 12 ? 0 : static_cast<std::uint32_t>(nColors);
+    recipe.nClrUsed = nInfoSize == 12 ? 0 : static_cast<std::uint32_t>(nColors);
     for (int i = 0; i < nEntries; ++i) {
         const auto v = static_cast<std::uint8_t>(i * 37);
-        spec.palette.push_back({v, static_cast<std::uint8_t>(255 - v), static_cast<std::uint8_t>(i), 0});
+        recipe.palette.push_back({v, static_cast<std::uint8_t>(255 - v), static_cast<std::uint8_t>(i), 0});
     }
-    spec.pixels = zandrel::test::StoreIndexedRows(nWidth, nHeight < 0 ? -nHeight : nHeight, nHeight < 0, Index);
-    return spec;
+    recipe.pixels = zandrel::test::StoreIndexedRows(nWidth, nHeight < 0 ? -nHeight : nHeight, nHeight < 0, Index);
+    return recipe;
 }
 
 }  // namespace
@@ -89,7 +89,7 @@ int main(int argc, char** argv)
         }
         // Masks inside the header (52 bytes and more; not the OS/2 64-byte one).
         if (nInfoSize >= 52 && nInfoSize != 64) {
-            BitmapSpec masked = TrueColor(nInfoSize, 32, false);
+            BitmapRecipe masked = TrueColor(nInfoSize, 32, false);
             masked.nCompression = 3;
             masked.masks = {0x00FF0000, 0x0000FF00, 0x000000FF, nInfoSize >= 56 ? 0xFF000000u : 0u};
             bOk &= Save(trueColor, "bitfields32_info" + size, BuildBitmap(masked));
@@ -98,7 +98,7 @@ int main(int argc, char** argv)
         }
     }
     // Masks after a 40-byte header: three of them, or four with BI_ALPHABITFIELDS.
-    BitmapSpec after = TrueColor(40, 32, false);
+    BitmapRecipe after = TrueColor(40, 32, false);
     after.nCompression = 3;
     after.bMasksAfterHeader = true;
     after.masks = {0x0000F800, 0x000007E0, 0x0000001F, 0};
@@ -107,10 +107,10 @@ int main(int argc, char** argv)
     after.masks = {0x000000FF, 0x0000FF00, 0x00FF0000, 0xFF000000};
     bOk &= Save(trueColor, "alphabitfields32_after40", BuildBitmap(after));
     // A gap before the pixels, and a true-colour file with an unused palette.
-    BitmapSpec gap = TrueColor(40, 24, false);
+    BitmapRecipe gap = TrueColor(40, 24, false);
     gap.nGap = 6;
     bOk &= Save(trueColor, "rgb24_gap", BuildBitmap(gap));
-    BitmapSpec withPalette = TrueColor(40, 32, false);
+    BitmapRecipe withPalette = TrueColor(40, 32, false);
     withPalette.nClrUsed = 2;
     withPalette.palette = {{1, 2, 3, 0}, {4, 5, 6, 0}};
     bOk &= Save(trueColor, "rgb32_palette", BuildBitmap(withPalette));
@@ -123,7 +123,7 @@ int main(int argc, char** argv)
         bOk &= Save(indexed, "plain_info" + size + "_topdown", BuildBitmap(Indexed(nInfoSize, 5, -3, 16)));
         // RLE8: encoded runs, an absolute run with its pad byte, a delta, line
         // ends and the end-of-bitmap code.
-        BitmapSpec rle = Indexed(nInfoSize, 6, 3, 4);
+        BitmapRecipe rle = Indexed(nInfoSize, 6, 3, 4);
         rle.nCompression = 1;
         rle.pixels = {0x06, 0x01, 0x00, 0x00,
                       0x00, 0x03, 0x02, 0x03, 0x01, 0x00, 0x02, 0x00, 0x00, 0x00,
@@ -133,10 +133,10 @@ int main(int argc, char** argv)
     bOk &= Save(indexed, "plain_256_colors", BuildBitmap(Indexed(40, 8, 2, 0)));
     bOk &= Save(indexed, "plain_2_colors_width4", BuildBitmap(Indexed(40, 4, 4, 2)));
     bOk &= Save(indexed, "plain_height0", BuildBitmap(Indexed(40, 3, 0, 2)));
-    BitmapSpec gapIndexed = Indexed(40, 5, 2, 16);
+    BitmapRecipe gapIndexed = Indexed(40, 5, 2, 16);
     gapIndexed.nGap = 10;
     bOk &= Save(indexed, "plain_gap", BuildBitmap(gapIndexed));
-    BitmapSpec rleEmpty = Indexed(40, 16, 16, 2);
+    BitmapRecipe rleEmpty = Indexed(40, 16, 16, 2);
     rleEmpty.nCompression = 1;
     rleEmpty.pixels = {0x00, 0x01};
     bOk &= Save(indexed, "rle8_end_only", BuildBitmap(rleEmpty));

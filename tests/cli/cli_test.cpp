@@ -157,13 +157,13 @@ TEST_F(CliTest, RefusedFilesFailTheRunButNotTheOthers)
 
 TEST_F(CliTest, RefusalNamesAnUnsupportedDepth)
 {
-    zandrel::test::BitmapSpec spec;
-    spec.nWidth = 4;
-    spec.nHeight = 1;
-    spec.nBitCount = 16;
-    spec.pixels.assign(8, 0);
+    zandrel::test::BitmapRecipe recipe;
+    recipe.nWidth = 4;
+    recipe.nHeight = 1;
+    recipe.nBitCount = 16;
+    recipe.pixels.assign(8, 0);
     const std::string path = m_dir.File("hi.bmp");
-    ASSERT_TRUE(WriteFileBytes(path, zandrel::test::BuildBitmap(spec)));
+    ASSERT_TRUE(WriteFileBytes(path, zandrel::test::BuildBitmap(recipe)));
     const CliRun run = RunCliWith({path});
     EXPECT_EQ(run.nExit, zandrel::kExitSomeFailed);
     EXPECT_NE(run.err.find("refused: 16 bits per pixel"), std::string::npos) << run.err;

@@ -26,7 +26,7 @@
 
 namespace {
 
-using zandrel::test::BitmapSpec;
+using zandrel::test::BitmapRecipe;
 using zandrel::test::Bgra;
 using zandrel::test::Bytes;
 using zandrel::test::MakeTrueColorBitmap;
@@ -283,17 +283,17 @@ INSTANTIATE_TEST_SUITE_P(Failures, WriteFailureTest, ::testing::ValuesIn(WriteFa
 // Files of a few hundred bytes whose headers claim gigabytes.
 struct HugeClaimCase {
     const char* name;
-    std::function<void(BitmapSpec&)> claim;
+    std::function<void(BitmapRecipe&)> claim;
 };
 
 std::vector<HugeClaimCase> HugeClaimCases()
 {
     return {
-        {"TrueColor24Truncated", [](BitmapSpec& s) { s.nWidth = 40000; s.nHeight = 40000; }},
-        {"TrueColor32BeyondArrays", [](BitmapSpec& s) { s.nBitCount = 32; s.nWidth = 65535; s.nHeight = -65535; }},
-        {"Os2CoreMaximum", [](BitmapSpec& s) { s.nInfoSize = 12; s.nWidth = 65535; s.nHeight = 65535; }},
+        {"TrueColor24Truncated", [](BitmapRecipe& s) { s.nWidth = 40000; s.nHeight = 40000; }},
+        {"TrueColor32BeyondArrays", [](BitmapRecipe& s) { s.nBitCount = 32; s.nWidth = 65535; s.nHeight = -65535; }},
+        {"Os2CoreMaximum", [](BitmapRecipe& s) { s.nInfoSize = 12; s.nWidth = 65535; s.nHeight = 65535; }},
         {"IndexedPlainTruncated",
-         [](BitmapSpec& s) {
+         [](BitmapRecipe& s) {
              s.nBitCount = 8;
              s.nClrUsed = 2;
              s.palette = {{0, 0, 0, 0}, {255, 255, 255, 0}};
@@ -301,7 +301,7 @@ std::vector<HugeClaimCase> HugeClaimCases()
              s.nHeight = 40000;
          }},
         {"IndexedRle8EndOnly",
-         [](BitmapSpec& s) {
+         [](BitmapRecipe& s) {
              s.nBitCount = 8;
              s.nCompression = 1;
              s.nClrUsed = 2;
@@ -325,10 +325,10 @@ protected:
 
 TEST_P(HugeClaimTest, IsRefusedWithinAFewMegabytesOfAddressSpace)
 {
-    BitmapSpec spec;
-    spec.pixels.assign(300, 0x5A);
-    GetParam().claim(spec);
-    ASSERT_TRUE(WriteFileBytes(m_dir.File("huge.bmp"), zandrel::test::BuildBitmap(spec)));
+    BitmapRecipe recipe;
+    recipe.pixels.assign(300, 0x5A);
+    GetParam().claim(recipe);
+    ASSERT_TRUE(WriteFileBytes(m_dir.File("huge.bmp"), zandrel::test::BuildBitmap(recipe)));
 
     // 64 MiB of address space: far less than any of the claimed images.
     const int nExit = RunCli(m_dir.Path(), {"--binary", m_dir.File("huge.bmp")}, [] {

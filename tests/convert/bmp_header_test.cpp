@@ -13,7 +13,7 @@ using zandrel::BmpHeader;
 using zandrel::ByteReader;
 using zandrel::Refusal;
 using zandrel::test::Bgra;
-using zandrel::test::BitmapSpec;
+using zandrel::test::BitmapRecipe;
 using zandrel::test::Bytes;
 
 Refusal Read(const Bytes& file, BmpHeader* pHeader)
@@ -46,17 +46,17 @@ TEST(BmpHeaderTest, ReadsMasksByHeaderSize)
         {124, 0, false, 138, 0xFF0000, true},
     };
     for (const HeaderCase& c : cases) {
-        BitmapSpec spec;
-        spec.nInfoSize = c.nInfoSize;
-        spec.nBitCount = 32;
-        spec.nWidth = 3;
-        spec.nHeight = 2;
-        spec.nCompression = c.nCompression;
-        spec.bMasksAfterHeader = c.bMasksAfterHeader;
-        spec.masks = {0xFF0000, 0xFF00, 0xFF, 0xFF000000};
-        spec.pixels.assign(24, 0);
+        BitmapRecipe recipe;
+        recipe.nInfoSize = c.nInfoSize;
+        recipe.nBitCount = 32;
+        recipe.nWidth = 3;
+        recipe.nHeight = 2;
+        recipe.nCompression = c.nCompression;
+        recipe.bMasksAfterHeader = c.bMasksAfterHeader;
+        recipe.masks = {0xFF0000, 0xFF00, 0xFF, 0xFF000000};
+        recipe.pixels.assign(24, 0);
         BmpHeader header;
-        ASSERT_EQ(Read(BuildBitmap(spec), &header), Refusal::kNone) << c.nInfoSize;
+        ASSERT_EQ(Read(BuildBitmap(recipe), &header), Refusal::kNone) << c.nInfoSize;
         EXPECT_EQ(header.nPaletteOffset, c.nPaletteOffset) << c.nInfoSize;
         EXPECT_EQ(header.nPixelOffset, c.nPaletteOffset) << c.nInfoSize;
         EXPECT_EQ(header.nRedMask, c.nRedMask) << c.nInfoSize;
@@ -72,24 +72,24 @@ TEST(BmpHeaderTest, ReadsMasksByHeaderSize)
 TEST(BmpHeaderTest, PixelsMayNotStartInsideThePalette)
 {
     for (const std::uint32_t nClrUsed : {0u, 3u, 257u}) {
-        BitmapSpec spec;
-        spec.nBitCount = 8;
-        spec.nClrUsed = nClrUsed;
-        spec.palette.assign(nClrUsed == 3 ? 3 : 255, Bgra{});  // one short of 256 entries
-        spec.pixels.assign(4, 0);
+        BitmapRecipe recipe;
+        recipe.nBitCount = 8;
+        recipe.nClrUsed = nClrUsed;
+        recipe.palette.assign(nClrUsed == 3 ? 3 : 255, Bgra{});  // one short of 256 entries
+        recipe.pixels.assign(4, 0);
         BmpHeader header;
-        EXPECT_EQ(Read(BuildBitmap(spec), &header), nClrUsed == 3 ? Refusal::kNone : Refusal::kBadHeader)
+        EXPECT_EQ(Read(BuildBitmap(recipe), &header), nClrUsed == 3 ? Refusal::kNone : Refusal::kBadHeader)
             << nClrUsed;
     }
 }
 
 TEST(BmpHeaderTest, RefusesMalformedStarts)
 {
-    BitmapSpec badSize;
+    BitmapRecipe badSize;
     badSize.nInfoSize = 41;
-    BitmapSpec minHeight;
+    BitmapRecipe minHeight;
     minHeight.nHeight = INT_MIN;
-    BitmapSpec notBm;
+    BitmapRecipe notBm;
     notBm.signature = {'B', 'A'};
     BmpHeader header;
     EXPECT_EQ(Read(BuildBitmap(badSize), &header), Refusal::kBadHeader);

@@ -16,7 +16,7 @@ using zandrel::ConvertBitmapFile;
 using zandrel::ConvertOptions;
 using zandrel::ConversionReport;
 using zandrel::PathStyle;
-using zandrel::test::BitmapSpec;
+using zandrel::test::BitmapRecipe;
 using zandrel::test::Bytes;
 using zandrel::test::ReadFileBytes;
 using zandrel::test::TempDir;
@@ -38,28 +38,28 @@ Bytes WorkedExampleBitmap()
 // 2 x 2, two colours (black, white), index rows 0 1 (top) and 1 0.
 Bytes TwoColourIndexedBitmap()
 {
-    BitmapSpec spec;
-    spec.nWidth = 2;
-    spec.nHeight = 2;
-    spec.nBitCount = 8;
-    spec.nClrUsed = 2;
-    spec.palette = {{0, 0, 0, 0}, {0xFF, 0xFF, 0xFF, 0}};
-    spec.pixels = zandrel::test::StoreIndexedRows(2, 2, false, [](int x, int y) {
+    BitmapRecipe recipe;
+    recipe.nWidth = 2;
+    recipe.nHeight = 2;
+    recipe.nBitCount = 8;
+    recipe.nClrUsed = 2;
+    recipe.palette = {{0, 0, 0, 0}, {0xFF, 0xFF, 0xFF, 0}};
+    recipe.pixels = zandrel::test::StoreIndexedRows(2, 2, false, [](int x, int y) {
         return static_cast<std::uint8_t>((x + y) % 2);
     });
-    return BuildBitmap(spec);
+    return BuildBitmap(recipe);
 }
 
 Bytes OfDepth(int nBitCount)
 {
-    BitmapSpec spec;
-    spec.nWidth = 8;
-    spec.nHeight = 2;
-    spec.nBitCount = static_cast<std::uint16_t>(nBitCount);
+    BitmapRecipe recipe;
+    recipe.nWidth = 8;
+    recipe.nHeight = 2;
+    recipe.nBitCount = static_cast<std::uint16_t>(nBitCount);
     if (nBitCount <= 8)
-        spec.palette.assign(std::size_t{1} << nBitCount, {1, 2, 3, 0});
-    spec.pixels.assign(static_cast<std::size_t>((8 * nBitCount + 31) / 32 * 4 * 2), 0x11);
-    return BuildBitmap(spec);
+        recipe.palette.assign(std::size_t{1} << nBitCount, {1, 2, 3, 0});
+    recipe.pixels.assign(static_cast<std::size_t>((8 * nBitCount + 31) / 32 * 4 * 2), 0x11);
+    return BuildBitmap(recipe);
 }
 
 class ConvertFileTest : public ::testing::Test {

@@ -18,7 +18,7 @@ using zandrel::ByteReader;
 using zandrel::CDibSurface;
 using zandrel::Refusal;
 using zandrel::test::Bgra;
-using zandrel::test::BitmapSpec;
+using zandrel::test::BitmapRecipe;
 using zandrel::test::Bytes;
 
 // Every byte of every pixel differs from its neighbours', so a swapped row,
@@ -52,15 +52,15 @@ void ExpectPicture(const CDibSurface& surface, int nWidth, int nHeight, bool bFo
     }
 }
 
-BitmapSpec TrueColorSpec(std::uint32_t nInfoSize, int nBitCount, int nWidth, int nHeight, bool bTopDown)
+BitmapRecipe TrueColorSpec(std::uint32_t nInfoSize, int nBitCount, int nWidth, int nHeight, bool bTopDown)
 {
-    BitmapSpec spec;
-    spec.nInfoSize = nInfoSize;
-    spec.nWidth = nWidth;
-    spec.nHeight = bTopDown ? -nHeight : nHeight;
-    spec.nBitCount = static_cast<std::uint16_t>(nBitCount);
-    spec.pixels = zandrel::test::StoreTrueColorRows(nWidth, nHeight, nBitCount, bTopDown, Picture);
-    return spec;
+    BitmapRecipe recipe;
+    recipe.nInfoSize = nInfoSize;
+    recipe.nWidth = nWidth;
+    recipe.nHeight = bTopDown ? -nHeight : nHeight;
+    recipe.nBitCount = static_cast<std::uint16_t>(nBitCount);
+    recipe.pixels = zandrel::test::StoreTrueColorRows(nWidth, nHeight, nBitCount, bTopDown, Picture);
+    return recipe;
 }
 
 struct LayoutCase {
@@ -112,16 +112,16 @@ class BitfieldsTest : public ::testing::TestWithParam<MaskCase> {};
 TEST_P(BitfieldsTest, CutsChannelsByMask)
 {
     const MaskCase& c = GetParam();
-    BitmapSpec spec;
-    spec.nInfoSize = c.nInfoSize;
-    spec.nBitCount = 32;
-    spec.nCompression = c.nCompression;
-    spec.masks = c.masks;
-    spec.bMasksAfterHeader = c.nInfoSize == 40;
+    BitmapRecipe recipe;
+    recipe.nInfoSize = c.nInfoSize;
+    recipe.nBitCount = 32;
+    recipe.nCompression = c.nCompression;
+    recipe.masks = c.masks;
+    recipe.bMasksAfterHeader = c.nInfoSize == 40;
     for (int i = 0; i < 4; ++i)
-        spec.pixels.push_back(static_cast<std::uint8_t>(c.nStored >> (8 * i)));
+        recipe.pixels.push_back(static_cast<std::uint8_t>(c.nStored >> (8 * i)));
     CDibSurface surface;
-    ASSERT_EQ(Load(surface, BuildBitmap(spec)), 1) << c.name;
+    ASSERT_EQ(Load(surface, BuildBitmap(recipe)), 1) << c.name;
     EXPECT_EQ((Bgra{surface.m_pBits[0], surface.m_pBits[1], surface.m_pBits[2], surface.m_pBits[3]}), c.want)
         << c.name;
 }
@@ -142,50 +142,50 @@ INSTANTIATE_TEST_SUITE_P(
 
 struct RefusalCase {
     const char* name;
-    BitmapSpec spec;
+    BitmapRecipe recipe;
     Refusal eWant;
     bool bMeasured = true;  // the headers hold together, so size and depth are recorded
 };
 
-BitmapSpec Spec(std::uint32_t nInfoSize, int nBitCount, std::uint32_t nCompression,
+BitmapRecipe Recipe(std::uint32_t nInfoSize, int nBitCount, std::uint32_t nCompression,
                 std::array<std::uint32_t, 4> masks = {0xFF0000, 0xFF00, 0xFF, 0})
 {
-    BitmapSpec spec = TrueColorSpec(nInfoSize, nBitCount, 2, 2, false);
-    spec.nCompression = nCompression;
-    spec.masks = masks;
-    spec.bMasksAfterHeader = nInfoSize == 40 && (nCompression == 3 || nCompression == 6);
-    return spec;
+    BitmapRecipe recipe = TrueColorSpec(nInfoSize, nBitCount, 2, 2, false);
+    recipe.nCompression = nCompression;
+    recipe.masks = masks;
+    recipe.bMasksAfterHeader = nInfoSize == 40 && (nCompression == 3 || nCompression == 6);
+    return recipe;
 }
 
-BitmapSpec WithSize(std::int32_t nWidth, std::int32_t nHeight, int nBitCount = 24)
+BitmapRecipe WithSize(std::int32_t nWidth, std::int32_t nHeight, int nBitCount = 24)
 {
-    BitmapSpec spec;
-    spec.nWidth = nWidth;
-    spec.nHeight = nHeight;
-    spec.nBitCount = static_cast<std::uint16_t>(nBitCount);
-    return spec;
+    BitmapRecipe recipe;
+    recipe.nWidth = nWidth;
+    recipe.nHeight = nHeight;
+    recipe.nBitCount = static_cast<std::uint16_t>(nBitCount);
+    return recipe;
 }
 
-BitmapSpec WithOffset(std::uint32_t nOffset)
+BitmapRecipe WithOffset(std::uint32_t nOffset)
 {
-    BitmapSpec spec = Spec(40, 24, 0);
-    spec.nPixelOffset = nOffset;
-    return spec;
+    BitmapRecipe recipe = Recipe(40, 24, 0);
+    recipe.nPixelOffset = nOffset;
+    return recipe;
 }
 
 std::vector<RefusalCase> Refusals()
 {
-    const std::uint32_t nEnd = static_cast<std::uint32_t>(BuildBitmap(Spec(40, 24, 0)).size());
+    const std::uint32_t nEnd = static_cast<std::uint32_t>(BuildBitmap(Recipe(40, 24, 0)).size());
     return {
-        {"24-bit bitfields", Spec(40, 24, 3), Refusal::kUnsupportedFormat},
-        {"RLE8 on 32 bits", Spec(40, 32, 1), Refusal::kUnsupportedFormat},
-        {"RLE4 on 24 bits", Spec(40, 24, 2), Refusal::kUnsupportedFormat},
-        {"JPEG", Spec(40, 24, 4), Refusal::kUnsupportedFormat},
-        {"PNG", Spec(124, 32, 5), Refusal::kUnsupportedFormat},
-        {"OS/2 Huffman", Spec(64, 32, 3), Refusal::kUnsupportedFormat},
-        {"zero red mask", Spec(56, 32, 3, {0, 0xFF00, 0xFF, 0}), Refusal::kBadHeader},
-        {"split green mask", Spec(56, 32, 3, {0xFF0000, 0xF0F0, 0xF, 0}), Refusal::kBadHeader},
-        {"split alpha mask", Spec(56, 32, 3, {0xFF0000, 0xFF00, 0xFF, 0x81000000}), Refusal::kBadHeader},
+        {"24-bit bitfields", Recipe(40, 24, 3), Refusal::kUnsupportedFormat},
+        {"RLE8 on 32 bits", Recipe(40, 32, 1), Refusal::kUnsupportedFormat},
+        {"RLE4 on 24 bits", Recipe(40, 24, 2), Refusal::kUnsupportedFormat},
+        {"JPEG", Recipe(40, 24, 4), Refusal::kUnsupportedFormat},
+        {"PNG", Recipe(124, 32, 5), Refusal::kUnsupportedFormat},
+        {"OS/2 Huffman", Recipe(64, 32, 3), Refusal::kUnsupportedFormat},
+        {"zero red mask", Recipe(56, 32, 3, {0, 0xFF00, 0xFF, 0}), Refusal::kBadHeader},
+        {"split green mask", Recipe(56, 32, 3, {0xFF0000, 0xF0F0, 0xF, 0}), Refusal::kBadHeader},
+        {"split alpha mask", Recipe(56, 32, 3, {0xFF0000, 0xFF00, 0xFF, 0x81000000}), Refusal::kBadHeader},
         {"zero width", WithSize(0, 2), Refusal::kBadHeader},
         {"negative width", WithSize(-2, 2), Refusal::kBadHeader},
         {"zero height", WithSize(2, 0), Refusal::kBadHeader},
@@ -209,30 +209,30 @@ TEST_P(RefusalTest, RefusesWithReasonAndHoldsNoPixels)
 {
     const RefusalCase& c = GetParam();
     CDibSurface surface;
-    EXPECT_EQ(Load(surface, BuildBitmap(c.spec)), 0) << c.name;
+    EXPECT_EQ(Load(surface, BuildBitmap(c.recipe)), 0) << c.name;
     EXPECT_EQ(surface.m_eRefusal, c.eWant) << c.name;
     EXPECT_EQ(surface.m_pBits, nullptr) << c.name;
-    EXPECT_EQ(surface.m_nBitCount, c.bMeasured ? c.spec.nBitCount : 0) << c.name;
+    EXPECT_EQ(surface.m_nBitCount, c.bMeasured ? c.recipe.nBitCount : 0) << c.name;
 }
 
 INSTANTIATE_TEST_SUITE_P(Files, RefusalTest, ::testing::ValuesIn(Refusals()));
 
 TEST(DibSurfaceTest, HonoursPixelOffsetAfterGap)
 {
-    BitmapSpec spec = TrueColorSpec(40, 32, 3, 2, false);
-    spec.nGap = 37;
+    BitmapRecipe recipe = TrueColorSpec(40, 32, 3, 2, false);
+    recipe.nGap = 37;
     CDibSurface surface;
-    ASSERT_EQ(Load(surface, BuildBitmap(spec)), 1);
+    ASSERT_EQ(Load(surface, BuildBitmap(recipe)), 1);
     ExpectPicture(surface, 3, 2, true);
 }
 
 TEST(DibSurfaceTest, EveryPrefixOfAValidFileIsRefused)
 {
     for (const int nBits : {24, 32}) {
-        BitmapSpec spec = TrueColorSpec(124, nBits, 3, 2, false);
-        spec.nCompression = nBits == 32 ? 3 : 0;
-        spec.masks = {0xFF0000, 0xFF00, 0xFF, 0xFF000000};
-        const Bytes file = BuildBitmap(spec);
+        BitmapRecipe recipe = TrueColorSpec(124, nBits, 3, 2, false);
+        recipe.nCompression = nBits == 32 ? 3 : 0;
+        recipe.masks = {0xFF0000, 0xFF00, 0xFF, 0xFF000000};
+        const Bytes file = BuildBitmap(recipe);
         for (std::size_t n = 0; n < file.size(); ++n) {
             const Bytes prefix(file.begin(), file.begin() + static_cast<std::ptrdiff_t>(n));
             CDibSurface surface;
@@ -248,19 +248,19 @@ TEST(DibSurfaceTest, EveryPrefixOfAValidFileIsRefused)
 TEST(DibSurfaceTest, OtherDepthsAreMeasuredOnly)
 {
     for (const int nBits : {1, 4, 8, 16}) {
-        BitmapSpec spec;
-        spec.nWidth = 7;
-        spec.nHeight = -5;
-        spec.nPlanes = 1;
-        spec.nBitCount = static_cast<std::uint16_t>(nBits);
-        spec.nCompression = nBits == 16 ? 3 : 0;
-        spec.bMasksAfterHeader = nBits == 16;
-        spec.masks = {0xF800, 0x7E0, 0x1F, 0};
+        BitmapRecipe recipe;
+        recipe.nWidth = 7;
+        recipe.nHeight = -5;
+        recipe.nPlanes = 1;
+        recipe.nBitCount = static_cast<std::uint16_t>(nBits);
+        recipe.nCompression = nBits == 16 ? 3 : 0;
+        recipe.bMasksAfterHeader = nBits == 16;
+        recipe.masks = {0xF800, 0x7E0, 0x1F, 0};
         if (nBits <= 8)
-            spec.palette.assign(std::size_t{1} << nBits, Bgra{1, 2, 3, 0});
-        spec.pixels.assign(static_cast<std::size_t>((7 * nBits + 31) / 32 * 4 * 5), 0);
+            recipe.palette.assign(std::size_t{1} << nBits, Bgra{1, 2, 3, 0});
+        recipe.pixels.assign(static_cast<std::size_t>((7 * nBits + 31) / 32 * 4 * 5), 0);
         CDibSurface surface;
-        EXPECT_EQ(Load(surface, BuildBitmap(spec)), 0) << nBits;
+        EXPECT_EQ(Load(surface, BuildBitmap(recipe)), 0) << nBits;
         EXPECT_EQ(surface.m_eRefusal, Refusal::kUnsupportedDepth);
         EXPECT_EQ(surface.m_nBitCount, nBits);
         EXPECT_EQ(surface.m_nWidth, 7);
@@ -302,13 +302,13 @@ TEST(DibSurfaceTest, LoadsFromFile)
 // through the reader; all give the same surface.
 TEST(TrueColorPixelsTest, AnyChunkSizeGivesTheSameSurface)
 {
-    for (const BitmapSpec& base : {Spec(40, 24, 0), Spec(40, 32, 0), Spec(56, 32, 3, {0xFF, 0xFF00, 0xFF0000, 0})}) {
+    for (const BitmapRecipe& base : {Recipe(40, 24, 0), Recipe(40, 32, 0), Recipe(56, 32, 3, {0xFF, 0xFF00, 0xFF0000, 0})}) {
         for (const bool bTopDown : {false, true}) {
-            BitmapSpec spec = base;
-            spec.nWidth = 5;
-            spec.nHeight = bTopDown ? -7 : 7;
-            spec.pixels = zandrel::test::StoreTrueColorRows(5, 7, spec.nBitCount, bTopDown, Picture);
-            const Bytes file = BuildBitmap(spec);
+            BitmapRecipe recipe = base;
+            recipe.nWidth = 5;
+            recipe.nHeight = bTopDown ? -7 : 7;
+            recipe.pixels = zandrel::test::StoreTrueColorRows(5, 7, recipe.nBitCount, bTopDown, Picture);
+            const Bytes file = BuildBitmap(recipe);
             std::vector<std::uint8_t> reference;
             for (const std::size_t nChunk : {std::size_t{1}, std::size_t{5}, std::size_t{13}, std::size_t{20},
                                              std::size_t{48}, zandrel::kPixelChunkBytes}) {
@@ -323,7 +323,7 @@ TEST(TrueColorPixelsTest, AnyChunkSizeGivesTheSameSurface)
                 EXPECT_EQ(reader.Remaining(), 0u);
                 if (reference.empty())
                     reference = surface;
-                EXPECT_EQ(surface, reference) << "chunk " << nChunk << " bits " << spec.nBitCount;
+                EXPECT_EQ(surface, reference) << "chunk " << nChunk << " bits " << recipe.nBitCount;
             }
             CDibSurface surface;
             ASSERT_EQ(Load(surface, file), 1);

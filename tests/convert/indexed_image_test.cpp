@@ -21,7 +21,7 @@ using zandrel::ByteReader;
 using zandrel::IndexedImage;
 using zandrel::PackColor16;
 using zandrel::Refusal;
-using zandrel::test::BitmapSpec;
+using zandrel::test::BitmapRecipe;
 using zandrel::test::Bgra;
 using zandrel::test::BuildBitmap;
 using zandrel::test::Bytes;
@@ -54,16 +54,16 @@ std::vector<Bgra> GreyPalette(int nCount)
 
 // A plain indexed file: 40-byte header, palette right after it, rows right
 // after the palette, bottom-up, uncompressed.
-BitmapSpec IndexedSpec(int nWidth, int nHeight, int nColors, const IndexFn& index)
+BitmapRecipe IndexedSpec(int nWidth, int nHeight, int nColors, const IndexFn& index)
 {
-    BitmapSpec spec;
-    spec.nWidth = nWidth;
-    spec.nHeight = nHeight;
-    spec.nBitCount = 8;
-    spec.nClrUsed = nColors == 256 ? 0 : static_cast<std::uint32_t>(nColors);
-    spec.palette = GreyPalette(nColors);
-    spec.pixels = StoreRows(nWidth, nHeight, false, index);
-    return spec;
+    BitmapRecipe recipe;
+    recipe.nWidth = nWidth;
+    recipe.nHeight = nHeight;
+    recipe.nBitCount = 8;
+    recipe.nClrUsed = nColors == 256 ? 0 : static_cast<std::uint32_t>(nColors);
+    recipe.palette = GreyPalette(nColors);
+    recipe.pixels = StoreRows(nWidth, nHeight, false, index);
+    return recipe;
 }
 
 std::uint8_t Pattern(int x, int y)
@@ -99,11 +99,11 @@ Bytes Expected(int nWidth, int nHeight, const IndexFn& index)
 
 TEST(IndexedImageTest, PaletteEntryPacksRedGreenBlueAndIgnoresFourthByte)
 {
-    BitmapSpec spec = IndexedSpec(1, 1, 2, Pattern);
-    spec.palette[0] = {0x18, 0x10, 0x08, 0x00};
-    spec.palette[1] = {0xFF, 0xFF, 0xFF, 0xFF};
+    BitmapRecipe recipe = IndexedSpec(1, 1, 2, Pattern);
+    recipe.palette[0] = {0x18, 0x10, 0x08, 0x00};
+    recipe.palette[1] = {0xFF, 0xFF, 0xFF, 0xFF};
     IndexedImage image;
-    ASSERT_EQ(Read(BuildBitmap(spec), &image), Refusal::kNone);
+    ASSERT_EQ(Read(BuildBitmap(recipe), &image), Refusal::kNone);
     EXPECT_EQ(image.palette[0], 0x0C41);
     EXPECT_EQ(image.palette[1], 0x7FFF);
 }
@@ -120,14 +120,14 @@ class ColorCountTest : public ::testing::TestWithParam<ColorCountCase> {};
 TEST_P(ColorCountTest, ReadsCountEntriesAndKeepsIndicesAsStored)
 {
     const ColorCountCase& c = GetParam();
-    BitmapSpec spec = IndexedSpec(3, 2, c.paletteEntries, [&](int x, int y) {
+    BitmapRecipe recipe = IndexedSpec(3, 2, c.paletteEntries, [&](int x, int y) {
         return x == 2 && y == 0 ? c.highIndex : static_cast<std::uint8_t>(x);
     });
-    spec.nClrUsed = c.clrUsed;
+    recipe.nClrUsed = c.clrUsed;
     for (int i = 0; i < c.paletteEntries; ++i)
-        spec.palette[static_cast<std::size_t>(i)] = {static_cast<std::uint8_t>(8 * (i % 32)), 0, 0, 0};
+        recipe.palette[static_cast<std::size_t>(i)] = {static_cast<std::uint8_t>(8 * (i % 32)), 0, 0, 0};
     IndexedImage image;
-    ASSERT_EQ(Read(BuildBitmap(spec), &image), Refusal::kNone);
+    ASSERT_EQ(Read(BuildBitmap(recipe), &image), Refusal::kNone);
     ASSERT_EQ(image.nColorCount, c.expectedCount);
     for (int i = 0; i < c.expectedCount; ++i)
         EXPECT_EQ(image.palette[i], PackColor16(0, 0, static_cast<std::uint8_t>(8 * (i % 32)))) << i;
@@ -161,9 +161,9 @@ INSTANTIATE_TEST_SUITE_P(Sizes, RowLayoutTest,
 
 TEST(IndexedImageTest, HeightZeroHasPaletteButNoRows)
 {
-    BitmapSpec spec = IndexedSpec(5, 0, 16, Pattern);
+    BitmapRecipe recipe = IndexedSpec(5, 0, 16, Pattern);
     IndexedImage image;
-    ASSERT_EQ(Read(BuildBitmap(spec), &image), Refusal::kNone);
+    ASSERT_EQ(Read(BuildBitmap(recipe), &image), Refusal::kNone);
     EXPECT_EQ(image.nColorCount, 16);
     EXPECT_EQ(image.nWidth, 5);
     EXPECT_EQ(image.nHeight, 0);
@@ -176,13 +176,13 @@ class InfoHeaderSizeTest : public ::testing::TestWithParam<std::uint32_t> {};
 
 TEST_P(InfoHeaderSizeTest, PaletteFollowsTheRealHeader)
 {
-    BitmapSpec spec = IndexedSpec(5, 3, 256, Pattern);
-    spec.nInfoSize = GetParam();
+    BitmapRecipe recipe = IndexedSpec(5, 3, 256, Pattern);
+    recipe.nInfoSize = GetParam();
     for (int i = 0; i < 256; ++i)
-        spec.palette[static_cast<std::size_t>(i)] = {static_cast<std::uint8_t>(i), 0x40,
+        recipe.palette[static_cast<std::size_t>(i)] = {static_cast<std::uint8_t>(i), 0x40,
                                                      static_cast<std::uint8_t>(255 - i), 0};
     IndexedImage image;
-    ASSERT_EQ(Read(BuildBitmap(spec), &image), Refusal::kNone);
+    ASSERT_EQ(Read(BuildBitmap(recipe), &image), Refusal::kNone);
     ASSERT_EQ(image.nColorCount, 256);
     for (int i = 0; i < 256; ++i)
         ASSERT_EQ(image.palette[i], PackColor16(static_cast<std::uint8_t>(255 - i), 0x40, static_cast<std::uint8_t>(i)))
@@ -194,17 +194,17 @@ INSTANTIATE_TEST_SUITE_P(Sizes, InfoHeaderSizeTest, ::testing::Values(12u, 40u, 
 
 TEST(IndexedImageTest, GapBeforePixelsIsSkipped)
 {
-    BitmapSpec spec = IndexedSpec(5, 2, 16, Pattern);
-    spec.nGap = 9;
+    BitmapRecipe recipe = IndexedSpec(5, 2, 16, Pattern);
+    recipe.nGap = 9;
     IndexedImage image;
-    ASSERT_EQ(Read(BuildBitmap(spec), &image), Refusal::kNone);
+    ASSERT_EQ(Read(BuildBitmap(recipe), &image), Refusal::kNone);
     EXPECT_EQ(Rows(image), Expected(5, 2, Pattern));
 }
 
 TEST(IndexedImageTest, TopDownGivesTheSameImageAsBottomUp)
 {
-    BitmapSpec bottomUp = IndexedSpec(5, 3, 16, Pattern);
-    BitmapSpec topDown = bottomUp;
+    BitmapRecipe bottomUp = IndexedSpec(5, 3, 16, Pattern);
+    BitmapRecipe topDown = bottomUp;
     topDown.nHeight = -3;
     topDown.pixels = StoreRows(5, 3, true, Pattern);
     IndexedImage a;
@@ -218,7 +218,7 @@ TEST(IndexedImageTest, TopDownGivesTheSameImageAsBottomUp)
 
 TEST(IndexedImageTest, Rle8FileIsDecodedBottomUp)
 {
-    BitmapSpec rle = IndexedSpec(6, 3, 16, Pattern);
+    BitmapRecipe rle = IndexedSpec(6, 3, 16, Pattern);
     rle.nCompression = zandrel::kBiRle8;
     // Bottom row: absolute run of 6. Middle: delta past 2, run of 4 filling
     // the rest. Top: run of 3 and absolute run of 3 with its pad byte.
@@ -236,7 +236,7 @@ TEST(IndexedImageTest, Rle8FileIsDecodedBottomUp)
 // needs a stream that a real encoder would write for it.
 TEST(IndexedImageTest, Rle8StreamsOfRealEncodersAreAcceptedAtAnySize)
 {
-    BitmapSpec empty = IndexedSpec(1024, 1024, 16, Pattern);
+    BitmapRecipe empty = IndexedSpec(1024, 1024, 16, Pattern);
     empty.nCompression = zandrel::kBiRle8;
     empty.pixels = {0x00, 0x01};
     IndexedImage image;
@@ -246,7 +246,7 @@ TEST(IndexedImageTest, Rle8StreamsOfRealEncodersAreAcceptedAtAnySize)
 
     // 8192 x 4096, far more than a stream may leave unset: every row in runs
     // of 255 pixels and a line end.
-    BitmapSpec runs = IndexedSpec(8192, 4096, 16, Pattern);
+    BitmapRecipe runs = IndexedSpec(8192, 4096, 16, Pattern);
     runs.nCompression = zandrel::kBiRle8;
     runs.pixels.clear();
     for (int y = 0; y < 4096; ++y) {
@@ -269,66 +269,66 @@ TEST(IndexedImageTest, Rle8StreamsOfRealEncodersAreAcceptedAtAnySize)
 // One knob per defect: each of these files is refused.
 struct RefusalCase {
     const char* name;
-    std::function<void(BitmapSpec&)> spoil;
+    std::function<void(BitmapRecipe&)> spoil;
     Refusal expected;
 };
 
 const std::vector<RefusalCase>& RefusalCases()
 {
     static const std::vector<RefusalCase> cases = {
-        {"NoSignature", [](BitmapSpec& s) { s.signature = {'M', 'B'}; }, Refusal::kNotBitmap},
-        {"ColorCount257", [](BitmapSpec& s) { s.nClrUsed = 257; }, Refusal::kBadHeader},
-        {"ColorCountHuge", [](BitmapSpec& s) { s.nClrUsed = 0xFFFFFFFFu; }, Refusal::kBadHeader},
-        {"PixelOffsetInsidePalette", [](BitmapSpec& s) { s.nPixelOffset = 54 + 4 * 16 - 4; }, Refusal::kBadHeader},
-        {"PixelOffsetInsideHeader", [](BitmapSpec& s) { s.nPixelOffset = 30; }, Refusal::kBadHeader},
-        {"PixelOffsetPastEnd", [](BitmapSpec& s) { s.nPixelOffset = 100000; }, Refusal::kBadHeader},
-        {"RowsShort", [](BitmapSpec& s) { s.pixels.pop_back(); }, Refusal::kTruncated},
-        {"GapEatsRows", [](BitmapSpec& s) { s.nPixelOffset = 54 + 4 * 16 + 8; }, Refusal::kTruncated},
-        {"WidthZero", [](BitmapSpec& s) { s.nWidth = 0; }, Refusal::kBadHeader},
-        {"WidthNegative", [](BitmapSpec& s) { s.nWidth = -5; }, Refusal::kBadHeader},
-        {"HeightIntMin", [](BitmapSpec& s) { s.nHeight = INT_MIN; }, Refusal::kBadHeader},
-        {"Depth4", [](BitmapSpec& s) { s.nBitCount = 4; }, Refusal::kUnsupportedDepth},
-        {"Depth24", [](BitmapSpec& s) { s.nBitCount = 24; }, Refusal::kUnsupportedDepth},
-        {"Rle4", [](BitmapSpec& s) { s.nCompression = zandrel::kBiRle4; }, Refusal::kUnsupportedFormat},
-        {"Bitfields", [](BitmapSpec& s) { s.nCompression = zandrel::kBiBitfields; s.bMasksAfterHeader = true; },
+        {"NoSignature", [](BitmapRecipe& s) { s.signature = {'M', 'B'}; }, Refusal::kNotBitmap},
+        {"ColorCount257", [](BitmapRecipe& s) { s.nClrUsed = 257; }, Refusal::kBadHeader},
+        {"ColorCountHuge", [](BitmapRecipe& s) { s.nClrUsed = 0xFFFFFFFFu; }, Refusal::kBadHeader},
+        {"PixelOffsetInsidePalette", [](BitmapRecipe& s) { s.nPixelOffset = 54 + 4 * 16 - 4; }, Refusal::kBadHeader},
+        {"PixelOffsetInsideHeader", [](BitmapRecipe& s) { s.nPixelOffset = 30; }, Refusal::kBadHeader},
+        {"PixelOffsetPastEnd", [](BitmapRecipe& s) { s.nPixelOffset = 100000; }, Refusal::kBadHeader},
+        {"RowsShort", [](BitmapRecipe& s) { s.pixels.pop_back(); }, Refusal::kTruncated},
+        {"GapEatsRows", [](BitmapRecipe& s) { s.nPixelOffset = 54 + 4 * 16 + 8; }, Refusal::kTruncated},
+        {"WidthZero", [](BitmapRecipe& s) { s.nWidth = 0; }, Refusal::kBadHeader},
+        {"WidthNegative", [](BitmapRecipe& s) { s.nWidth = -5; }, Refusal::kBadHeader},
+        {"HeightIntMin", [](BitmapRecipe& s) { s.nHeight = INT_MIN; }, Refusal::kBadHeader},
+        {"Depth4", [](BitmapRecipe& s) { s.nBitCount = 4; }, Refusal::kUnsupportedDepth},
+        {"Depth24", [](BitmapRecipe& s) { s.nBitCount = 24; }, Refusal::kUnsupportedDepth},
+        {"Rle4", [](BitmapRecipe& s) { s.nCompression = zandrel::kBiRle4; }, Refusal::kUnsupportedFormat},
+        {"Bitfields", [](BitmapRecipe& s) { s.nCompression = zandrel::kBiBitfields; s.bMasksAfterHeader = true; },
          Refusal::kUnsupportedFormat},
-        {"Jpeg", [](BitmapSpec& s) { s.nCompression = zandrel::kBiJpeg; }, Refusal::kUnsupportedFormat},
-        {"Png", [](BitmapSpec& s) { s.nCompression = zandrel::kBiPng; }, Refusal::kUnsupportedFormat},
+        {"Jpeg", [](BitmapRecipe& s) { s.nCompression = zandrel::kBiJpeg; }, Refusal::kUnsupportedFormat},
+        {"Png", [](BitmapRecipe& s) { s.nCompression = zandrel::kBiPng; }, Refusal::kUnsupportedFormat},
         {"TopDownRle8",
-         [](BitmapSpec& s) {
+         [](BitmapRecipe& s) {
              s.nCompression = zandrel::kBiRle8;
              s.nHeight = -2;
              s.pixels = {0x00, 0x01};
          },
          Refusal::kUnsupportedFormat},
         {"Rle8WritesPastImage",
-         [](BitmapSpec& s) {
+         [](BitmapRecipe& s) {
              s.nCompression = zandrel::kBiRle8;
              s.pixels = {0x09, 0x01, 0x00, 0x01};
          },
          Refusal::kBadHeader},
         {"Rle8WithoutEnd",
-         [](BitmapSpec& s) {
+         [](BitmapRecipe& s) {
              s.nCompression = zandrel::kBiRle8;
              s.pixels = {0x05, 0x01, 0x00, 0x00};
          },
          Refusal::kTruncated},
         // 65536 x 32768 is 2^31 bytes: one more than an index array may hold.
         {"TooLarge",
-         [](BitmapSpec& s) {
+         [](BitmapRecipe& s) {
              s.nWidth = 65536;
              s.nHeight = 32768;
          },
          Refusal::kTooLarge},
         {"TooLargeSquare",
-         [](BitmapSpec& s) {
+         [](BitmapRecipe& s) {
              s.nWidth = 46341;
              s.nHeight = -46341;
          },
          Refusal::kTooLarge},
         // Two stream bytes cannot stand for 1.6 GB of pixels.
         {"Rle8TinyStreamHugeImage",
-         [](BitmapSpec& s) {
+         [](BitmapRecipe& s) {
              s.nCompression = zandrel::kBiRle8;
              s.nWidth = 40000;
              s.nHeight = 40000;
@@ -338,7 +338,7 @@ const std::vector<RefusalCase>& RefusalCases()
         // Within the limit but far beyond what the file holds: refused before
         // any buffer is taken.
         {"SizeBeyondFile",
-         [](BitmapSpec& s) {
+         [](BitmapRecipe& s) {
              s.nWidth = 40000;
              s.nHeight = 40000;
          },
@@ -356,10 +356,10 @@ class IndexedRefusalTest : public ::testing::TestWithParam<RefusalCase> {};
 
 TEST_P(IndexedRefusalTest, RefusesTheFile)
 {
-    BitmapSpec spec = IndexedSpec(5, 2, 16, Pattern);
-    GetParam().spoil(spec);
+    BitmapRecipe recipe = IndexedSpec(5, 2, 16, Pattern);
+    GetParam().spoil(recipe);
     IndexedImage image;
-    EXPECT_EQ(Read(BuildBitmap(spec), &image), GetParam().expected);
+    EXPECT_EQ(Read(BuildBitmap(recipe), &image), GetParam().expected);
     EXPECT_EQ(image.indices.Size(), 0u);
 }
 
@@ -370,15 +370,15 @@ INSTANTIATE_TEST_SUITE_P(Defects, IndexedRefusalTest, ::testing::ValuesIn(Refusa
 // as truncated.
 TEST(IndexedImageTest, EveryPrefixIsRefused)
 {
-    BitmapSpec plain = IndexedSpec(5, 3, 16, Pattern);
-    BitmapSpec core = IndexedSpec(3, 2, 256, Pattern);
+    BitmapRecipe plain = IndexedSpec(5, 3, 16, Pattern);
+    BitmapRecipe core = IndexedSpec(3, 2, 256, Pattern);
     core.nInfoSize = 12;
-    BitmapSpec rle = IndexedSpec(5, 3, 16, Pattern);
+    BitmapRecipe rle = IndexedSpec(5, 3, 16, Pattern);
     rle.nCompression = zandrel::kBiRle8;
     rle.pixels = {0x05, 0x01, 0x00, 0x00, 0x00, 0x03, 0x01, 0x02, 0x03, 0x00, 0x00, 0x02, 0x01, 0x01, 0x01, 0x04, 0x00, 0x01};
-    BitmapSpec gap = IndexedSpec(2, 2, 4, Pattern);
+    BitmapRecipe gap = IndexedSpec(2, 2, 4, Pattern);
     gap.nGap = 6;
-    for (const BitmapSpec* pSpec : {&plain, &core, &rle, &gap}) {
+    for (const BitmapRecipe* pSpec : {&plain, &core, &rle, &gap}) {
         const Bytes file = BuildBitmap(*pSpec);
         ASSERT_EQ(Read(file), Refusal::kNone);
         const std::size_t nPixelStart = file.size() - pSpec->pixels.size();
@@ -456,10 +456,10 @@ class ConvertIndexedRefusalTest : public ::testing::TestWithParam<RefusalCase> {
 TEST_P(ConvertIndexedRefusalTest, CreatesNoOutput)
 {
     zandrel::test::TempDir dir;
-    BitmapSpec spec = IndexedSpec(5, 2, 16, Pattern);
-    GetParam().spoil(spec);
+    BitmapRecipe recipe = IndexedSpec(5, 2, 16, Pattern);
+    GetParam().spoil(recipe);
     const std::string input = std::filesystem::path(dir.File("pic.bmp")).make_preferred().string();
-    ASSERT_TRUE(zandrel::test::WriteFileBytes(input, BuildBitmap(spec)));
+    ASSERT_TRUE(zandrel::test::WriteFileBytes(input, BuildBitmap(recipe)));
 
     zandrel::ConvertOptions options;
     options.m_bWriteBinary = 1;

@@ -85,18 +85,18 @@ TEST(DropConversion, CheckBoxChangedBetweenDropsChangesTheSecondDropsOutput)
 TEST(DropConversion, IndexedPathTakesTheCheckBoxesAndOnlyEightBitFiles)
 {
     zandrel::test::TempDir dir;
-    zandrel::test::BitmapSpec spec;
-    spec.nBitCount = 8;
-    spec.nWidth = 2;
-    spec.nHeight = 2;
-    spec.nClrUsed = 2;
-    spec.palette = {{0, 0, 0, 0}, {255, 255, 255, 0}};
-    spec.pixels = zandrel::test::StoreIndexedRows(2, 2, false, [](int x, int y) {
+    zandrel::test::BitmapRecipe recipe;
+    recipe.nBitCount = 8;
+    recipe.nWidth = 2;
+    recipe.nHeight = 2;
+    recipe.nClrUsed = 2;
+    recipe.palette = {{0, 0, 0, 0}, {255, 255, 255, 0}};
+    recipe.pixels = zandrel::test::StoreIndexedRows(2, 2, false, [](int x, int y) {
         return static_cast<std::uint8_t>((x + y) % 2);
     });
     const std::string tiles = NativePath(dir.File("tiles.bmp"));
     const std::string photo = NativePath(dir.File("photo.bmp"));
-    ASSERT_TRUE(zandrel::test::WriteFileBytes(tiles, zandrel::test::BuildBitmap(spec)));
+    ASSERT_TRUE(zandrel::test::WriteFileBytes(tiles, zandrel::test::BuildBitmap(recipe)));
     ASSERT_TRUE(zandrel::test::WriteFileBytes(
         photo, zandrel::test::MakeTrueColorBitmap(2, 2, 24, [](int, int) { return zandrel::test::Bgra{1, 2, 3, 0}; })));
     const std::string folder = NativePath(dir.Path()) + "\\";

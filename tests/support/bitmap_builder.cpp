@@ -25,58 +25,58 @@ std::size_t RowStride(int nWidth, int nBitsPerPixel)
 
 }  // namespace
 
-Bytes BuildBitmap(const BitmapSpec& spec)
+Bytes BuildBitmap(const BitmapRecipe& recipe)
 {
     Bytes info;
-    PutLE32(info, spec.nInfoSize);
-    if (spec.nInfoSize == 12) {
-        PutLE16(info, static_cast<std::uint16_t>(spec.nWidth));
-        PutLE16(info, static_cast<std::uint16_t>(spec.nHeight));
-        PutLE16(info, spec.nPlanes);
-        PutLE16(info, spec.nBitCount);
+    PutLE32(info, recipe.nInfoSize);
+    if (recipe.nInfoSize == 12) {
+        PutLE16(info, static_cast<std::uint16_t>(recipe.nWidth));
+        PutLE16(info, static_cast<std::uint16_t>(recipe.nHeight));
+        PutLE16(info, recipe.nPlanes);
+        PutLE16(info, recipe.nBitCount);
     } else {
-        PutLE32(info, static_cast<std::uint32_t>(spec.nWidth));
-        PutLE32(info, static_cast<std::uint32_t>(spec.nHeight));
-        PutLE16(info, spec.nPlanes);
-        PutLE16(info, spec.nBitCount);
-        PutLE32(info, spec.nCompression);
-        PutLE32(info, static_cast<std::uint32_t>(spec.pixels.size()));
+        PutLE32(info, static_cast<std::uint32_t>(recipe.nWidth));
+        PutLE32(info, static_cast<std::uint32_t>(recipe.nHeight));
+        PutLE16(info, recipe.nPlanes);
+        PutLE16(info, recipe.nBitCount);
+        PutLE32(info, recipe.nCompression);
+        PutLE32(info, static_cast<std::uint32_t>(recipe.pixels.size()));
         PutLE32(info, 2835);
         PutLE32(info, 2835);
-        PutLE32(info, spec.nClrUsed);
+        PutLE32(info, recipe.nClrUsed);
         PutLE32(info, 0);
-        for (const std::uint32_t mask : spec.masks) {
-            if (info.size() + 4 > spec.nInfoSize)
+        for (const std::uint32_t mask : recipe.masks) {
+            if (info.size() + 4 > recipe.nInfoSize)
                 break;
             PutLE32(info, mask);
         }
-        while (info.size() < spec.nInfoSize)
+        while (info.size() < recipe.nInfoSize)
             info.push_back(0);
-        info.resize(spec.nInfoSize);
-        if (spec.nInfoSize == 40 && spec.bMasksAfterHeader) {
-            for (int i = 0; i < (spec.nCompression == 6 ? 4 : 3); ++i)
-                PutLE32(info, spec.masks[static_cast<std::size_t>(i)]);
+        info.resize(recipe.nInfoSize);
+        if (recipe.nInfoSize == 40 && recipe.bMasksAfterHeader) {
+            for (int i = 0; i < (recipe.nCompression == 6 ? 4 : 3); ++i)
+                PutLE32(info, recipe.masks[static_cast<std::size_t>(i)]);
         }
     }
 
     Bytes palette;
-    for (const Bgra& entry : spec.palette) {
-        palette.insert(palette.end(), entry.begin(), entry.begin() + (spec.nInfoSize == 12 ? 3 : 4));
+    for (const Bgra& entry : recipe.palette) {
+        palette.insert(palette.end(), entry.begin(), entry.begin() + (recipe.nInfoSize == 12 ? 3 : 4));
     }
 
-    const std::uint32_t nRealOffset = static_cast<std::uint32_t>(14 + info.size() + palette.size() + spec.nGap);
-    const std::uint32_t nOffset = spec.nPixelOffset.value_or(nRealOffset);
+    const std::uint32_t nRealOffset = static_cast<std::uint32_t>(14 + info.size() + palette.size() + recipe.nGap);
+    const std::uint32_t nOffset = recipe.nPixelOffset.value_or(nRealOffset);
 
     Bytes file;
-    file.push_back(static_cast<std::uint8_t>(spec.signature[0]));
-    file.push_back(static_cast<std::uint8_t>(spec.signature[1]));
-    PutLE32(file, static_cast<std::uint32_t>(nRealOffset + spec.pixels.size()));
+    file.push_back(static_cast<std::uint8_t>(recipe.signature[0]));
+    file.push_back(static_cast<std::uint8_t>(recipe.signature[1]));
+    PutLE32(file, static_cast<std::uint32_t>(nRealOffset + recipe.pixels.size()));
     PutLE32(file, 0);
     PutLE32(file, nOffset);
     file.insert(file.end(), info.begin(), info.end());
     file.insert(file.end(), palette.begin(), palette.end());
-    file.insert(file.end(), spec.nGap, 0xEE);
-    file.insert(file.end(), spec.pixels.begin(), spec.pixels.end());
+    file.insert(file.end(), recipe.nGap, 0xEE);
+    file.insert(file.end(), recipe.pixels.begin(), recipe.pixels.end());
     return file;
 }
 
@@ -112,12 +112,12 @@ Bytes StoreIndexedRows(int nWidth, int nHeight, bool bTopDown, const std::functi
 
 Bytes MakeTrueColorBitmap(int nWidth, int nHeight, int nBitCount, const std::function<Bgra(int x, int y)>& pixel)
 {
-    BitmapSpec spec;
-    spec.nWidth = nWidth;
-    spec.nHeight = nHeight;
-    spec.nBitCount = static_cast<std::uint16_t>(nBitCount);
-    spec.pixels = StoreTrueColorRows(nWidth, nHeight, nBitCount, false, pixel);
-    return BuildBitmap(spec);
+    BitmapRecipe recipe;
+    recipe.nWidth = nWidth;
+    recipe.nHeight = nHeight;
+    recipe.nBitCount = static_cast<std::uint16_t>(nBitCount);
+    recipe.pixels = StoreTrueColorRows(nWidth, nHeight, nBitCount, false, pixel);
+    return BuildBitmap(recipe);
 }
 
 bool WriteFileBytes(const std::string& path, const Bytes& bytes)

@@ -14,7 +14,7 @@ namespace zandrel::test {
 using Bytes = std::vector<std::uint8_t>;
 using Bgra = std::array<std::uint8_t, 4>;  // blue, green, red, fourth byte
 
-struct BitmapSpec {
+struct BitmapRecipe {
     std::uint32_t nInfoSize = 40;         // 12, 40, 52, 56, 64, 108, 124 (or a bad one)
     std::int32_t nWidth = 1;
     std::int32_t nHeight = 1;             // as stored: negative means top-down
@@ -31,7 +31,7 @@ struct BitmapSpec {
     std::array<char, 2> signature{'B', 'M'};
 };
 
-Bytes BuildBitmap(const BitmapSpec& spec);
+Bytes BuildBitmap(const BitmapRecipe& recipe);
 
 // Stored rows of an uncompressed 24- or 32-bit image from a top-down picture:
 // bottom row first unless bTopDown, each row padded to 4 bytes.
