@@ -14,5 +14,5 @@ ensure_packages() {
     $sudo apt-get update -qq
     export ZANDREL_APT_UPDATED=1
   fi
-  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq "${missing[@]}" >/dev/null
 }
