@@ -9,6 +9,7 @@
 
 #include "support/bitmap_builder.h"
 #include "support/temp_dir.h"
+#include "support/worked_example.h"
 
 namespace {
 
@@ -79,17 +80,7 @@ TEST_F(ConvertFileTest, WorkedExampleEndToEnd)
     m_options.m_bWriteBinary = 1;
     const ConversionReport report = Convert("pic.bmp", WorkedExampleBitmap());
     ASSERT_EQ(report.nResult, zandrel::kConvertDone);
-    EXPECT_EQ(ReadFileText(m_dir.File("image_pic.c")),
-              "// bitmap image for PSP\r\n"
-              "// width = 2, height = 1\r\n"
-              "const unsigned short image_pic[]={\r\n"
-              "0x001F,0x7FFF,\r\n"
-              "};\r\n"
-              "\r\n"
-              "\r\n"
-              "const unsigned char image_pic_alpha[]={\r\n"
-              "0x80,0xFF,\r\n"
-              "};\r\n");
+    EXPECT_EQ(ReadFileText(m_dir.File("image_pic.c")), zandrel::test::kWorkedExampleText);
     EXPECT_EQ(ReadFileBytes(m_dir.File("image_pic.bin")), (Bytes{0x1F, 0x00, 0xFF, 0x7F, 0x80, 0xFF}));
 
     m_options.m_bLittleEndian = 0;

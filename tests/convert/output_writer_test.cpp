@@ -22,6 +22,7 @@
 
 #include "support/bitmap_builder.h"
 #include "support/temp_dir.h"
+#include "support/worked_example.h"
 
 namespace {
 
@@ -141,17 +142,7 @@ OutputRequest RequestIn(const TempDir& dir, const char* pszName, int bWriteBinar
 
 // --- The worked examples ---------------------------------------------------
 
-const char kWorkedExampleText[] =
-    "// bitmap image for PSP\r\n"
-    "// width = 2, height = 1\r\n"
-    "const unsigned short image_pic[]={\r\n"
-    "0x001F,0x7FFF,\r\n"
-    "};\r\n"
-    "\r\n"
-    "\r\n"
-    "const unsigned char image_pic_alpha[]={\r\n"
-    "0x80,0xFF,\r\n"
-    "};\r\n";
+using zandrel::test::kWorkedExampleText;
 
 TEST(OutputWriterTest, WorkedExampleInBothByteOrders)
 {
