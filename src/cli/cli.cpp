@@ -139,7 +139,8 @@ int RunCli(int argc, const char* const* argv, std::FILE* out, std::FILE* err)
     const PathStyle style = PathStyle::Native();
     bool bAllConverted = true;
     for (const char* pszFile : args.files) {
-        const ConversionReport report = ConvertBitmapFile(NativePath(pszFile), args.options, style);
+        const ConversionReport report =
+            ConvertImageFile(NativePath(pszFile), args.options, style, InputFormats::kBmpAndPng);
         bAllConverted = ReportFile(pszFile, report, out, err) && bAllConverted;
         std::fflush(out);
     }

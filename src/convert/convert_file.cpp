@@ -7,18 +7,26 @@ namespace zandrel {
 
 ConversionReport ConvertBitmapFile(const CString& strPath, const ConvertOptions& options, const PathStyle& style)
 {
+    return ConvertImageFile(strPath, options, style, InputFormats::kBmpOnly);
+}
+
+ConversionReport ConvertImageFile(const CString& strPath, const ConvertOptions& options, const PathStyle& style,
+                                  InputFormats eFormats)
+{
     // Names first, for every file, refused or not; nothing is created for a
     // refused one.
     const OutputRequest request = MakeOutputRequest(DeriveOutputNames(strPath, options.m_bAddPrefix, style), options);
 
-    CDibSurface surface;
-    const int nLoaded = surface.Load(strPath);
-    if (surface.m_nBitCount == 8)
-        return ConvertIndexedBitmapFile(strPath, options, style);
-    if (nLoaded && (surface.m_nBitCount == 24 || surface.m_nBitCount == 32))
-        return ConvertTrueColor(surface, request);
-    const Refusal eRefusal = surface.m_eRefusal != Refusal::kNone ? surface.m_eRefusal : Refusal::kUnsupportedDepth;
-    return ReportRefused(eRefusal, surface.m_nBitCount);
+    DecodedImage image;
+    const Refusal eRefusal = DecodeImageFile(strPath, eFormats, &image);
+    if (eRefusal != Refusal::kNone)
+        return ReportRefused(eRefusal, image.nBitCount);
+    if (image.nBitCount != 8)
+        return ConvertTrueColor(image.surface, request);
+    IndexedImage& indexed = image.indexed;
+    return ReportWritten(8, indexed.nWidth, indexed.nHeight,
+                         WriteIndexedFiles(request, indexed.palette, indexed.nColorCount, indexed.indices.Data(),
+                                           indexed.nWidth, indexed.nHeight));
 }
 
 ConversionReport ConvertIndexedBitmapFile(const CString& strPath, const ConvertOptions& options,

@@ -4,6 +4,7 @@
 
 #include "convert/byte_reader.h"
 #include "convert/conversion_result.h"
+#include "convert/decoded_image.h"
 #include "convert/dib_surface.h"
 #include "convert/options.h"
 #include "convert/output_writer.h"
@@ -13,8 +14,10 @@ namespace zandrel {
 
 // Derives the output names, decodes the file and dispatches on its depth:
 // 8 bits to the indexed path, 24 and 32 to the true-colour path; anything else
-// is refused. Never throws.
+// is refused. Never throws. ConvertBitmapFile reads bitmaps only.
 ConversionReport ConvertBitmapFile(const CString& strPath, const ConvertOptions& options, const PathStyle& style);
+ConversionReport ConvertImageFile(const CString& strPath, const ConvertOptions& options, const PathStyle& style,
+                                  InputFormats eFormats);
 
 // The indexed path on its own: reads the 8-bit bitmap file itself.
 ConversionReport ConvertIndexedBitmapFile(const CString& strPath, const ConvertOptions& options,

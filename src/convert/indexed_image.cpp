@@ -44,6 +44,7 @@ Refusal ReadPalette(ByteReader& reader, const BmpHeader& header, IndexedImage* p
         return Refusal::kTruncated;
     for (std::uint32_t i = 0; i < header.nPaletteCount; ++i) {
         const std::uint8_t* pEntry = raw + i * nEntrySize;  // blue, green, red[, reserved]
+        pImage->colors[i] = {pEntry[2], pEntry[1], pEntry[0], 255};
         pImage->palette[i] = PackColor16(pEntry[2], pEntry[1], pEntry[0]);
     }
     pImage->nColorCount = static_cast<int>(header.nPaletteCount);

@@ -10,8 +10,15 @@
 
 namespace zandrel {
 
+// One palette entry as the file gives it; alpha is 255 where the file has
+// none (every bitmap palette).
+struct PaletteColor {
+    std::uint8_t nRed = 0, nGreen = 0, nBlue = 0, nAlpha = 255;
+};
+
 struct IndexedImage {
-    Color16 palette[256] = {};
+    PaletteColor colors[256] = {};
+    Color16 palette[256] = {};  // colors packed for the default output
     int nColorCount = 0;
     int nWidth = 0;
     int nHeight = 0;
