@@ -1,8 +1,11 @@
 #include "framework/file_system.h"
 
 #include <cerrno>
+#include <cstdio>
 #include <string>
 
+#include <fcntl.h>
+#include <io.h>
 #include <windows.h>
 
 namespace zandrel {
@@ -54,11 +57,41 @@ std::string FolderOf(const CString& strPath)
     return strPath.Left(nLast).Str();
 }
 
+// The wide form of a path in the ANSI code page that passes MAX_PATH: made
+// absolute (the "\\?\" form takes no relative parts, "." or "/"), then
+// marked "\\?\", or "\\?\UNC\" for a share. Empty when it cannot be formed.
+std::wstring LongPathOf(const CString& strPath)
+{
+    const int nWide = MultiByteToWideChar(CP_ACP, 0, strPath, -1, nullptr, 0);
+    if (nWide <= 1)
+        return {};
+    std::wstring wide(static_cast<size_t>(nWide), L'\0');
+    MultiByteToWideChar(CP_ACP, 0, strPath, -1, wide.data(), nWide);
+    wide.resize(static_cast<size_t>(nWide) - 1);
+    if (wide.starts_with(L"\\\\?\\"))
+        return wide;
+    std::wstring full(MAX_PATH, L'\0');
+    DWORD nFull = GetFullPathNameW(wide.c_str(), static_cast<DWORD>(full.size()), full.data(), nullptr);
+    if (nFull >= full.size()) {  // too small: nFull is the size it needs
+        full.assign(nFull, L'\0');
+        nFull = GetFullPathNameW(wide.c_str(), static_cast<DWORD>(full.size()), full.data(), nullptr);
+    }
+    if (nFull == 0 || nFull >= full.size())
+        return {};
+    full.resize(nFull);
+    if (full.starts_with(L"\\\\.\\"))
+        return full;  // a device such as \\.\NUL
+    if (full.starts_with(L"\\\\"))
+        return L"\\\\?\\UNC\\" + full.substr(2);
+    return L"\\\\?\\" + full;
+}
+
 }  // namespace
 
 std::FILE* OpenFileForReading(const CString& strPath)
 {
-    return std::fopen(strPath, "rb");
+    const std::wstring path = LongPathOf(strPath);
+    return path.empty() ? nullptr : _wfopen(path.c_str(), L"rb");
 }
 
 std::int64_t MeasureFile(std::FILE* pFile)
@@ -74,34 +107,63 @@ std::int64_t MeasureFile(std::FILE* pFile)
 
 std::FILE* CreateTempFileBeside(const CString& strTarget, CString* pTempPath, int* pErrno)
 {
-    // GetTempFileNameA creates the file exclusively under a name no file in
-    // the folder has, so a leftover of an earlier run is never reused.
-    char szTemp[MAX_PATH];
-    if (GetTempFileNameA(FolderOf(strTarget).c_str(), "znd", 0, szTemp) == 0) {
-        *pErrno = ErrnoFromWin32(GetLastError());
-        return nullptr;
+    // Made exclusively under a name no file in the folder has, so a leftover
+    // of an earlier run is never reused: it only costs another name.
+    std::string folder = FolderOf(strTarget);
+    if (folder.back() != '\\' && folder.back() != '/')
+        folder += '\\';
+    const unsigned nStart = (GetTickCount() ^ GetCurrentProcessId()) & 0xFFFF;
+    for (unsigned nTry = 0; nTry <= 0xFFFF; ++nTry) {
+        char szName[16];
+        std::snprintf(szName, sizeof szName, "znd%04X.tmp", (nStart + nTry) & 0xFFFF);
+        const CString strTemp(folder + szName);
+        const std::wstring path = LongPathOf(strTemp);
+        if (path.empty()) {
+            *pErrno = ENOENT;
+            return nullptr;
+        }
+        const HANDLE hFile = CreateFileW(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                         CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
+        if (hFile == INVALID_HANDLE_VALUE) {
+            const DWORD dwError = GetLastError();
+            if (dwError == ERROR_FILE_EXISTS || dwError == ERROR_ALREADY_EXISTS)
+                continue;
+            *pErrno = ErrnoFromWin32(dwError);
+            return nullptr;
+        }
+        const int fd = _open_osfhandle(reinterpret_cast<intptr_t>(hFile), _O_WRONLY | _O_BINARY);
+        std::FILE* pFile = fd < 0 ? nullptr : _fdopen(fd, "wb");
+        if (!pFile) {
+            *pErrno = errno ? errno : EIO;
+            if (fd < 0)
+                CloseHandle(hFile);
+            else
+                _close(fd);
+            DeleteFileW(path.c_str());
+            return nullptr;
+        }
+        *pTempPath = strTemp;
+        return pFile;
     }
-    std::FILE* pFile = std::fopen(szTemp, "wb");
-    if (!pFile) {
-        *pErrno = errno ? errno : EIO;
-        DeleteFileA(szTemp);
-        return nullptr;
-    }
-    *pTempPath = CString(szTemp);
-    return pFile;
+    *pErrno = EEXIST;
+    return nullptr;
 }
 
 bool ReplaceFileWith(const CString& strFrom, const CString& strTo, int* pErrno)
 {
-    if (MoveFileExA(strFrom, strTo, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+    const std::wstring from = LongPathOf(strFrom);
+    const std::wstring to = LongPathOf(strTo);
+    if (!from.empty() && !to.empty() &&
+        MoveFileExW(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
         return true;
-    *pErrno = ErrnoFromWin32(GetLastError());
+    *pErrno = from.empty() || to.empty() ? ENOENT : ErrnoFromWin32(GetLastError());
     return false;
 }
 
 bool DeleteFileAt(const CString& strPath)
 {
-    return DeleteFileA(strPath) != 0;
+    const std::wstring path = LongPathOf(strPath);
+    return !path.empty() && DeleteFileW(path.c_str()) != 0;
 }
 
 }  // namespace zandrel

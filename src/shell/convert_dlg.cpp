@@ -133,7 +133,12 @@ void CConvertDlg::OnDropFiles(HDROP hDropInfo)
         ::DragQueryFileA(hDropInfo, i, path.data(), nLength + 1);
         path.resize(path.find('\0'));
 
-        switch (ConvertFile(CString(std::move(path)))) {
+        // The busy cursor while the file converts; the box that follows
+        // shows the normal one.
+        CWaitCursor wait;
+        const int nResult = ConvertFile(CString(std::move(path)));
+        wait.Restore();
+        switch (nResult) {
         case zandrel::kConvertDone:
             ShowResultBox(kConvertedText, MB_OK | MB_ICONINFORMATION);
             break;

@@ -8,11 +8,13 @@
 //   win_app.h       CWinApp, AfxWinMain, AfxMessageBox
 //   menu.h          CMenu
 //   dc.h            CDC, CPaintDC, CGdiObject, CBitmap
+//   wait_cursor.h   CWaitCursor
 #pragma once
 
 #include "framework/win32/dc.h"
 #include "framework/win32/dialog.h"
 #include "framework/win32/menu.h"
 #include "framework/win32/module_state.h"
+#include "framework/win32/wait_cursor.h"
 #include "framework/win32/win_app.h"
 #include "framework/win32/wnd.h"
