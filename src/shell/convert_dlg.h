@@ -35,7 +35,7 @@ public:
     void OnPaint();                                 // the icon while minimised
     HCURSOR OnQueryDragIcon();                      // the icon while the minimised window is dragged
     void OnAbout();                                 // runs the About box
-    void OnDropFiles(HDROP hDropInfo);              // converts the files in index order
+    void OnDropFiles(HDROP hDropInfo);              // converts the files in index order, busy cursor on
     void OnDestroy() { CWnd::OnDestroy(); }
 
 protected:
