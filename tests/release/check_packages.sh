@@ -35,7 +35,7 @@ check_cli() {
 }
 
 deb=dist/zandrel-cli_${version}_$(dpkg --print-architecture).deb
-dpkg-deb -f "$deb" Depends | grep -q '^libc6 (>= ' || fail "$deb: no Depends generated"
+dpkg-deb -f "$deb" Depends | grep -q 'libc6 (>= ' || fail "$deb: no Depends generated"
 if dpkg-query -W -f='${Status}' zandrel-cli 2>/dev/null | grep -q 'ok installed'; then
   fail "zandrel-cli is installed already; remove it (dpkg -r zandrel-cli) to test the package"
 fi
