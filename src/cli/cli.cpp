@@ -5,11 +5,12 @@
 #include <vector>
 
 #include "convert/convert_file.h"
+#include "zandrel_version.h"
 
 namespace zandrel {
 namespace {
 
-constexpr const char* kVersionText = "Zandrel 1.2.2";
+constexpr const char* kVersionText = "Zandrel " ZANDREL_VERSION;
 
 constexpr const char* kUsageText =
     "Usage: zandrel-cli [OPTIONS] FILE...\n"

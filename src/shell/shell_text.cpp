@@ -1,6 +1,8 @@
 #include "shell/shell_text.h"
 
-const char kProgramTitle[] = "Zandrel 1.2.2";
+#include "zandrel_version.h"
+
+const char kProgramTitle[] = "Zandrel " ZANDREL_VERSION;
 const char kCopyrightLine[] = "Copyright (C) 2026 Zandrel project";
 
 const char kConvertedText[] = "データを書き出しました";

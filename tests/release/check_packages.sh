@@ -1,0 +1,77 @@
+#!/usr/bin/env bash
+# Builds the release packages with ./release and checks them as a user gets
+# them: the .deb installed with dpkg (and removed again), the .tar.gz unpacked
+# into a prefix, both found by find_package(Zandrel); the zip's 32-bit
+# programs by their PE headers (this kernel runs no 32-bit code).
+set -euo pipefail
+cd "$(dirname "$0")/../.."
+. scripts/packages.sh
+ensure_packages cmake unzip dpkg binutils-mingw-w64-i686
+
+version=$(sed -n 's/^project(Zandrel VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt)
+sudo=""
+[ "$(id -u)" -eq 0 ] || sudo=sudo
+scratch=$(mktemp -d)
+installed=""
+cleanup() {
+  [ -z "$installed" ] || $sudo dpkg -r zandrel-cli >/dev/null
+  rm -rf "$scratch"
+}
+trap cleanup EXIT
+fail() { echo "check_packages: $*" >&2; exit 1; }
+
+./release >/dev/null
+
+# check_cli PREFIX: find_package(Zandrel) under PREFIX names PREFIX/bin/zandrel-cli, which answers.
+check_cli() {
+  local project=$scratch/uses-zandrel cli
+  mkdir -p "$project"
+  printf '%s\n' 'cmake_minimum_required(VERSION 3.25)' 'project(uses_zandrel NONE)' \
+    "find_package(Zandrel $version EXACT REQUIRED)" 'message(STATUS "cli=${ZANDREL_CLI}")' >"$project/CMakeLists.txt"
+  cli=$(cmake -S "$project" -B "$project/build" -DCMAKE_PREFIX_PATH="$1" | sed -n 's/^-- cli=//p')
+  rm -rf "$project"
+  [ "$cli" = "$1/bin/zandrel-cli" ] || fail "find_package(Zandrel) under $1 gave '$cli'"
+  [ "$("$cli" --version)" = "Zandrel $version" ] || fail "$cli --version: $("$cli" --version)"
+}
+
+deb=dist/zandrel-cli_${version}_$(dpkg --print-architecture).deb
+dpkg-deb -f "$deb" Depends | grep -q 'libc6 (>= ' || fail "$deb: no Depends generated"
+if dpkg-query -W -f='${Status}' zandrel-cli 2>/dev/null | grep -q 'ok installed'; then
+  fail "zandrel-cli is installed already; remove it (dpkg -r zandrel-cli) to test the package"
+fi
+$sudo dpkg -i "$deb" >/dev/null
+installed=yes
+check_cli /usr
+
+tgz=dist/zandrel-cli-$version-linux-$(uname -m).tar.gz
+mkdir "$scratch/prefix"
+tar -xzf "$tgz" -C "$scratch/prefix"
+check_cli "$scratch/prefix"
+
+zip=dist/zandrel-$version-win32.zip
+unzip -q "$zip" -d "$scratch/zip"
+dir=$scratch/zip/zandrel-$version-win32
+files=$(cd "$dir" && find . -type f | sort | tr '\n' ' ')
+[ "$files" = "./LICENSE ./README.md ./docs/main-dialog.png ./zandrel-cli.exe ./zandrel.exe " ] ||
+  fail "$zip holds: $files"
+cmp -s "$dir/LICENSE" LICENSE && cmp -s "$dir/README.md" README.md || fail "$zip: LICENSE or README.md differ"
+
+# check_exe EXE SUBSYSTEM: 32-bit, stripped, needing no DLL that Windows lacks.
+check_exe() {
+  local exe=$dir/$1 headers dll
+  headers=$(i686-w64-mingw32-objdump -p "$exe")
+  grep -q 'file format pei-i386$' <<<"$headers" || fail "$1 is not i386"
+  grep -qE "^Subsystem[[:space:]]+0000000$2[[:space:]]" <<<"$headers" || fail "$1: subsystem is not $2"
+  grep -q 'symbols stripped' <<<"$headers" || fail "$1 has a symbol table"
+  ! i686-w64-mingw32-objdump -h "$exe" | grep -q '\.debug' || fail "$1 has DWARF sections"
+  for dll in $(sed -n 's/^[[:space:]]*DLL Name: //p' <<<"$headers"); do
+    case ${dll,,} in
+      kernel32.dll | user32.dll | gdi32.dll | shell32.dll | comctl32.dll | comdlg32.dll | msvcrt.dll | \
+        advapi32.dll | ole32.dll | oleaut32.dll | shlwapi.dll | uxtheme.dll | windowscodecs.dll | version.dll) ;;
+      *) fail "$1 imports $dll" ;;
+    esac
+  done
+}
+check_exe zandrel.exe 2
+check_exe zandrel-cli.exe 3
+echo "release packages: all checks passed"
