@@ -88,7 +88,9 @@ Refusal ReadTransparency(const std::uint8_t* p, std::uint32_t nLength, PngHeader
 {
     switch (pHeader->nColorType) {
     case kPngPalette:
-        if (pHeader->nPaletteCount == 0 || nLength > static_cast<std::uint32_t>(pHeader->nPaletteCount))
+        if (pHeader->nPaletteCount == 0)
+            return Refusal::kPngBadPalette;
+        if (nLength > static_cast<std::uint32_t>(pHeader->nPaletteCount))
             return Refusal::kPngBadChunks;
         for (std::uint32_t i = 0; i < nLength; ++i)
             pHeader->palette[i].nAlpha = p[i];
