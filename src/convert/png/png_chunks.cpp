@@ -13,6 +13,11 @@ constexpr std::uint32_t kMaxChunkLength = 0x7FFFFFFF;
 // The true-colour path's arrays and its binary file (3 bytes a pixel) are
 // counted in 32-bit signed integers, as for bitmaps.
 constexpr std::uint64_t kMaxArrayBytes = INT_MAX;
+// Deflate cannot expand data more than this (a 258-byte match in two bits),
+// so image data shorter than its image over this is cut short or corrupt:
+// refused before a tiny file gets a huge image allocated.
+constexpr std::uint64_t kMaxDeflateRatio = 1032;
+
 
 std::uint32_t ReadBE32(const std::uint8_t* p)
 {
@@ -112,12 +117,23 @@ Refusal ReadTransparency(const std::uint8_t* p, std::uint32_t nLength, PngHeader
 
 }  // namespace
 
+int PngChannelCount(int nColorType)
+{
+    switch (nColorType) {
+    case kPngRgb: return 3;
+    case kPngGreyAlpha: return 2;
+    case kPngRgba: return 4;
+    default: return 1;
+    }
+}
+
 Refusal ReadPngChunks(std::uint8_t* pFile, std::size_t nSize, PngHeader* pHeader, std::size_t* pKeptSize)
 {
     *pHeader = PngHeader();
     std::size_t nPos = kSignatureSize;
     std::size_t nKept = kSignatureSize;
     bool bHeader = false, bTransparency = false, bData = false, bDataEnded = false;
+    std::uint64_t nDataBytes = 0;
     for (;;) {
         if (nSize < nPos || nSize - nPos < 12)
             return Refusal::kTruncated;
@@ -154,6 +170,7 @@ Refusal ReadPngChunks(std::uint8_t* pFile, std::size_t nSize, PngHeader* pHeader
             if (bDataEnded)
                 return Refusal::kPngBadChunks;
             bData = true;
+            nDataBytes += nLength;
         } else if (std::memcmp(pType, "PLTE", 4) == 0) {
             if (pHeader->nPaletteCount != 0 || bTransparency || bData)
                 return Refusal::kPngBadChunks;
@@ -170,6 +187,11 @@ Refusal ReadPngChunks(std::uint8_t* pFile, std::size_t nSize, PngHeader* pHeader
                 return Refusal::kPngBadPalette;
             if (!bData || nLength != 0)
                 return Refusal::kPngBadChunks;
+            const std::uint64_t nSampleBits =
+                std::uint64_t{pHeader->nWidth} * pHeader->nHeight * static_cast<std::uint64_t>(PngChannelCount(pHeader->nColorType)) *
+                static_cast<std::uint64_t>(pHeader->nBitDepth);
+            if (nDataBytes * kMaxDeflateRatio < nSampleBits / 8)
+                return Refusal::kPngBadData;
         } else if (pType[0] & 0x20) {
             bKeep = false;  // ancillary: gamma, profiles, text and the like are ignored
         } else {

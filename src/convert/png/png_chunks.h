@@ -33,6 +33,9 @@ struct PngHeader {
     std::uint16_t key[3] = {};
 };
 
+// Samples a pixel of the colour type: 1 (grey, palette index) to 4 (RGBA).
+int PngChannelCount(int nColorType);
+
 // Checks the signature and every chunk of the file in pFile[0, nSize): CRCs,
 // lengths, order, the IHDR fields and the size limits. On success the header
 // is filled and the buffer is compacted in place to the signature and the

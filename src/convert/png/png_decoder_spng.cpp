@@ -21,16 +21,6 @@ struct ContextFree {
     void operator()(spng_ctx* pContext) const { spng_ctx_free(pContext); }
 };
 
-int ChannelCount(int nColorType)
-{
-    switch (nColorType) {
-    case kPngRgb: return 3;
-    case kPngGreyAlpha: return 2;
-    case kPngRgba: return 4;
-    default: return 1;
-    }
-}
-
 Refusal FromSpng(int nError)
 {
     return nError == SPNG_EMEM ? Refusal::kOutOfMemory : Refusal::kPngBadData;
@@ -47,7 +37,7 @@ Refusal DecodePngRows(const std::uint8_t* pFile, std::size_t nSize, const PngHea
     spng_ctx* pContext = context.get();
     // The samples exactly as stored, 16-bit ones big-endian on every host.
     PngPixelLayout layout;
-    layout.nChannels = ChannelCount(header.nColorType);
+    layout.nChannels = PngChannelCount(header.nColorType);
     layout.nBits = header.nBitDepth;
     layout.bIndexed = header.nColorType == kPngPalette;
     if (!builder.SetLayout(layout))

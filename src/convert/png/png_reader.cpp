@@ -24,6 +24,8 @@ Refusal ReadPngImage(ByteReader& reader, DecodedImage* pImage)
     if (reader.Size() > SIZE_MAX)
         return Refusal::kTooLarge;
     const std::size_t nSize = static_cast<std::size_t>(reader.Size());
+    if (nSize < 8)
+        return Refusal::kNotBitmap;
     LargeBuffer file;
     if (!file.Allocate(nSize))
         return Refusal::kOutOfMemory;
