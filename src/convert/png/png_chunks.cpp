@@ -127,11 +127,25 @@ int PngChannelCount(int nColorType)
     }
 }
 
-Refusal ReadPngChunks(std::uint8_t* pFile, std::size_t nSize, PngHeader* pHeader, std::size_t* pKeptSize)
+bool PngDataCrcsMatch(const std::uint8_t* pKept, std::size_t nKept)
+{
+    for (std::size_t nPos = kSignatureSize; nPos + 12 <= nKept;) {
+        const std::uint32_t nLength = ReadBE32(pKept + nPos);
+        if (std::memcmp(pKept + nPos + 4, "IDAT", 4) == 0 &&
+            ChunkCrc(pKept + nPos + 4, nLength) != ReadBE32(pKept + nPos + 8 + nLength))
+            return false;
+        nPos += std::size_t{nLength} + 12;
+    }
+    return true;
+}
+
+Refusal ReadPngChunks(std::uint8_t* pFile, std::size_t nSize, bool bCheckDataCrcs, PngHeader* pHeader,
+                      std::size_t* pKeptSize)
 {
     *pHeader = PngHeader();
     std::size_t nPos = kSignatureSize;
-    std::size_t nKept = kSignatureSize;
+    std::size_t& nKept = *pKeptSize;
+    nKept = kSignatureSize;
     bool bHeader = false, bTransparency = false, bData = false, bDataEnded = false;
     std::uint64_t nDataBytes = 0;
     for (;;) {
@@ -147,13 +161,13 @@ Refusal ReadPngChunks(std::uint8_t* pFile, std::size_t nSize, PngHeader* pHeader
         const std::uint8_t* pData = pChunk + 8;
         if (!IsLetter(pType[0]) || !IsLetter(pType[1]) || !IsLetter(pType[2]) || !IsLetter(pType[3]))
             return Refusal::kPngBadChunks;
-        if (ChunkCrc(pType, nLength) != ReadBE32(pData + nLength))
+        const bool bIsHeader = std::memcmp(pType, "IHDR", 4) == 0;
+        const bool bIsData = std::memcmp(pType, "IDAT", 4) == 0;
+        if ((bCheckDataCrcs || !bIsData) && ChunkCrc(pType, nLength) != ReadBE32(pData + nLength))
             return Refusal::kPngBadChecksum;
         const std::size_t nChunkSize = std::size_t{nLength} + 12;
         nPos += nChunkSize;
 
-        const bool bIsHeader = std::memcmp(pType, "IHDR", 4) == 0;
-        const bool bIsData = std::memcmp(pType, "IDAT", 4) == 0;
         const bool bIsEnd = std::memcmp(pType, "IEND", 4) == 0;
         if (bIsHeader != !bHeader)
             return bHeader ? Refusal::kPngBadChunks : Refusal::kPngBadHeader;
@@ -166,9 +180,12 @@ Refusal ReadPngChunks(std::uint8_t* pFile, std::size_t nSize, PngHeader* pHeader
             bHeader = true;
         } else if (bIsData) {
             if (pHeader->nColorType == kPngPalette && pHeader->nPaletteCount == 0)
-                return Refusal::kPngBadPalette;
-            if (bDataEnded)
-                return Refusal::kPngBadChunks;
+                eRefusal = Refusal::kPngBadPalette;
+            else if (bDataEnded)
+                eRefusal = Refusal::kPngBadChunks;
+            // Refused as it would be had its CRC been checked first.
+            if (eRefusal != Refusal::kNone && ChunkCrc(pType, nLength) != ReadBE32(pData + nLength))
+                eRefusal = Refusal::kPngBadChecksum;
             bData = true;
             nDataBytes += nLength;
         } else if (std::memcmp(pType, "PLTE", 4) == 0) {
@@ -200,14 +217,13 @@ Refusal ReadPngChunks(std::uint8_t* pFile, std::size_t nSize, PngHeader* pHeader
         if (eRefusal != Refusal::kNone)
             return eRefusal;
         if (bKeep) {
-            std::memmove(pFile + nKept, pChunk, nChunkSize);
+            if (pFile + nKept != pChunk)
+                std::memmove(pFile + nKept, pChunk, nChunkSize);
             nKept += nChunkSize;
         }
         if (bIsEnd)
-            break;
+            return Refusal::kNone;
     }
-    *pKeptSize = nKept;
-    return Refusal::kNone;
 }
 
 }  // namespace zandrel

@@ -36,12 +36,17 @@ struct PngHeader {
 // Samples a pixel of the colour type: 1 (grey, palette index) to 4 (RGBA).
 int PngChannelCount(int nColorType);
 
-// Checks the signature and every chunk of the file in pFile[0, nSize): CRCs,
-// lengths, order, the IHDR fields and the size limits. On success the header
-// is filled and the buffer is compacted in place to the signature and the
-// chunks a decoder needs (IHDR, PLTE of a palette image, IDAT, IEND):
-// *pKeptSize bytes. Ancillary chunks are dropped, as the pixels are taken as
-// stored; tRNS is applied by our own code.
-Refusal ReadPngChunks(std::uint8_t* pFile, std::size_t nSize, PngHeader* pHeader, std::size_t* pKeptSize);
+// Checks the signature and every chunk of the file in pFile[0, nSize): CRCs
+// (of IDAT only with bCheckDataCrcs), lengths, order, the IHDR fields and the
+// size limits, and fills the header. The buffer is compacted in place to the
+// signature and the chunks a decoder needs (IHDR, PLTE of a palette image,
+// IDAT, IEND): *pKeptSize bytes, also as far as the walk came when refused.
+// Ancillary chunks are dropped, as the pixels are taken as stored; tRNS is
+// applied by our own code.
+Refusal ReadPngChunks(std::uint8_t* pFile, std::size_t nSize, bool bCheckDataCrcs, PngHeader* pHeader,
+                      std::size_t* pKeptSize);
+
+// Whether the IDAT chunks of a compacted buffer match their CRCs.
+bool PngDataCrcsMatch(const std::uint8_t* pKept, std::size_t nKept);
 
 }  // namespace zandrel

@@ -25,6 +25,12 @@ struct PngPixelLayout {
 
 class PngImageBuilder;
 
+// True when the decoder checks the CRC of each IDAT chunk it reads. The data
+// is then not checked beforehand, which spares a pass over the largest part
+// of the file; any refusal is still put down to a bad checksum when the data
+// has one, as it is when checked beforehand.
+extern const bool kPngDecoderChecksDataCrcs;
+
 // Decodes pFile[0, nSize) (a file ReadPngChunks accepted and compacted) and
 // delivers every pixel to the builder. Refusal::kNone when every row came.
 Refusal DecodePngRows(const std::uint8_t* pFile, std::size_t nSize, const PngHeader& header,

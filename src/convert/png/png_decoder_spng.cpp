@@ -28,6 +28,8 @@ Refusal FromSpng(int nError)
 
 }  // namespace
 
+const bool kPngDecoderChecksDataCrcs = true;
+
 Refusal DecodePngRows(const std::uint8_t* pFile, std::size_t nSize, const PngHeader& header,
                       PngImageBuilder& builder)
 {

@@ -96,6 +96,9 @@ Refusal FromHresult(HRESULT hr)
 
 }  // namespace
 
+// Not every version says so: the data is checked beforehand.
+const bool kPngDecoderChecksDataCrcs = false;
+
 Refusal DecodePngRows(const std::uint8_t* pFile, std::size_t nSize, const PngHeader& header,
                       PngImageBuilder& builder)
 {

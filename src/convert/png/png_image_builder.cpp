@@ -32,6 +32,26 @@ std::uint8_t To8(unsigned nValue, int nBits)
     return static_cast<std::uint8_t>(nValue * 255u / ((1u << nBits) - 1));
 }
 
+// 8-bit samples to surface pixels; the fourth byte from the alpha sample or
+// opaque. A loop of its own for each layout, as this is the common case.
+template <std::size_t nChannels, bool bBgr>
+void Copy8(std::uint8_t* pOut, std::uint32_t nX0, std::uint32_t nStepX, std::uint32_t nWidth,
+           const std::uint8_t* pRow, bool bTakeAlpha)
+{
+    constexpr std::size_t iRed = nChannels >= 3 && bBgr ? 2 : 0;
+    constexpr std::size_t iGreen = nChannels >= 3 ? 1 : 0;
+    constexpr std::size_t iBlue = nChannels >= 3 && !bBgr ? 2 : 0;
+    const std::uint8_t nOpaque = bTakeAlpha ? 0 : 255;  // OR-ed in: 255 whatever the sample
+    for (std::uint32_t x = nX0; x < nWidth; x += nStepX) {
+        const std::uint8_t* p = pRow + x * nChannels;
+        std::uint8_t* pPixel = pOut + 4 * std::size_t{x};
+        pPixel[0] = p[iBlue];
+        pPixel[1] = p[iGreen];
+        pPixel[2] = p[iRed];
+        pPixel[3] = static_cast<std::uint8_t>(p[nChannels - 1] | nOpaque);
+    }
+}
+
 bool IsUsable(const PngPixelLayout& layout)
 {
     const int nBits = layout.nBits;
@@ -119,15 +139,19 @@ void PngImageBuilder::TakeColors(std::uint8_t* pOut, std::uint32_t nX0, std::uin
     const std::uint32_t nWidth = m_pHeader->nWidth;
 
     if (m_layout.nBits == 8) {
-        for (std::uint32_t x = nX0; x < nWidth; x += nStepX) {
+        switch (nChannels * 2 + (m_layout.bBgr ? 1 : 0)) {
+        case 2: Copy8<1, false>(pOut, nX0, nStepX, nWidth, pRow, bTakeAlpha); break;
+        case 4: Copy8<2, false>(pOut, nX0, nStepX, nWidth, pRow, bTakeAlpha); break;
+        case 6: Copy8<3, false>(pOut, nX0, nStepX, nWidth, pRow, bTakeAlpha); break;
+        case 7: Copy8<3, true>(pOut, nX0, nStepX, nWidth, pRow, bTakeAlpha); break;
+        case 8: Copy8<4, false>(pOut, nX0, nStepX, nWidth, pRow, bTakeAlpha); break;
+        case 9: Copy8<4, true>(pOut, nX0, nStepX, nWidth, pRow, bTakeAlpha); break;
+        default: break;  // SetLayout takes no other
+        }
+        for (std::uint32_t x = nX0; bKey && x < nWidth; x += nStepX) {
             const std::uint8_t* p = pRow + x * nChannels;
-            std::uint8_t* pPixel = pOut + 4 * std::size_t{x};
-            pPixel[0] = p[iBlue];
-            pPixel[1] = p[iGreen];
-            pPixel[2] = p[iRed];
-            pPixel[3] = bTakeAlpha ? p[nChannels - 1] : 255;
-            if (bKey && p[iRed] == pKey[0] && p[iGreen] == pKey[iKeyGreen] && p[iBlue] == pKey[iKeyBlue])
-                pPixel[3] = 0;
+            if (p[iRed] == pKey[0] && p[iGreen] == pKey[iKeyGreen] && p[iBlue] == pKey[iKeyBlue])
+                pOut[4 * std::size_t{x} + 3] = 0;
         }
         return;
     }

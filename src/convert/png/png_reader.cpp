@@ -36,13 +36,14 @@ Refusal ReadPngImage(ByteReader& reader, DecodedImage* pImage)
 
     PngHeader header;
     std::size_t nKept = 0;
-    Refusal eRefusal = ReadPngChunks(file.Data(), nSize, &header, &nKept);
-    if (eRefusal != Refusal::kNone)
-        return eRefusal;
+    Refusal eRefusal = ReadPngChunks(file.Data(), nSize, !kPngDecoderChecksDataCrcs, &header, &nKept);
     PngImageBuilder builder;
-    eRefusal = builder.Begin(header, pImage);
+    if (eRefusal == Refusal::kNone)
+        eRefusal = builder.Begin(header, pImage);
     if (eRefusal == Refusal::kNone)
         eRefusal = DecodePngRows(file.Data(), nKept, header, builder);
+    if (eRefusal != Refusal::kNone && kPngDecoderChecksDataCrcs && !PngDataCrcsMatch(file.Data(), nKept))
+        eRefusal = Refusal::kPngBadChecksum;
     if (eRefusal != Refusal::kNone) {
         pImage->surface.Release();
         pImage->indexed.indices.Release();
