@@ -52,16 +52,6 @@ void Copy8(std::uint8_t* pOut, std::uint32_t nX0, std::uint32_t nStepX, std::uin
     }
 }
 
-bool IsUsable(const PngPixelLayout& layout)
-{
-    const int nBits = layout.nBits;
-    if (nBits != 1 && nBits != 2 && nBits != 4 && nBits != 8 && nBits != 16)
-        return false;
-    if (layout.nChannels < 1 || layout.nChannels > 4 || (nBits < 8 && layout.nChannels != 1))
-        return false;
-    return !layout.bIndexed || (layout.nChannels == 1 && nBits <= 8);
-}
-
 }  // namespace
 
 Refusal PngImageBuilder::Begin(const PngHeader& header, DecodedImage* pImage)
@@ -92,7 +82,9 @@ Refusal PngImageBuilder::Begin(const PngHeader& header, DecodedImage* pImage)
 
 bool PngImageBuilder::SetLayout(const PngPixelLayout& layout)
 {
-    if (!IsUsable(layout) || layout.bIndexed != (m_pHeader->nColorType == kPngPalette))
+    // The decoders' layouts are all well-formed; a palette image must come
+    // as indices and any other as samples.
+    if (layout.bIndexed != (m_pHeader->nColorType == kPngPalette))
         return false;
     m_layout = layout;
     // The tRNS colour is compared with the samples as stored; a decoder that
