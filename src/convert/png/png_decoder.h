@@ -14,13 +14,13 @@
 
 namespace zandrel {
 
-// How the samples of one delivered row are laid out.
+// How the samples of one delivered row are laid out, in PNG's own order:
+// red, green, blue, alpha; 16-bit samples high byte first; short samples
+// packed with the first pixel in the high bits.
 struct PngPixelLayout {
-    int nChannels = 0;           // 1 grey or index, 2 grey + alpha, 3 colour, 4 colour + alpha
-    int nBits = 0;               // bits a sample: 1, 2, 4 (packed, first pixel in the high bits), 8 or 16
-    bool bIndexed = false;       // samples are palette indices
-    bool bBgr = false;           // colour samples in blue, green, red order
-    bool bLittleEndian = false;  // 16-bit samples low byte first
+    int nChannels = 0;      // 1 grey or index, 2 grey + alpha, 3 colour, 4 colour + alpha
+    int nBits = 0;          // bits a sample: 1, 2, 4, 8 or 16
+    bool bIndexed = false;  // samples are palette indices
 };
 
 class PngImageBuilder;

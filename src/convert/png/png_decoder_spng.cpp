@@ -63,8 +63,8 @@ Refusal DecodePngRows(const std::uint8_t* pFile, std::size_t nSize, const PngHea
     for (;;) {
         spng_row_info info{};
         // Packed samples of a pass are merged into the row bits already
-        // there, so every row starts cleared.
-        if (header.bInterlaced && layout.nBits < 8)
+        // there, so every row of an interlaced image starts cleared.
+        if (header.bInterlaced)
             std::fill(row.begin(), row.end(), 0);
         nError = spng_get_row_info(pContext, &info);
         if (nError == 0)

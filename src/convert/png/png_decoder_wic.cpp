@@ -1,6 +1,7 @@
 // The Windows PNG decoder: the Windows Imaging Component, copying the frame
-// out in bands of rows in whatever pixel format it decodes to. Only formats
-// that keep the samples as stored (or widen them without loss) are taken.
+// out in bands of rows in whatever pixel format it decodes to, put into
+// PNG's sample order for our common code. Only formats that keep the samples
+// as stored (or widen them without loss) are taken.
 #include <windows.h>
 
 #include <initguid.h>  // the pixel format GUIDs are defined here, not linked
@@ -9,6 +10,7 @@
 #include <algorithm>
 #include <climits>
 #include <new>
+#include <utility>
 #include <vector>
 
 #include "convert/png/png_decoder.h"
@@ -55,38 +57,55 @@ private:
     HRESULT m_hr;
 };
 
+// A WIC pixel format, the PNG layout its rows are turned into, and how:
+// colour samples to swap from blue-first, 16-bit samples to swap from
+// low-byte-first.
 struct FormatLayout {
     const GUID* pFormat;
-    PngPixelLayout layout;  // channels, bits, indexed, blue first, low byte first
+    PngPixelLayout layout;  // channels, bits, indexed
+    bool bBgr;
+    bool bLittleEndian;
 };
 
 const FormatLayout kFormats[] = {
-    {&GUID_WICPixelFormat1bppIndexed, {1, 1, true, false, false}},
-    {&GUID_WICPixelFormat2bppIndexed, {1, 2, true, false, false}},
-    {&GUID_WICPixelFormat4bppIndexed, {1, 4, true, false, false}},
-    {&GUID_WICPixelFormat8bppIndexed, {1, 8, true, false, false}},
-    {&GUID_WICPixelFormatBlackWhite, {1, 1, false, false, false}},
-    {&GUID_WICPixelFormat2bppGray, {1, 2, false, false, false}},
-    {&GUID_WICPixelFormat4bppGray, {1, 4, false, false, false}},
-    {&GUID_WICPixelFormat8bppGray, {1, 8, false, false, false}},
-    {&GUID_WICPixelFormat16bppGray, {1, 16, false, false, true}},
-    {&GUID_WICPixelFormat24bppBGR, {3, 8, false, true, false}},
-    {&GUID_WICPixelFormat24bppRGB, {3, 8, false, false, false}},
-    {&GUID_WICPixelFormat32bppBGRA, {4, 8, false, true, false}},
-    {&GUID_WICPixelFormat32bppRGBA, {4, 8, false, false, false}},
-    {&GUID_WICPixelFormat48bppRGB, {3, 16, false, false, true}},
-    {&GUID_WICPixelFormat64bppRGBA, {4, 16, false, false, true}},
+    {&GUID_WICPixelFormat1bppIndexed, {1, 1, true}, false, false},
+    {&GUID_WICPixelFormat2bppIndexed, {1, 2, true}, false, false},
+    {&GUID_WICPixelFormat4bppIndexed, {1, 4, true}, false, false},
+    {&GUID_WICPixelFormat8bppIndexed, {1, 8, true}, false, false},
+    {&GUID_WICPixelFormatBlackWhite, {1, 1, false}, false, false},
+    {&GUID_WICPixelFormat2bppGray, {1, 2, false}, false, false},
+    {&GUID_WICPixelFormat4bppGray, {1, 4, false}, false, false},
+    {&GUID_WICPixelFormat8bppGray, {1, 8, false}, false, false},
+    {&GUID_WICPixelFormat16bppGray, {1, 16, false}, false, true},
+    {&GUID_WICPixelFormat24bppBGR, {3, 8, false}, true, false},
+    {&GUID_WICPixelFormat24bppRGB, {3, 8, false}, false, false},
+    {&GUID_WICPixelFormat32bppBGRA, {4, 8, false}, true, false},
+    {&GUID_WICPixelFormat32bppRGBA, {4, 8, false}, false, false},
+    {&GUID_WICPixelFormat48bppRGB, {3, 16, false}, false, true},
+    {&GUID_WICPixelFormat64bppRGBA, {4, 16, false}, false, true},
 };
 
-bool FindLayout(const GUID& format, PngPixelLayout* pLayout)
+const FormatLayout* FindFormat(const GUID& format)
 {
     for (const FormatLayout& entry : kFormats) {
-        if (IsEqualGUID(*entry.pFormat, format)) {
-            *pLayout = entry.layout;
-            return true;
-        }
+        if (IsEqualGUID(*entry.pFormat, format))
+            return &entry;
     }
-    return false;
+    return nullptr;
+}
+
+// Puts a row of nWidth pixels into PNG's sample order, in place.
+void ToPngOrder(const FormatLayout& format, std::uint8_t* pRow, std::size_t nRowBytes, std::size_t nWidth)
+{
+    if (format.bBgr) {
+        const std::size_t nChannels = static_cast<std::size_t>(format.layout.nChannels);
+        for (std::size_t x = 0; x < nWidth; ++x)
+            std::swap(pRow[x * nChannels], pRow[x * nChannels + 2]);
+    }
+    if (format.bLittleEndian) {
+        for (std::size_t i = 0; i + 1 < nRowBytes; i += 2)
+            std::swap(pRow[i], pRow[i + 1]);
+    }
 }
 
 Refusal FromHresult(HRESULT hr)
@@ -130,10 +149,10 @@ Refusal DecodePngRows(const std::uint8_t* pFile, std::size_t nSize, const PngHea
         hr = frame->GetPixelFormat(&format);
     if (FAILED(hr))
         return FromHresult(hr);
-    PngPixelLayout layout;
-    if (nWidth != header.nWidth || nHeight != header.nHeight || !FindLayout(format, &layout) ||
-        !builder.SetLayout(layout))
+    const FormatLayout* pFormat = FindFormat(format);
+    if (nWidth != header.nWidth || nHeight != header.nHeight || !pFormat || !builder.SetLayout(pFormat->layout))
         return Refusal::kUnsupportedFormat;
+    const PngPixelLayout& layout = pFormat->layout;
 
     // WIC counts a row's bytes in 32 bits; 8 bytes a pixel of a width below
     // 2^29 may pass that.
@@ -154,8 +173,11 @@ Refusal DecodePngRows(const std::uint8_t* pFile, std::size_t nSize, const PngHea
         hr = frame->CopyPixels(&rect, static_cast<UINT>(nStride), static_cast<UINT>(nStride * nRows), band.data());
         if (FAILED(hr))
             return FromHresult(hr);
-        for (UINT i = 0; i < nRows; ++i)
-            builder.TakeRow(y + i, 0, 1, band.data() + i * nStride);
+        for (UINT i = 0; i < nRows; ++i) {
+            std::uint8_t* pRow = band.data() + i * nStride;
+            ToPngOrder(*pFormat, pRow, nStride, nWidth);
+            builder.TakeRow(y + i, 0, 1, pRow);
+        }
     }
     return Refusal::kNone;
 }

@@ -8,12 +8,10 @@ namespace zandrel {
 namespace {
 
 // Sample nIndex of a row: packed samples count from the high bits of a byte.
-unsigned SampleAt(const std::uint8_t* pRow, std::size_t nIndex, int nBits, bool bLittleEndian)
+unsigned SampleAt(const std::uint8_t* pRow, std::size_t nIndex, int nBits)
 {
-    if (nBits == 16) {
-        const std::uint8_t* p = pRow + 2 * nIndex;
-        return bLittleEndian ? p[0] | (p[1] << 8) : (p[0] << 8) | p[1];
-    }
+    if (nBits == 16)
+        return (pRow[2 * nIndex] << 8) | pRow[2 * nIndex + 1];
     if (nBits == 8)
         return pRow[nIndex];
     const std::size_t nBit = nIndex * static_cast<std::size_t>(nBits);
@@ -34,20 +32,19 @@ std::uint8_t To8(unsigned nValue, int nBits)
 
 // 8-bit samples to surface pixels; the fourth byte from the alpha sample or
 // opaque. A loop of its own for each layout, as this is the common case.
-template <std::size_t nChannels, bool bBgr>
+template <std::size_t nChannels>
 void Copy8(std::uint8_t* pOut, std::uint32_t nX0, std::uint32_t nStepX, std::uint32_t nWidth,
            const std::uint8_t* pRow, bool bTakeAlpha)
 {
-    constexpr std::size_t iRed = nChannels >= 3 && bBgr ? 2 : 0;
     constexpr std::size_t iGreen = nChannels >= 3 ? 1 : 0;
-    constexpr std::size_t iBlue = nChannels >= 3 && !bBgr ? 2 : 0;
+    constexpr std::size_t iBlue = nChannels >= 3 ? 2 : 0;
     const std::uint8_t nOpaque = bTakeAlpha ? 0 : 255;  // OR-ed in: 255 whatever the sample
     for (std::uint32_t x = nX0; x < nWidth; x += nStepX) {
         const std::uint8_t* p = pRow + x * nChannels;
         std::uint8_t* pPixel = pOut + 4 * std::size_t{x};
         pPixel[0] = p[iBlue];
         pPixel[1] = p[iGreen];
-        pPixel[2] = p[iRed];
+        pPixel[2] = p[0];
         pPixel[3] = static_cast<std::uint8_t>(p[nChannels - 1] | nOpaque);
     }
 }
@@ -110,7 +107,7 @@ void PngImageBuilder::TakeIndices(std::uint8_t* pOut, std::uint32_t nX0, std::ui
                                   const std::uint8_t* pRow) const
 {
     for (std::uint32_t x = nX0; x < m_pHeader->nWidth; x += nStepX)
-        pOut[x] = static_cast<std::uint8_t>(SampleAt(pRow, x, m_layout.nBits, false));
+        pOut[x] = static_cast<std::uint8_t>(SampleAt(pRow, x, m_layout.nBits));
 }
 
 // Surface pixels are blue, green, red and alpha (0xFF in a 24-bit image).
@@ -119,47 +116,40 @@ void PngImageBuilder::TakeColors(std::uint8_t* pOut, std::uint32_t nX0, std::uin
 {
     const std::size_t nChannels = static_cast<std::size_t>(m_layout.nChannels);
     const bool bColor = nChannels >= 3;
-    const std::size_t iRed = bColor && m_layout.bBgr ? 2 : 0;
     const std::size_t iGreen = bColor ? 1 : 0;
-    const std::size_t iBlue = bColor && !m_layout.bBgr ? 2 : 0;
+    const std::size_t iBlue = bColor ? 2 : 0;
     const bool bSourceAlpha = nChannels == 2 || nChannels == 4;
     const bool bTakeAlpha = m_bOutputAlpha && bSourceAlpha;
     const bool bKey = m_bApplyKey;
     const std::uint16_t* pKey = m_pHeader->key;
-    const std::size_t iKeyGreen = bColor ? 1 : 0;
-    const std::size_t iKeyBlue = bColor ? 2 : 0;
     const std::uint32_t nWidth = m_pHeader->nWidth;
 
     if (m_layout.nBits == 8) {
-        switch (nChannels * 2 + (m_layout.bBgr ? 1 : 0)) {
-        case 2: Copy8<1, false>(pOut, nX0, nStepX, nWidth, pRow, bTakeAlpha); break;
-        case 4: Copy8<2, false>(pOut, nX0, nStepX, nWidth, pRow, bTakeAlpha); break;
-        case 6: Copy8<3, false>(pOut, nX0, nStepX, nWidth, pRow, bTakeAlpha); break;
-        case 7: Copy8<3, true>(pOut, nX0, nStepX, nWidth, pRow, bTakeAlpha); break;
-        case 8: Copy8<4, false>(pOut, nX0, nStepX, nWidth, pRow, bTakeAlpha); break;
-        case 9: Copy8<4, true>(pOut, nX0, nStepX, nWidth, pRow, bTakeAlpha); break;
-        default: break;  // SetLayout takes no other
+        switch (nChannels) {
+        case 1: Copy8<1>(pOut, nX0, nStepX, nWidth, pRow, bTakeAlpha); break;
+        case 2: Copy8<2>(pOut, nX0, nStepX, nWidth, pRow, bTakeAlpha); break;
+        case 3: Copy8<3>(pOut, nX0, nStepX, nWidth, pRow, bTakeAlpha); break;
+        default: Copy8<4>(pOut, nX0, nStepX, nWidth, pRow, bTakeAlpha); break;
         }
         for (std::uint32_t x = nX0; bKey && x < nWidth; x += nStepX) {
             const std::uint8_t* p = pRow + x * nChannels;
-            if (p[iRed] == pKey[0] && p[iGreen] == pKey[iKeyGreen] && p[iBlue] == pKey[iKeyBlue])
+            if (p[0] == pKey[0] && p[iGreen] == pKey[iGreen] && p[iBlue] == pKey[iBlue])
                 pOut[4 * std::size_t{x} + 3] = 0;
         }
         return;
     }
     const int nBits = m_layout.nBits;
-    const bool bLittleEndian = m_layout.bLittleEndian;
     for (std::uint32_t x = nX0; x < nWidth; x += nStepX) {
         const std::size_t nBase = x * nChannels;
-        const unsigned nRed = SampleAt(pRow, nBase + iRed, nBits, bLittleEndian);
-        const unsigned nGreen = SampleAt(pRow, nBase + iGreen, nBits, bLittleEndian);
-        const unsigned nBlue = SampleAt(pRow, nBase + iBlue, nBits, bLittleEndian);
+        const unsigned nRed = SampleAt(pRow, nBase, nBits);
+        const unsigned nGreen = SampleAt(pRow, nBase + iGreen, nBits);
+        const unsigned nBlue = SampleAt(pRow, nBase + iBlue, nBits);
         std::uint8_t* pPixel = pOut + 4 * std::size_t{x};
         pPixel[0] = To8(nBlue, nBits);
         pPixel[1] = To8(nGreen, nBits);
         pPixel[2] = To8(nRed, nBits);
-        pPixel[3] = bTakeAlpha ? To8(SampleAt(pRow, nBase + nChannels - 1, nBits, bLittleEndian), nBits) : 255;
-        if (bKey && nRed == pKey[0] && nGreen == pKey[iKeyGreen] && nBlue == pKey[iKeyBlue])
+        pPixel[3] = bTakeAlpha ? To8(SampleAt(pRow, nBase + nChannels - 1, nBits), nBits) : 255;
+        if (bKey && nRed == pKey[0] && nGreen == pKey[iGreen] && nBlue == pKey[iBlue])
             pPixel[3] = 0;
     }
 }
