@@ -77,7 +77,7 @@ for depth in (1, 2, 4, 8):
 make('palette2_interlaced', 3, 2, interlace=1, w=11, h=10)
 make('grey16', 0, 16)
 make('grey16_key', 0, 16, key=True)
-make('grey8_interlaced', 0, 8, interlace=1, w=3, h=5)
+make('grey8_interlaced', 0, 8, interlace=1, w=1, h=5)
 for depth in (8, 16):
     make('rgb%d' % depth, 2, depth)
     make('rgb%d_key' % depth, 2, depth, key=True)
