@@ -204,9 +204,9 @@ Refusal ReadPngChunks(std::uint8_t* pFile, std::size_t nSize, bool bCheckDataCrc
                 return Refusal::kPngBadPalette;
             if (!bData || nLength != 0)
                 return Refusal::kPngBadChunks;
-            const std::uint64_t nSampleBits =
-                std::uint64_t{pHeader->nWidth} * pHeader->nHeight * static_cast<std::uint64_t>(PngChannelCount(pHeader->nColorType)) *
-                static_cast<std::uint64_t>(pHeader->nBitDepth);
+            const auto nSamplesPerPixel = static_cast<std::uint64_t>(PngChannelCount(pHeader->nColorType));
+            const std::uint64_t nSampleBits = std::uint64_t{pHeader->nWidth} * pHeader->nHeight * nSamplesPerPixel *
+                                              static_cast<std::uint64_t>(pHeader->nBitDepth);
             if (nDataBytes * kMaxDeflateRatio < nSampleBits / 8)
                 return Refusal::kPngBadData;
         } else if (pType[0] & 0x20) {
