@@ -20,6 +20,10 @@
 //   writer32/24    our writers alone, on synthetic arrays
 //   printf32/24    the fprintf writer alone, on the same synthetic arrays
 //   plain32        fwrite calls of 1 MiB, as many bytes as writer32 wrote
+//   convertpng     the whole conversion of a PNG of image32.bmp's pixels
+//                  (RGBA, made with libspng's encoder) through ConvertImageFile
+//   spngdecode     libspng alone: read that PNG and decode it to RGBA
+#include <spng.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -36,6 +40,7 @@
 
 #include "convert/color16.h"
 #include "convert/convert_file.h"
+#include "convert/decoded_image.h"
 #include "convert/large_buffer.h"
 #include "convert/output_writer.h"
 
@@ -102,6 +107,49 @@ bool WriteBitmap(const std::string& path, int nBitCount)
         bOk = std::fwrite(row.data(), 1, row.size(), pFile) == row.size();
     }
     return std::fclose(pFile) == 0 && bOk;
+}
+
+bool ReadWholeFile(const std::string& path, std::vector<std::uint8_t>* pBytes)
+{
+    pBytes->resize(FileSize(path));
+    std::FILE* pFile = std::fopen(path.c_str(), "rb");
+    const bool bOk = pFile && std::fread(pBytes->data(), 1, pBytes->size(), pFile) == pBytes->size();
+    if (pFile)
+        std::fclose(pFile);
+    return bOk;
+}
+
+// The 32-bit bitmap's pixels as an RGBA PNG, top row first, by libspng.
+bool WritePng(const std::string& bitmap, const std::string& path)
+{
+    std::vector<std::uint8_t> file;
+    if (!ReadWholeFile(bitmap, &file) || file.size() < 54 + 4 * kPixels)
+        return false;
+    std::vector<std::uint8_t> rgba(4 * kPixels);
+    for (std::size_t y = 0; y < kHeight; ++y) {
+        const std::uint8_t* pRow = file.data() + 54 + 4 * kWidth * (kHeight - 1 - y);
+        for (std::size_t x = 0; x < kWidth; ++x) {
+            const std::uint8_t* p = pRow + 4 * x;
+            std::uint8_t* pOut = rgba.data() + 4 * (y * kWidth + x);
+            pOut[0] = p[2];
+            pOut[1] = p[1];
+            pOut[2] = p[0];
+            pOut[3] = p[3];
+        }
+    }
+    spng_ctx* pContext = spng_ctx_new(SPNG_CTX_ENCODER);
+    spng_ihdr ihdr{};
+    ihdr.width = kWidth;
+    ihdr.height = kHeight;
+    ihdr.bit_depth = 8;
+    ihdr.color_type = SPNG_COLOR_TYPE_TRUECOLOR_ALPHA;
+    std::FILE* pFile = std::fopen(path.c_str(), "wb");
+    bool bOk = pContext && pFile && spng_set_png_file(pContext, pFile) == 0 && spng_set_ihdr(pContext, &ihdr) == 0 &&
+               spng_encode_image(pContext, rgba.data(), rgba.size(), SPNG_FMT_PNG, SPNG_ENCODE_FINALIZE) == 0;
+    spng_ctx_free(pContext);
+    if (pFile)
+        bOk = std::fclose(pFile) == 0 && bOk;
+    return bOk;
 }
 
 struct SyntheticImage {
@@ -180,7 +228,35 @@ int RunCase(const std::string& name, const std::string& folder, std::uint64_t nP
     double dSeconds = 0;
     std::uint64_t nBytes = 0;
 
-    if (name.rfind("convert", 0) == 0) {
+    if (name == "convertpng") {
+        zandrel::ConvertOptions options;
+        options.m_bWriteBinary = 1;
+        options.m_bAddPrefix = 1;
+        const Clock::time_point start = Clock::now();
+        const zandrel::ConversionReport report = zandrel::ConvertImageFile(
+            CString(folder + "/image32.png"), options, zandrel::PathStyle{'/', 0}, zandrel::InputFormats::kBmpAndPng);
+        dSeconds = SecondsSince(start);
+        if (report.nResult != zandrel::kConvertDone) {
+            std::printf("skipped %s\n", zandrel::DescribeRefusal(report.eRefusal));
+            return 0;
+        }
+        nBytes = FileSize(folder + "/image_image32.c") + FileSize(folder + "/image_image32.bin");
+    } else if (name == "spngdecode") {
+        const Clock::time_point start = Clock::now();
+        std::vector<std::uint8_t> file;
+        std::vector<std::uint8_t> rgba(4 * kPixels);
+        spng_ctx* pContext = spng_ctx_new(0);
+        const bool bOk = ReadWholeFile(folder + "/image32.png", &file) && pContext &&
+                         spng_set_png_buffer(pContext, file.data(), file.size()) == 0 &&
+                         spng_decode_image(pContext, rgba.data(), rgba.size(), SPNG_FMT_RGBA8, 0) == 0;
+        spng_ctx_free(pContext);
+        dSeconds = SecondsSince(start);
+        if (!bOk) {
+            std::printf("skipped libspng cannot decode the PNG\n");
+            return 0;
+        }
+        nBytes = rgba.size();
+    } else if (name.rfind("convert", 0) == 0) {
         zandrel::ConvertOptions options;
         options.m_bWriteBinary = 1;
         options.m_bAddPrefix = 1;
@@ -284,6 +360,7 @@ int RunCase(const std::string& name, const std::string& folder, std::uint64_t nP
         return 2;
     }
     std::printf("%.6f %llu\n", dSeconds, static_cast<unsigned long long>(nBytes));
+
     return 0;
 }
 
@@ -403,14 +480,15 @@ int main(int argc, char** argv)
     }
     const std::string self(szSelf, static_cast<std::size_t>(nSelf));
 
-    if (!WriteBitmap(folder + "/image32.bmp", 32) || !WriteBitmap(folder + "/image24.bmp", 24)) {
+    if (!WriteBitmap(folder + "/image32.bmp", 32) || !WriteBitmap(folder + "/image24.bmp", 24) ||
+        !WritePng(folder + "/image32.bmp", folder + "/image32.png")) {
         std::fprintf(stderr, "cannot write the bitmaps into %s\n", folder.c_str());
         return 1;
     }
 
     const char* const kCases[] = {"writer32", "printf32", "plain32", "writer24", "printf24",
                                   "convert32", "reference32", "convert24", "reference24",
-                                  "touch-large", "touch-malloc"};
+                                  "touch-large", "touch-malloc", "convertpng", "spngdecode"};
     Measurement results[std::size(kCases)];
     std::uint64_t nPlainBytes = 0;
     for (std::size_t i = 0; i < std::size(kCases); ++i) {
@@ -428,6 +506,7 @@ int main(int argc, char** argv)
     RemoveOutputs(folder);
     std::remove((folder + "/image32.bmp").c_str());
     std::remove((folder + "/image24.bmp").c_str());
+    std::remove((folder + "/image32.png").c_str());
     if (bOwnFolder)
         rmdir(folder.c_str());
 
@@ -456,5 +535,18 @@ int main(int argc, char** argv)
                     dLimitMiB, convert32.nPeakKiB / 1024.0 < dLimitMiB ? "met" : "MISSED");
     else
         std::printf("peak memory of convert32: n/a (the conversion did not run)\n");
+
+    // A PNG costs its decoding and the rest of a bitmap's conversion.
+    const Measurement& png = find("convertpng");
+    const Measurement& decode = find("spngdecode");
+    if (png.bRan && decode.bRan && convert32.bRan) {
+        const double dBudget = decode.dSeconds + 1.2 * convert32.dSeconds;
+        std::printf("convertpng: %.3f s (target <= spngdecode + 1.2 x convert32 = %.3f s: %s), peak %.1f MiB "
+                    "(target < %.1f MiB: %s)\n",
+                    png.dSeconds, dBudget, png.dSeconds <= dBudget ? "met" : "MISSED", png.nPeakKiB / 1024.0,
+                    dLimitMiB, png.nPeakKiB / 1024.0 < dLimitMiB ? "met" : "MISSED");
+    } else {
+        std::printf("convertpng: n/a (a PNG case did not run)\n");
+    }
     return 0;
 }

@@ -14,7 +14,7 @@ constexpr const char* kVersionText = "Zandrel " ZANDREL_VERSION;
 
 constexpr const char* kUsageText =
     "Usage: zandrel-cli [OPTIONS] FILE...\n"
-    "Convert BMP files (8, 24 or 32 bits per pixel) into C source for the PSP.\n"
+    "Convert BMP files (8, 24 or 32 bits per pixel) and PNG files into C source for the PSP.\n"
     "Each FILE gets a .c file next to it (and a .bin file with --binary).\n"
     "\n"
     "Options:\n"

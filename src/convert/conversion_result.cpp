@@ -14,6 +14,11 @@ const char* DescribeRefusal(Refusal eRefusal)
     case Refusal::kUnsupportedFormat: return "this bitmap compression is not supported";
     case Refusal::kTooLarge: return "the image is too large";
     case Refusal::kOutOfMemory: return "not enough memory for the image";
+    case Refusal::kPngBadChecksum: return "the PNG file is corrupt (bad checksum)";
+    case Refusal::kPngBadHeader: return "the PNG header is invalid";
+    case Refusal::kPngBadChunks: return "the PNG chunks are malformed or out of order";
+    case Refusal::kPngBadPalette: return "the PNG palette is missing or invalid";
+    case Refusal::kPngBadData: return "the PNG image data is corrupt";
     }
     return "refused";
 }

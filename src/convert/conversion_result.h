@@ -26,6 +26,11 @@ enum class Refusal {
     kUnsupportedFormat,   // a compression or layout we do not decode
     kTooLarge,            // the image's sizes do not fit the output arrays
     kOutOfMemory,         // a buffer for the image could not be allocated
+    kPngBadChecksum,      // a PNG chunk whose CRC does not match its bytes
+    kPngBadHeader,        // a PNG IHDR with invalid fields
+    kPngBadChunks,        // PNG chunks malformed, out of order or unknown and critical
+    kPngBadPalette,       // a PNG palette image without a usable PLTE
+    kPngBadData,          // PNG image data the decoder cannot inflate or unfilter
 };
 
 // One English sentence fragment for the command-line tool, e.g. "not a bitmap file".

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cstdint>
 
-#include "convert/png_reader.h"
+#include "convert/png/png_reader.h"
 
 namespace zandrel {
 namespace {

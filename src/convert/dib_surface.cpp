@@ -82,6 +82,23 @@ int CDibSurface::Load(ByteReader& reader)
     return 1;
 }
 
+bool CDibSurface::Allocate(int nWidth, int nHeight, int nBitCount)
+{
+    Release();
+    Forget();
+    const std::uint64_t nBytes = 4 * static_cast<std::uint64_t>(nWidth) * static_cast<std::uint64_t>(nHeight);
+    if (nWidth <= 0 || nHeight <= 0 || 4 * static_cast<std::uint64_t>(nWidth) > kMaxArrayBytes ||
+        nBytes > SIZE_MAX || !m_pixels.Allocate(static_cast<std::size_t>(nBytes)))
+        return Refuse(Refusal::kOutOfMemory) != 0;
+    m_pBits = m_pixels.Data();
+    m_nStride = 4 * nWidth;
+    m_nWidth = nWidth;
+    m_nHeight = nHeight;
+    m_nBitCount = nBitCount;
+    m_nPlanes = 1;
+    return true;
+}
+
 void CDibSurface::Release()
 {
     if (m_pBits) {

@@ -28,6 +28,11 @@ public:
     int Load(CString strPath);
     int Load(ByteReader& reader);
 
+    // Takes an uninitialised surface of the given size for a decoder that
+    // fills it (24 or 32 bits); false, and nothing held, without the memory.
+    // The caller has checked the sizes against the output limits.
+    bool Allocate(int nWidth, int nHeight, int nBitCount);
+
     // Frees the pixels. The recorded size and depth stay when no pixels were
     // held, as for a measured 8-bit image.
     void Release();

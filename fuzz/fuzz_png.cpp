@@ -1,0 +1,81 @@
+// Fuzzes PNG input on memory (the native decoder): any bytes either give an
+// image whose shape agrees with the file's IHDR (size, depth, indices below
+// 2^depth, opaque pixels where the output has no alpha) or are refused with
+// no pixels held.
+#include <zlib.h>
+
+#include <cstddef>
+#include <cstdint>
+#include <vector>
+
+#include "convert/byte_reader.h"
+#include "convert/decoded_image.h"
+#include "convert/png/png_reader.h"
+#include "fuzz_support.h"
+
+namespace {
+
+using zandrel::fuzz::Check;
+
+std::uint32_t ReadBE32(const std::uint8_t* p)
+{
+    return (std::uint32_t{p[0]} << 24) | (std::uint32_t{p[1]} << 16) | (std::uint32_t{p[2]} << 8) | p[3];
+}
+
+// Mutations rarely keep a chunk's CRC right: for inputs with an even last
+// byte every chunk's CRC is set to match, so the decoder sees the mutations.
+std::vector<std::uint8_t> WithChunkCrcs(const std::uint8_t* pData, std::size_t nSize)
+{
+    std::vector<std::uint8_t> bytes(pData, pData + nSize);
+    if (nSize == 0 || (pData[nSize - 1] & 1))
+        return bytes;
+    for (std::size_t nPos = 8; nPos + 12 <= nSize;) {
+        const std::uint32_t nLength = ReadBE32(&bytes[nPos]);
+        if (nLength > nSize - nPos - 12)
+            break;
+        const std::uint32_t nCrc = static_cast<std::uint32_t>(crc32(0, &bytes[nPos + 4], nLength + 4));
+        for (int i = 0; i < 4; ++i)
+            bytes[nPos + 8 + nLength + i] = static_cast<std::uint8_t>(nCrc >> (24 - 8 * i));
+        nPos += std::size_t{nLength} + 12;
+    }
+    return bytes;
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* pInput, std::size_t nSize)
+{
+    const std::vector<std::uint8_t> bytes = WithChunkCrcs(pInput, nSize);
+    const std::uint8_t* pData = bytes.data();
+    zandrel::ByteReader reader(pData, nSize);
+    zandrel::DecodedImage image;
+    if (zandrel::ReadPngImage(reader, &image) != zandrel::Refusal::kNone) {
+        Check(!image.surface.m_pBits && !image.indexed.indices.Data(), "a refused file holds no pixels");
+        return 0;
+    }
+    // An accepted file starts with its IHDR: signature, length, type, fields.
+    Check(nSize >= 33, "an accepted file holds an IHDR");
+    const std::uint32_t nWidth = ReadBE32(pData + 16);
+    const std::uint32_t nHeight = ReadBE32(pData + 20);
+    const int nDepth = pData[24];
+    const int nColorType = pData[25];
+    const std::size_t nPixels = std::size_t{nWidth} * nHeight;
+    if (nColorType == 3) {
+        const zandrel::IndexedImage& indexed = image.indexed;
+        Check(image.nBitCount == 8 && indexed.nWidth == static_cast<int>(nWidth) &&
+                  indexed.nHeight == static_cast<int>(nHeight) && indexed.nColorCount >= 1 &&
+                  indexed.nColorCount <= (1 << nDepth),
+              "a palette image keeps the IHDR size and a PLTE that fits its depth");
+        for (std::size_t i = 0; i < nPixels; ++i)
+            Check(indexed.indices.Data()[i] < (1 << nDepth), "indices fit the depth");
+        return 0;
+    }
+    const zandrel::CDibSurface& surface = image.surface;
+    Check(surface.m_nWidth == static_cast<int>(nWidth) && surface.m_nHeight == static_cast<int>(nHeight) &&
+              surface.m_nBitCount == image.nBitCount && (image.nBitCount == 24 || image.nBitCount == 32),
+          "a true-colour image keeps the IHDR size");
+    Check((nColorType != 4 && nColorType != 6) || image.nBitCount == 32, "alpha images keep their alpha");
+    for (std::size_t i = 0; image.nBitCount == 24 && i < nPixels; ++i)
+        Check(surface.m_pBits[4 * i + 3] == 0xFF, "a 24-bit image is opaque");
+    return 0;
+}

@@ -1,0 +1,54 @@
+#include "convert/png/png_reader.h"
+
+#include <cstring>
+
+#include "convert/decoded_image.h"
+#include "convert/large_buffer.h"
+#include "convert/png/png_chunks.h"
+#include "convert/png/png_decoder.h"
+#include "convert/png/png_image_builder.h"
+
+namespace zandrel {
+
+bool IsPngSignature(const std::uint8_t* pBytes, std::size_t nCount)
+{
+    static const std::uint8_t kSignature[8] = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
+    return nCount >= sizeof kSignature && std::memcmp(pBytes, kSignature, sizeof kSignature) == 0;
+}
+
+// The whole file is read into one buffer: the chunks are checked in it and
+// compacted to what the decoder needs, and it is freed before the image is
+// handed on, so that it never meets the writers' arrays.
+Refusal ReadPngImage(ByteReader& reader, DecodedImage* pImage)
+{
+    if (reader.Size() > SIZE_MAX)
+        return Refusal::kTooLarge;
+    const std::size_t nSize = static_cast<std::size_t>(reader.Size());
+    if (nSize < 8)
+        return Refusal::kNotBitmap;
+    LargeBuffer file;
+    if (!file.Allocate(nSize))
+        return Refusal::kOutOfMemory;
+    if (!reader.Read(file.Data(), nSize))
+        return Refusal::kCannotOpen;
+    if (!IsPngSignature(file.Data(), nSize))
+        return Refusal::kNotBitmap;
+
+    PngHeader header;
+    std::size_t nKept = 0;
+    Refusal eRefusal = ReadPngChunks(file.Data(), nSize, !kPngDecoderChecksDataCrcs, &header, &nKept);
+    PngImageBuilder builder;
+    if (eRefusal == Refusal::kNone)
+        eRefusal = builder.Begin(header, pImage);
+    if (eRefusal == Refusal::kNone)
+        eRefusal = DecodePngRows(file.Data(), nKept, header, builder);
+    if (eRefusal != Refusal::kNone && kPngDecoderChecksDataCrcs && !PngDataCrcsMatch(file.Data(), nKept))
+        eRefusal = Refusal::kPngBadChecksum;
+    if (eRefusal != Refusal::kNone) {
+        pImage->surface.Release();
+        pImage->indexed.indices.Release();
+    }
+    return eRefusal;
+}
+
+}  // namespace zandrel
