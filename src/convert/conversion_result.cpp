@@ -14,6 +14,11 @@ const char* DescribeRefusal(Refusal eRefusal)
     case Refusal::kUnsupportedFormat: return "this bitmap compression is not supported";
     case Refusal::kTooLarge: return "the image is too large";
     case Refusal::kOutOfMemory: return "not enough memory for the image";
+    case Refusal::kTextureNeedsPalette:
+        return "t8 and t4 need a palette image (true colour is not quantised to a palette)";
+    case Refusal::kTextureIndexTooLarge: return "t4 holds palette indices 0 to 15 only";
+    case Refusal::kTextureTooLarge: return "the texture would be larger than 2 GiB";
+    case Refusal::kTransparentIndexNeedsPalette: return "--transparent-index needs a palette image";
     }
     return "refused";
 }

@@ -26,6 +26,10 @@ enum class Refusal {
     kUnsupportedFormat,   // a compression or layout we do not decode
     kTooLarge,            // the image's sizes do not fit the output arrays
     kOutOfMemory,         // a buffer for the image could not be allocated
+    kTextureNeedsPalette,     // a true-colour image asked for an index format
+    kTextureIndexTooLarge,    // t4 asked for an image using an index above 15
+    kTextureTooLarge,         // the stored texture would pass 2^31 - 1 bytes
+    kTransparentIndexNeedsPalette,  // --transparent-index on a true-colour image
 };
 
 // One English sentence fragment for the command-line tool, e.g. "not a bitmap file".
@@ -49,6 +53,7 @@ struct ConversionReport {
     int nWidth = 0;
     int nHeight = 0;
     WriteOutcome output;    // empty when refused
+    int nRefusalDetail = 0; // kTextureIndexTooLarge: the highest index used
 };
 
 // The report of a file that was refused: nothing was written.

@@ -104,4 +104,27 @@ bool DeleteFileAt(const CString& strPath)
     return DeleteFileA(strPath) != 0;
 }
 
+bool CreateFolders(const CString& strPath, int* pErrno)
+{
+    // Every folder on the way is attempted (a drive or an existing folder
+    // just fails); the last folder decides. Trailing bytes of double-byte
+    // characters are never taken for separators.
+    const std::string& path = strPath.Str();
+    DWORD dwError = ERROR_PATH_NOT_FOUND;
+    for (std::size_t i = 1; i <= path.size(); ++i) {
+        if (i < path.size() && IsDBCSLeadByte(static_cast<BYTE>(path[i]))) {
+            ++i;
+            continue;
+        }
+        if (i < path.size() && path[i] != '\\' && path[i] != '/')
+            continue;
+        dwError = CreateDirectoryA(path.substr(0, i).c_str(), nullptr) ? 0 : GetLastError();
+    }
+    const DWORD dwAttributes = path.empty() ? INVALID_FILE_ATTRIBUTES : GetFileAttributesA(path.c_str());
+    if (dwAttributes != INVALID_FILE_ATTRIBUTES && (dwAttributes & FILE_ATTRIBUTE_DIRECTORY))
+        return true;
+    *pErrno = dwError && dwError != ERROR_ALREADY_EXISTS ? ErrnoFromWin32(dwError) : ENOTDIR;
+    return false;
+}
+
 }  // namespace zandrel
