@@ -8,6 +8,7 @@
 #if !defined(_WIN32)
 #include <array>
 #include <cstdio>
+#include <cstdlib>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -20,11 +21,10 @@
 namespace {
 
 using zandrel::test::Bytes;
-
+using Rgba = std::array<int, 4>;
 enum Psm { k5650, k5551, k4444, k8888, kT4, kT8 };
 const char* const kPsmNames[] = {"5650", "5551", "4444", "8888", "t4", "t8"};
 const int kPsmBits[] = {16, 16, 16, 32, 4, 8};
-using Rgba = std::array<int, 4>;
 
 int Widen(int q, int nBits)
 {
@@ -35,10 +35,8 @@ int Widen(int q, int nBits)
 int Nearest(int v, int nBits)
 {
     int nBest = 0;
-    for (int q = 0; q < (1 << nBits); ++q) {
-        if (std::abs(Widen(q, nBits) - v) < std::abs(Widen(nBest, nBits) - v))
-            nBest = q;
-    }
+    for (int q = 0; q < (1 << nBits); ++q)
+        nBest = std::abs(Widen(q, nBits) - v) < std::abs(Widen(nBest, nBits) - v) ? q : nBest;
     return Widen(nBest, nBits);
 }
 
@@ -72,16 +70,12 @@ unsigned ReadLittleEndian(const Bytes& bytes, std::size_t nOffset, int nCount)
 }
 
 // Stored value of texel (x, y): the GE's addressing of a linear or swizzled buffer.
-unsigned Fetch(const Bytes& bytes, int nBits, int nBufferWidth, bool bSwizzled, int x, int y)
+unsigned Fetch(const Bytes& bytes, int nBits, std::size_t nRowBytes, bool bSwizzled, int x, int y)
 {
-    const std::size_t nRowBytes = static_cast<std::size_t>(nBufferWidth) * nBits / 8;
     const std::size_t nByte = static_cast<std::size_t>(x) * nBits / 8;
-    std::size_t nOffset = y * nRowBytes + nByte;
-    if (bSwizzled)
-        nOffset = ((y / 8) * (nRowBytes / 16) + nByte / 16) * 128 + (y % 8) * 16 + nByte % 16;
-    if (nBits == 4)
-        return (bytes.at(nOffset) >> (x % 2 * 4)) & 15;
-    return ReadLittleEndian(bytes, nOffset, nBits / 8);
+    const std::size_t nOffset = bSwizzled ? ((y / 8) * (nRowBytes / 16) + nByte / 16) * 128 + (y % 8) * 16 + nByte % 16
+                                          : y * nRowBytes + nByte;
+    return nBits == 4 ? (bytes.at(nOffset) >> (x % 2 * 4)) & 15 : ReadLittleEndian(bytes, nOffset, nBits / 8);
 }
 
 int NextPow2(int n)
@@ -100,23 +94,19 @@ int RoundUp(int n, int m)
 struct Case {
     int nWidth, nHeight, nPsm;
     bool bSwizzle, bPow2, bPalette;
-    int nClutPsm = k8888;
-    int nThreshold = 128;
+    int nClutPsm = k8888, nThreshold = 128;
 };
 
 std::vector<Case> Cases()
 {
     std::vector<Case> cases;
-    const int kSizes[][2] = {{1, 1}, {3, 5}, {7, 9}, {33, 17}};
-    for (const auto& size : kSizes) {
+    for (const auto& size : {std::array<int, 2>{1, 1}, {3, 5}, {7, 9}, {33, 17}}) {
         for (int nPsm = 0; nPsm < 6; ++nPsm) {
             for (int nMode = 0; nMode < 4; ++nMode) {
-                Case c{size[0], size[1], nPsm, (nMode & 1) != 0, (nMode & 2) != 0, nPsm >= kT4};
-                c.nClutPsm = static_cast<int>(cases.size() % 4);
-                // Palette images expanded to direct formats, and another threshold.
-                c.bPalette = c.bPalette || (size[0] == 33 && nMode == 3);
-                c.nThreshold = nMode == 2 ? 200 : 128;
-                cases.push_back(c);
+                // 33 x 17 with swizzle and pow2: palette images expanded to direct formats.
+                cases.push_back({size[0], size[1], nPsm, (nMode & 1) != 0, (nMode & 2) != 0,
+                                 nPsm >= kT4 || (size[0] == 33 && nMode == 3), static_cast<int>(cases.size() % 4),
+                                 nMode == 2 ? 200 : 128});
             }
         }
     }
@@ -126,66 +116,46 @@ std::vector<Case> Cases()
     return cases;
 }
 
-unsigned Hash(unsigned n)
+std::uint8_t Hash(unsigned n, int nShift)
 {
-    n = (n ^ 61) ^ (n >> 16);
-    n *= 9;
-    n ^= n >> 4;
-    n *= 0x27d4eb2d;
-    return n ^ (n >> 15);
+    n = ((n ^ 61) ^ (n >> 16)) * 9;
+    n = (n ^ (n >> 4)) * 0x27d4eb2d;
+    return static_cast<std::uint8_t>((n ^ (n >> 15)) >> nShift);
 }
 
-// A source image file: varied colours and alpha; a palette image uses
-// 11 colours for t4 (short of a whole CLUT block) and 200 otherwise.
-Bytes MakeSource(const Case& c, int nSeed)
+// Varied colours and alpha; a palette image has 11 colours for t4 (short of a
+// whole CLUT block) and 200 otherwise.
+Bytes MakeSource(const Case& c, unsigned nSeed)
 {
-    if (!c.bPalette) {
-        return zandrel::test::MakeTrueColorBitmap(c.nWidth, c.nHeight, 32, [&](int x, int y) {
-            const unsigned h = Hash(static_cast<unsigned>(nSeed * 1000003 + y * 4099 + x));
-            return zandrel::test::Bgra{static_cast<std::uint8_t>(h), static_cast<std::uint8_t>(h >> 8),
-                                       static_cast<std::uint8_t>(h >> 16), static_cast<std::uint8_t>(h >> 24)};
-        });
-    }
+    auto pixel = [&](int x, int y) {
+        const unsigned n = nSeed * 1000003 + y * 4099 + x;
+        return zandrel::test::Bgra{Hash(n, 0), Hash(n, 8), Hash(n, 16), Hash(n, 24)};
+    };
+    if (!c.bPalette)
+        return zandrel::test::MakeTrueColorBitmap(c.nWidth, c.nHeight, 32, pixel);
     const int nColors = c.nPsm == kT4 ? 11 : 200;
     zandrel::test::BitmapRecipe recipe;
-    recipe.nWidth = c.nWidth;
-    recipe.nHeight = c.nHeight;
-    recipe.nBitCount = 8;
+    recipe.nWidth = c.nWidth, recipe.nHeight = c.nHeight, recipe.nBitCount = 8;
     recipe.nClrUsed = static_cast<std::uint32_t>(nColors);
-    for (int i = 0; i < nColors; ++i) {
-        const unsigned h = Hash(static_cast<unsigned>(nSeed * 7919 + i));
-        recipe.palette.push_back({static_cast<std::uint8_t>(h), static_cast<std::uint8_t>(h >> 8),
-                                  static_cast<std::uint8_t>(h >> 16), 0});
-    }
-    recipe.pixels = zandrel::test::StoreIndexedRows(c.nWidth, c.nHeight, false, [&](int x, int y) {
-        return static_cast<std::uint8_t>(Hash(static_cast<unsigned>(nSeed * 31 + y * 613 + x)) % nColors);
-    });
+    for (int i = 0; i < nColors; ++i)
+        recipe.palette.push_back(pixel(i, -1));
+    recipe.pixels = zandrel::test::StoreIndexedRows(c.nWidth, c.nHeight, false,
+                                                    [&](int x, int y) { return pixel(x, y)[0] % nColors; });
     return zandrel::test::BuildBitmap(recipe);
 }
 
-std::string RunAndCapture(const std::string& command)
-{
-    std::string out;
-    if (std::FILE* pipe = popen(command.c_str(), "r")) {
-        char buf[65536];
-        for (std::size_t n; (n = std::fread(buf, 1, sizeof buf, pipe)) > 0;)
-            out.append(buf, n);
-        pclose(pipe);
-    }
-    return out;
-}
-
-// One dumped array: "<misalignment> <byte count> <hex bytes>".
-Bytes ReadArray(std::istream& in, int* pMisalignment)
+// One dumped array: "<misalignment> <byte count> <hex bytes>", then its macros.
+template <std::size_t N>
+Bytes ReadArray(std::istream& in, int* pMisalignment, std::array<int, N>* pMacros)
 {
     std::size_t nCount = 0;
-    in >> *pMisalignment >> nCount;
+    in >> *pMisalignment >> nCount >> std::hex;
     Bytes bytes(nCount);
-    for (auto& b : bytes) {
-        unsigned v;
-        in >> std::hex >> v >> std::dec;
-        b = static_cast<std::uint8_t>(v);
-    }
+    for (unsigned v; auto& b : bytes)
+        b = static_cast<std::uint8_t>((in >> v, v));
+    in >> std::dec;
+    for (int& m : *pMacros)
+        in >> m;
     return bytes;
 }
 
@@ -198,74 +168,57 @@ TEST(TextureModelTest, EveryTexelIsTheSourceRoundedToNearest)
     const std::vector<Case> cases = Cases();
     std::string main = "#include <stdio.h>\n#include <stdint.h>\n"
                        "static void d(const void* p, unsigned long n) { const unsigned char* b = p; unsigned long i;"
-                       " printf(\"%d %lu\", (int)((uintptr_t)p % 16), n);"
-                       " for (i = 0; i < n; ++i) printf(\" %x\", b[i]); printf(\"\\n\"); }\n";
+                       " printf(\" %d %lu\", (int)((uintptr_t)p % 16), n); for (i = 0; i < n; ++i) printf(\" %x\", b[i]); }\n"
+                       "#define M(n, m) printf(\" %d\", n##_##m);\n"
+                       "#define T(t, n) d(t, sizeof t); M(n, WIDTH) M(n, HEIGHT) M(n, TEXTURE_WIDTH) "
+                       "M(n, TEXTURE_HEIGHT) M(n, BUFFER_WIDTH) M(n, PSM) M(n, SWIZZLED)\n"
+                       "#define C(t, n) d(t, sizeof t); M(n, CLUT_PSM) M(n, CLUT_ENTRIES) M(n, CLUT_BLOCKS)\n";
     std::string calls;
     std::FILE* pReports = std::tmpfile();
     for (std::size_t i = 0; i < cases.size(); ++i) {
         const Case& c = cases[i];
-        const std::string name = std::string("t").append(std::to_string(i)), file = dir.File(name + ".bmp");
-        ASSERT_TRUE(zandrel::test::WriteFileBytes(file, MakeSource(c, static_cast<int>(i))));
-        std::vector<std::string> args{"zandrel-cli", "--format", kPsmNames[c.nPsm], "--name", name, "--outdir",
-                                      dir.Path(), "--no-prefix", "--alpha-threshold", std::to_string(c.nThreshold)};
-        if (c.nPsm >= kT4)
-            args.insert(args.end(), {"--clut", kPsmNames[c.nClutPsm]});
+        const std::string n = std::to_string(i), file = dir.File(n + ".bmp");
+        ASSERT_TRUE(zandrel::test::WriteFileBytes(file, MakeSource(c, static_cast<unsigned>(i))));
+        std::vector<const char*> argv{"zandrel-cli", "--format", kPsmNames[c.nPsm], "--clut", kPsmNames[c.nClutPsm % 4],
+                                      "--alpha-threshold", c.nThreshold == 128 ? "128" : "200", "--outdir",
+                                      dir.Path().c_str(), "--no-prefix", file.c_str()};
         if (c.bSwizzle)
-            args.push_back("--swizzle");
+            argv.push_back("--swizzle");
         if (c.bPow2)
-            args.push_back("--pow2");
-        args.push_back(file);
-        std::vector<const char*> argv;
-        for (const std::string& arg : args)
-            argv.push_back(arg.c_str());
-        ASSERT_EQ(zandrel::RunCli(static_cast<int>(argv.size()), argv.data(), pReports, stderr), 0) << name;
-        std::string upper = std::string("T").append(std::to_string(i));
-        main += "#include \"" + name + ".c\"\n";
-        calls += " d(" + name + ", sizeof " + name + "); printf(\"%d %d %d %d %d %d %d\\n\", " + upper +
-                 "_WIDTH, " + upper + "_HEIGHT, " + upper + "_TEXTURE_WIDTH, " + upper + "_TEXTURE_HEIGHT, " +
-                 upper + "_BUFFER_WIDTH, " + upper + "_PSM, " + upper + "_SWIZZLED);\n";
-        if (c.nPsm >= kT4)
-            calls += " d(" + name + "_clut, sizeof " + name + "_clut); printf(\"%d %d %d\\n\", " + upper +
-                     "_CLUT_PSM, " + upper + "_CLUT_ENTRIES, " + upper + "_CLUT_BLOCKS);\n";
+            argv.push_back("--pow2");
+        ASSERT_EQ(zandrel::RunCli(static_cast<int>(argv.size()), argv.data(), pReports, stderr), 0) << n;
+        main += "#include \"" + n + ".c\"\n";
+        calls += " T(_" + n + ", _" + n + ")" + (c.nPsm >= kT4 ? " C(_" + n + "_clut, _" + n + ")\n" : "\n");
     }
     std::fclose(pReports);
     main += "int main(void) {\n" + calls + " return 0;\n}\n";
     ASSERT_TRUE(zandrel::test::WriteFileBytes(dir.File("main.c"), Bytes(main.begin(), main.end())));
-    const std::string exe = dir.File("dump");
-    ASSERT_EQ(RunAndCapture(compiler + " -std=c99 -Wall -Wextra -Werror -I'" + dir.Path() + "' -o '" + exe + "' '" +
-                            dir.File("main.c") + "' 2>&1"),
-              "");
-    std::istringstream out(RunAndCapture("'" + exe + "'"));
+    const std::string exe = dir.File("dump"), dump = dir.File("dump.txt");
+    ASSERT_EQ(std::system((compiler + " -std=c99 -Wall -Werror -I'" + dir.Path() + "' -o '" + exe + "' '" +
+                           dir.File("main.c") + "' && '" + exe + "' > '" + dump + "'").c_str()), 0);
+    std::istringstream out(zandrel::test::ReadFileText(dump));
 
     for (std::size_t i = 0; i < cases.size(); ++i) {
         const Case& c = cases[i];
-        SCOPED_TRACE(std::string("t").append(std::to_string(i)) + ": " + std::to_string(c.nWidth) + "x" + std::to_string(c.nHeight) +
-                     " " + kPsmNames[c.nPsm] + (c.bSwizzle ? " swizzle" : "") + (c.bPow2 ? " pow2" : ""));
+        SCOPED_TRACE("case " + std::to_string(i));
         zandrel::DecodedImage source;
-        ASSERT_EQ(zandrel::DecodeImageFile(CString(dir.File(std::string("t").append(std::to_string(i)) + ".bmp").c_str()),
-                                           zandrel::InputFormats::kBmpOnly, &source),
-                  zandrel::Refusal::kNone);
+        ASSERT_EQ(zandrel::DecodeImageFile(CString(dir.File(std::to_string(i) + ".bmp").c_str()),
+                                           zandrel::InputFormats::kBmpOnly, &source), zandrel::Refusal::kNone);
         int nMisalignment = -1;
-        const Bytes texels = ReadArray(out, &nMisalignment);
         std::array<int, 7> macros{};
-        for (int& m : macros)
-            out >> m;
-        const int nBits = kPsmBits[c.nPsm];
-        const int nTexW = NextPow2(c.nWidth), nTexH = NextPow2(c.nHeight);
+        const Bytes texels = ReadArray(out, &nMisalignment, &macros);
+        const int nBits = kPsmBits[c.nPsm], nTexW = NextPow2(c.nWidth), nTexH = NextPow2(c.nHeight);
         const int nBufferWidth = RoundUp(c.bPow2 ? nTexW : c.nWidth, 128 / nBits);
-        const int nRows = c.bSwizzle ? RoundUp(c.bPow2 ? nTexH : c.nHeight, 8) : c.bPow2 ? nTexH : c.nHeight;
+        const int nRows = RoundUp(c.bPow2 ? nTexH : c.nHeight, c.bSwizzle ? 8 : 1);
         EXPECT_EQ(macros, (std::array<int, 7>{c.nWidth, c.nHeight, nTexW, nTexH, nBufferWidth, c.nPsm, c.bSwizzle}));
         EXPECT_EQ(nMisalignment, 0);
         ASSERT_EQ(texels.size(), static_cast<std::size_t>(nBufferWidth) * nBits / 8 * nRows);
 
         Bytes clut;
-        std::array<int, 3> clutMacros{};
-        const int nColors = c.nPsm == kT4 ? 11 : 200;
+        const int nColors = c.nPsm == kT4 ? 11 : 200, nEntryBytes = kPsmBits[c.nClutPsm] / 8;
         if (c.nPsm >= kT4) {
-            clut = ReadArray(out, &nMisalignment);
-            for (int& m : clutMacros)
-                out >> m;
-            const int nEntryBytes = kPsmBits[c.nClutPsm] / 8;
+            std::array<int, 3> clutMacros{};
+            clut = ReadArray(out, &nMisalignment, &clutMacros);
             EXPECT_EQ(nMisalignment, 0);
             EXPECT_EQ(clutMacros, (std::array<int, 3>{c.nClutPsm, RoundUp(nColors, 32 / nEntryBytes),
                                                       static_cast<int>(clut.size() / 32)}));
@@ -278,11 +231,9 @@ TEST(TextureModelTest, EveryTexelIsTheSourceRoundedToNearest)
         std::string firstWrong;
         for (int y = 0; y < nRows; ++y) {
             for (int x = 0; x < nBufferWidth; ++x) {
-                const unsigned v = Fetch(texels, nBits, nBufferWidth, c.bSwizzle, x, y);
-                Rgba got{}, want{};
-                if (x >= c.nWidth || y >= c.nHeight) {
-                    got[0] = static_cast<int>(v);
-                } else {
+                const unsigned v = Fetch(texels, nBits, texels.size() / nRows, c.bSwizzle, x, y);
+                Rgba got{static_cast<int>(v)}, want{};
+                if (x < c.nWidth && y < c.nHeight) {
                     Rgba s;
                     if (source.nBitCount == 8) {
                         const auto& color = source.indexed.colors[source.indexed.indices.Data()[y * c.nWidth + x]];
@@ -292,16 +243,15 @@ TEST(TextureModelTest, EveryTexelIsTheSourceRoundedToNearest)
                         s = {p[2], p[1], p[0], p[3]};
                     }
                     const bool bIndexed = c.nPsm >= kT4;
-                    const int nClutEntryBytes = kPsmBits[c.nClutPsm] / 8;
-                    got = bIndexed ? Decode(c.nClutPsm, ReadLittleEndian(clut, v * nClutEntryBytes, nClutEntryBytes))
+                    got = bIndexed ? Decode(c.nClutPsm, ReadLittleEndian(clut, v * nEntryBytes, nEntryBytes))
                                    : Decode(c.nPsm, v);
                     want = Expected(bIndexed ? c.nClutPsm : c.nPsm, s, c.nThreshold);
                 }
                 if (got != want && nWrong++ == 0)
-                    firstWrong = std::string("texel ").append(std::to_string(x)) + "," + std::to_string(y);
+                    firstWrong = std::to_string(x) + "," + std::to_string(y);
             }
         }
-        EXPECT_EQ(nWrong, 0) << "first: " << firstWrong;
+        EXPECT_EQ(nWrong, 0) << "first wrong texel: " << firstWrong;
     }
 }
 

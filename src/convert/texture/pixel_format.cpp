@@ -1,6 +1,7 @@
 #include "convert/texture/pixel_format.h"
 
-#include <algorithm>
+#include <array>
+#include <cstddef>
 
 namespace zandrel {
 namespace {
@@ -14,6 +15,14 @@ struct FormatInfo {
 constexpr FormatInfo kFormats[] = {
     {TextureFormat::k5650, "5650", 16}, {TextureFormat::k5551, "5551", 16}, {TextureFormat::k4444, "4444", 16},
     {TextureFormat::k8888, "8888", 32}, {TextureFormat::kT4, "t4", 4},      {TextureFormat::kT8, "t8", 8},
+};
+
+// The n-bit value (n = 4, 5 or 6) whose widening by bit replication is
+// nearest to each 8-bit value, the smaller on a tie.
+struct ChannelRounding {
+    std::uint8_t to4[256];
+    std::uint8_t to5[256];
+    std::uint8_t to6[256];
 };
 
 constexpr int Widen(int q, int nBits)
@@ -59,32 +68,22 @@ constexpr int Bayer(int x, int y)
     return nValue;
 }
 
-// Ordered dithering: what is added to an 8-bit channel before it is rounded to
-// 4, 5 or 6 bits, centred on 0 and spanning one rounding step, so that the
-// rounding error averages out over each 8 x 8 tile.
-struct DitherTable {
-    signed char offsets[3][64];  // 4, 5, 6 bits
-    constexpr DitherTable() : offsets{}
-    {
-        for (int nBits = 4; nBits <= 6; ++nBits) {
-            const int nStepDenominator = (1 << nBits) - 1;
-            for (int i = 0; i < 64; ++i) {
-                // ((2b + 1) / 128 - 1/2) * 255 / (2^n - 1), rounded half away from zero
-                const int nNumerator = (2 * Bayer(i & 7, i >> 3) + 1 - 64) * 255;
-                const int nDenominator = 128 * nStepDenominator;
-                const int nHalf = nDenominator / 2;
-                offsets[nBits - 4][i] = static_cast<signed char>(
-                    nNumerator >= 0 ? (nNumerator + nHalf) / nDenominator : -((-nNumerator + nHalf) / nDenominator));
-            }
-        }
-    }
-};
-
-constexpr DitherTable kDither;
-
-inline std::uint8_t Round(const std::uint8_t* pTable, int nValue, int nOffset)
+constexpr std::array<std::uint8_t, 64> MakeBayerTable()
 {
-    return pTable[std::clamp(nValue + nOffset, 0, 255)];
+    std::array<std::uint8_t, 64> table{};
+    for (int i = 0; i < 64; ++i)
+        table[static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(Bayer(i & 7, i >> 3));
+    return table;
+}
+
+constexpr std::array<std::uint8_t, 64> kBayer = MakeBayerTable();
+
+// Ordered dithering: the channel scaled to 0..nMax (2^n - 1) plus a threshold
+// (b + 1/2) / 64 from the Bayer matrix, rounded down, so that the rounding
+// error averages out over each 8 x 8 tile; 0 and 255 stay as they are.
+inline unsigned DitherRound(unsigned nValue, unsigned nMax, unsigned nCell)
+{
+    return (128 * nValue * nMax + (2 * kBayer[nCell] + 1) * 255) / (128 * 255);
 }
 
 inline void Put16(std::uint8_t* pOut, unsigned nValue)
@@ -93,20 +92,16 @@ inline void Put16(std::uint8_t* pOut, unsigned nValue)
     pOut[1] = static_cast<std::uint8_t>(nValue >> 8);
 }
 
-// One 16-bit texel; dither offsets for the red/blue width and the green width.
+// One 16-bit texel from red, green and blue already rounded and the alpha of p.
 template <TextureFormat F>
-inline unsigned Pack16(const PixelRule& rule, const std::uint8_t* p, int nOffRB, int nOffG)
+inline unsigned Compose16(const PixelRule& rule, unsigned r, unsigned g, unsigned b, const std::uint8_t* p)
 {
-    const ChannelRounding& r = kRounding;
-    if constexpr (F == TextureFormat::k5650) {
-        return Round(r.to5, p[2], nOffRB) | Round(r.to6, p[1], nOffG) << 5 | Round(r.to5, p[0], nOffRB) << 11;
-    } else if constexpr (F == TextureFormat::k5551) {
-        return Round(r.to5, p[2], nOffRB) | Round(r.to5, p[1], nOffG) << 5 | Round(r.to5, p[0], nOffRB) << 10 |
-               (p[3] >= rule.nAlphaThreshold ? 0x8000u : 0u);
-    } else {
-        return Round(r.to4, p[2], nOffRB) | Round(r.to4, p[1], nOffG) << 4 | Round(r.to4, p[0], nOffRB) << 8 |
-               r.to4[p[3]] << 12;
-    }
+    if constexpr (F == TextureFormat::k5650)
+        return r | g << 5 | b << 11;
+    else if constexpr (F == TextureFormat::k5551)
+        return r | g << 5 | b << 10 | (p[3] >= rule.nAlphaThreshold ? 0x8000u : 0u);
+    else
+        return r | g << 4 | b << 8 | static_cast<unsigned>(kRounding.to4[p[3]]) << 12;
 }
 
 inline bool IsKeyed(const PixelRule& rule, const std::uint8_t* p)
@@ -117,17 +112,21 @@ inline bool IsKeyed(const PixelRule& rule, const std::uint8_t* p)
 template <TextureFormat F>
 void PackRow16(const PixelRule& rule, const std::uint8_t* pBgra, int n, int y, std::uint8_t* pOut)
 {
-    const int nBitsRB = F == TextureFormat::k4444 ? 4 : 5;
-    const int nBitsG = F == TextureFormat::k4444 ? 4 : F == TextureFormat::k5650 ? 6 : 5;
+    constexpr bool b4444 = F == TextureFormat::k4444;
+    const std::uint8_t* pRoundRB = b4444 ? kRounding.to4 : kRounding.to5;
+    const std::uint8_t* pRoundG = b4444 ? kRounding.to4 : F == TextureFormat::k5650 ? kRounding.to6 : kRounding.to5;
+    const unsigned nMaxRB = b4444 ? 15 : 31;
+    const unsigned nMaxG = b4444 ? 15 : F == TextureFormat::k5650 ? 63 : 31;
     for (int x = 0; x < n; ++x, pBgra += 4, pOut += 2) {
         unsigned nTexel = 0;
         if (IsKeyed(rule, pBgra)) {
             nTexel = 0;
         } else if (!rule.bDither) {
-            nTexel = Pack16<F>(rule, pBgra, 0, 0);
-        } else if (pBgra[0] | pBgra[1] | pBgra[2] | pBgra[3]) {
-            const int nCell = (y & 7) * 8 + (x & 7);
-            nTexel = Pack16<F>(rule, pBgra, kDither.offsets[nBitsRB - 4][nCell], kDither.offsets[nBitsG - 4][nCell]);
+            nTexel = Compose16<F>(rule, pRoundRB[pBgra[2]], pRoundG[pBgra[1]], pRoundRB[pBgra[0]], pBgra);
+        } else {
+            const unsigned nCell = static_cast<unsigned>((y & 7) * 8 + (x & 7));
+            nTexel = Compose16<F>(rule, DitherRound(pBgra[2], nMaxRB, nCell), DitherRound(pBgra[1], nMaxG, nCell),
+                                  DitherRound(pBgra[0], nMaxRB, nCell), pBgra);
         }
         Put16(pOut, nTexel);
     }
@@ -168,11 +167,6 @@ const char* TextureFormatName(TextureFormat eFormat)
 int BitsPerPixel(TextureFormat eFormat)
 {
     return kFormats[static_cast<int>(eFormat)].nBits;
-}
-
-const ChannelRounding& Rounding()
-{
-    return kRounding;
 }
 
 void PackPixels(const PixelRule& rule, const std::uint8_t* pBgra, int n, int y, std::uint8_t* pOut)

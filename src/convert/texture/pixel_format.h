@@ -31,15 +31,6 @@ inline bool HasAlpha(TextureFormat eFormat)
     return eFormat != TextureFormat::k5650;
 }
 
-// The n-bit value (n = 4, 5 or 6) whose widening by bit replication is
-// nearest to each 8-bit value, the smaller on a tie.
-struct ChannelRounding {
-    std::uint8_t to4[256];
-    std::uint8_t to5[256];
-    std::uint8_t to6[256];
-};
-const ChannelRounding& Rounding();
-
 // How direct-colour texels are made from blue, green, red, alpha pixels.
 struct PixelRule {
     TextureFormat eFormat = TextureFormat::k8888;
@@ -51,7 +42,7 @@ struct PixelRule {
 
 // Packs n pixels (4 bytes each: blue, green, red, alpha) of row y into texels,
 // stored little-endian at pOut (2 or 4 bytes each). Keyed pixels are written
-// as 0; so are all-zero pixels when dithering.
+// as 0.
 void PackPixels(const PixelRule& rule, const std::uint8_t* pBgra, int n, int y, std::uint8_t* pOut);
 
 }  // namespace zandrel
