@@ -7,6 +7,7 @@
 
 #if !defined(_WIN32)
 #include <array>
+#include <bit>
 #include <cstdio>
 #include <cstdlib>
 #include <sstream>
@@ -78,14 +79,6 @@ unsigned Fetch(const Bytes& bytes, int nBits, std::size_t nRowBytes, bool bSwizz
     return nBits == 4 ? (bytes.at(nOffset) >> (x % 2 * 4)) & 15 : ReadLittleEndian(bytes, nOffset, nBits / 8);
 }
 
-int NextPow2(int n)
-{
-    int p = 1;
-    while (p < n)
-        p *= 2;
-    return p;
-}
-
 int RoundUp(int n, int m)
 {
     return (n + m - 1) / m * m;
@@ -116,20 +109,13 @@ std::vector<Case> Cases()
     return cases;
 }
 
-std::uint8_t Hash(unsigned n, int nShift)
-{
-    n = ((n ^ 61) ^ (n >> 16)) * 9;
-    n = (n ^ (n >> 4)) * 0x27d4eb2d;
-    return static_cast<std::uint8_t>((n ^ (n >> 15)) >> nShift);
-}
-
 // Varied colours and alpha; a palette image has 11 colours for t4 (short of a
 // whole CLUT block) and 200 otherwise.
 Bytes MakeSource(const Case& c, unsigned nSeed)
 {
     auto pixel = [&](int x, int y) {
-        const unsigned n = nSeed * 1000003 + y * 4099 + x;
-        return zandrel::test::Bgra{Hash(n, 0), Hash(n, 8), Hash(n, 16), Hash(n, 24)};
+        const unsigned n = (nSeed * 1000003 + y * 4099 + x) * 2654435761u;
+        return zandrel::test::Bgra{std::uint8_t(n >> 24), std::uint8_t(n >> 16), std::uint8_t(n >> 8), std::uint8_t(n ^ n >> 20)};
     };
     if (!c.bPalette)
         return zandrel::test::MakeTrueColorBitmap(c.nWidth, c.nHeight, 32, pixel);
@@ -207,7 +193,8 @@ TEST(TextureModelTest, EveryTexelIsTheSourceRoundedToNearest)
         int nMisalignment = -1;
         std::array<int, 7> macros{};
         const Bytes texels = ReadArray(out, &nMisalignment, &macros);
-        const int nBits = kPsmBits[c.nPsm], nTexW = NextPow2(c.nWidth), nTexH = NextPow2(c.nHeight);
+        const int nBits = kPsmBits[c.nPsm], nTexW = static_cast<int>(std::bit_ceil(unsigned(c.nWidth))),
+                  nTexH = static_cast<int>(std::bit_ceil(unsigned(c.nHeight)));
         const int nBufferWidth = RoundUp(c.bPow2 ? nTexW : c.nWidth, 128 / nBits);
         const int nRows = RoundUp(c.bPow2 ? nTexH : c.nHeight, c.bSwizzle ? 8 : 1);
         EXPECT_EQ(macros, (std::array<int, 7>{c.nWidth, c.nHeight, nTexW, nTexH, nBufferWidth, c.nPsm, c.bSwizzle}));
@@ -216,7 +203,8 @@ TEST(TextureModelTest, EveryTexelIsTheSourceRoundedToNearest)
 
         Bytes clut;
         const int nColors = c.nPsm == kT4 ? 11 : 200, nEntryBytes = kPsmBits[c.nClutPsm] / 8;
-        if (c.nPsm >= kT4) {
+        const bool bIndexed = c.nPsm >= kT4;
+        if (bIndexed) {
             std::array<int, 3> clutMacros{};
             clut = ReadArray(out, &nMisalignment, &clutMacros);
             EXPECT_EQ(nMisalignment, 0);
@@ -235,14 +223,13 @@ TEST(TextureModelTest, EveryTexelIsTheSourceRoundedToNearest)
                 Rgba got{static_cast<int>(v)}, want{};
                 if (x < c.nWidth && y < c.nHeight) {
                     Rgba s;
-                    if (source.nBitCount == 8) {
+                    if (const std::uint8_t* p = source.surface.m_pBits) {
+                        p += y * source.surface.m_nStride + 4 * x;
+                        s = {p[2], p[1], p[0], p[3]};
+                    } else {
                         const auto& color = source.indexed.colors[source.indexed.indices.Data()[y * c.nWidth + x]];
                         s = {color.nRed, color.nGreen, color.nBlue, color.nAlpha};
-                    } else {
-                        const std::uint8_t* p = source.surface.m_pBits + y * source.surface.m_nStride + 4 * x;
-                        s = {p[2], p[1], p[0], p[3]};
                     }
-                    const bool bIndexed = c.nPsm >= kT4;
                     got = bIndexed ? Decode(c.nClutPsm, ReadLittleEndian(clut, v * nEntryBytes, nEntryBytes))
                                    : Decode(c.nPsm, v);
                     want = Expected(bIndexed ? c.nClutPsm : c.nPsm, s, c.nThreshold);
