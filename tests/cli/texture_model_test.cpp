@@ -64,10 +64,8 @@ Rgba Decode(int nPsm, unsigned v)
 
 unsigned ReadLittleEndian(const Bytes& bytes, std::size_t nOffset, int nCount)
 {
-    unsigned v = 0;
-    for (int i = nCount - 1; i >= 0; --i)
-        v = v << 8 | bytes.at(nOffset + i);
-    return v;
+    return nCount == 1 ? bytes.at(nOffset) : nCount == 2 ? bytes.at(nOffset) | bytes.at(nOffset + 1) << 8
+                                                         : ReadLittleEndian(bytes, nOffset, 2) | ReadLittleEndian(bytes, nOffset + 2, 2) << 16;
 }
 
 // Stored value of texel (x, y): the GE's addressing of a linear or swizzled buffer.
@@ -77,11 +75,6 @@ unsigned Fetch(const Bytes& bytes, int nBits, std::size_t nRowBytes, bool bSwizz
     const std::size_t nOffset = bSwizzled ? ((y / 8) * (nRowBytes / 16) + nByte / 16) * 128 + (y % 8) * 16 + nByte % 16
                                           : y * nRowBytes + nByte;
     return nBits == 4 ? (bytes.at(nOffset) >> (x % 2 * 4)) & 15 : ReadLittleEndian(bytes, nOffset, nBits / 8);
-}
-
-int RoundUp(int n, int m)
-{
-    return (n + m - 1) / m * m;
 }
 
 struct Case {
@@ -130,18 +123,24 @@ Bytes MakeSource(const Case& c, unsigned nSeed)
     return zandrel::test::BuildBitmap(recipe);
 }
 
-// One dumped array: "<misalignment> <byte count> <hex bytes>", then its macros.
+int RoundUp(int n, int m)
+{
+    return (n + m - 1) / m * m;
+}
+
+// One dumped array: "<misalignment> <byte count> <hex bytes>", then its macros;
+// (*pMacros)[0] gets the misalignment.
 template <std::size_t N>
-Bytes ReadArray(std::istream& in, int* pMisalignment, std::array<int, N>* pMacros)
+Bytes ReadArray(std::istream& in, std::array<int, N>* pMacros)
 {
     std::size_t nCount = 0;
-    in >> *pMisalignment >> nCount >> std::hex;
+    in >> (*pMacros)[0] >> nCount >> std::hex;
     Bytes bytes(nCount);
     for (unsigned v; auto& b : bytes)
         b = static_cast<std::uint8_t>((in >> v, v));
     in >> std::dec;
-    for (int& m : *pMacros)
-        in >> m;
+    for (std::size_t i = 1; i < N; ++i)
+        in >> (*pMacros)[i];
     return bytes;
 }
 
@@ -167,11 +166,8 @@ TEST(TextureModelTest, EveryTexelIsTheSourceRoundedToNearest)
         ASSERT_TRUE(zandrel::test::WriteFileBytes(file, MakeSource(c, static_cast<unsigned>(i))));
         std::vector<const char*> argv{"zandrel-cli", "--format", kPsmNames[c.nPsm], "--clut", kPsmNames[c.nClutPsm % 4],
                                       "--alpha-threshold", c.nThreshold == 128 ? "128" : "200", "--outdir",
-                                      dir.Path().c_str(), "--no-prefix", file.c_str()};
-        if (c.bSwizzle)
-            argv.push_back("--swizzle");
-        if (c.bPow2)
-            argv.push_back("--pow2");
+                                      dir.Path().c_str(), "--no-prefix", c.bSwizzle ? "--swizzle" : "--no-prefix",
+                                      c.bPow2 ? "--pow2" : "--no-prefix", file.c_str()};
         ASSERT_EQ(zandrel::RunCli(static_cast<int>(argv.size()), argv.data(), pReports, stderr), 0) << n;
         main += "#include \"" + n + ".c\"\n";
         calls += " T(_" + n + ", _" + n + ")" + (c.nPsm >= kT4 ? " C(_" + n + "_clut, _" + n + ")\n" : "\n");
@@ -190,27 +186,24 @@ TEST(TextureModelTest, EveryTexelIsTheSourceRoundedToNearest)
         zandrel::DecodedImage source;
         ASSERT_EQ(zandrel::DecodeImageFile(CString(dir.File(std::to_string(i) + ".bmp").c_str()),
                                            zandrel::InputFormats::kBmpOnly, &source), zandrel::Refusal::kNone);
-        int nMisalignment = -1;
-        std::array<int, 7> macros{};
-        const Bytes texels = ReadArray(out, &nMisalignment, &macros);
+        std::array<int, 8> macros{};
+        const Bytes texels = ReadArray(out, &macros);
         const int nBits = kPsmBits[c.nPsm], nTexW = static_cast<int>(std::bit_ceil(unsigned(c.nWidth))),
                   nTexH = static_cast<int>(std::bit_ceil(unsigned(c.nHeight)));
         const int nBufferWidth = RoundUp(c.bPow2 ? nTexW : c.nWidth, 128 / nBits);
         const int nRows = RoundUp(c.bPow2 ? nTexH : c.nHeight, c.bSwizzle ? 8 : 1);
-        EXPECT_EQ(macros, (std::array<int, 7>{c.nWidth, c.nHeight, nTexW, nTexH, nBufferWidth, c.nPsm, c.bSwizzle}));
-        EXPECT_EQ(nMisalignment, 0);
+        EXPECT_EQ(macros, (std::array<int, 8>{0, c.nWidth, c.nHeight, nTexW, nTexH, nBufferWidth, c.nPsm, c.bSwizzle}));
         ASSERT_EQ(texels.size(), static_cast<std::size_t>(nBufferWidth) * nBits / 8 * nRows);
 
         Bytes clut;
         const int nColors = c.nPsm == kT4 ? 11 : 200, nEntryBytes = kPsmBits[c.nClutPsm] / 8;
         const bool bIndexed = c.nPsm >= kT4;
         if (bIndexed) {
-            std::array<int, 3> clutMacros{};
-            clut = ReadArray(out, &nMisalignment, &clutMacros);
-            EXPECT_EQ(nMisalignment, 0);
-            EXPECT_EQ(clutMacros, (std::array<int, 3>{c.nClutPsm, RoundUp(nColors, 32 / nEntryBytes),
+            std::array<int, 4> clutMacros{};
+            clut = ReadArray(out, &clutMacros);
+            EXPECT_EQ(clutMacros, (std::array<int, 4>{0, c.nClutPsm, RoundUp(nColors, 32 / nEntryBytes),
                                                       static_cast<int>(clut.size() / 32)}));
-            EXPECT_EQ(clut.size(), static_cast<std::size_t>(clutMacros[1] * nEntryBytes));
+            EXPECT_EQ(clut.size(), static_cast<std::size_t>(clutMacros[2] * nEntryBytes));
             for (std::size_t n = static_cast<std::size_t>(nColors) * nEntryBytes; n < clut.size(); ++n)
                 EXPECT_EQ(clut[n], 0) << "CLUT padding byte " << n;
         }
