@@ -12,7 +12,6 @@
 #include <cstdlib>
 #include <sstream>
 #include <string>
-#include <vector>
 
 #include "cli/cli.h"
 #include "convert/decoded_image.h"
