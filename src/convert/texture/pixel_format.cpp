@@ -109,7 +109,9 @@ inline bool IsKeyed(const PixelRule& rule, const std::uint8_t* p)
     return rule.bKey && p[0] == rule.key[0] && p[1] == rule.key[1] && p[2] == rule.key[2];
 }
 
-template <TextureFormat F>
+// The key and dithering are template arguments so that the common case, a
+// plain conversion, runs without per-pixel tests.
+template <TextureFormat F, bool bKey, bool bDither>
 void PackRow16(const PixelRule& rule, const std::uint8_t* pBgra, int n, int y, std::uint8_t* pOut)
 {
     constexpr bool b4444 = F == TextureFormat::k4444;
@@ -119,9 +121,9 @@ void PackRow16(const PixelRule& rule, const std::uint8_t* pBgra, int n, int y, s
     const unsigned nMaxG = b4444 ? 15 : F == TextureFormat::k5650 ? 63 : 31;
     for (int x = 0; x < n; ++x, pBgra += 4, pOut += 2) {
         unsigned nTexel = 0;
-        if (IsKeyed(rule, pBgra)) {
+        if (bKey && IsKeyed(rule, pBgra)) {
             nTexel = 0;
-        } else if (!rule.bDither) {
+        } else if constexpr (!bDither) {
             nTexel = Compose16<F>(rule, pRoundRB[pBgra[2]], pRoundG[pBgra[1]], pRoundRB[pBgra[0]], pBgra);
         } else {
             const unsigned nCell = static_cast<unsigned>((y & 7) * 8 + (x & 7));
@@ -130,6 +132,15 @@ void PackRow16(const PixelRule& rule, const std::uint8_t* pBgra, int n, int y, s
         }
         Put16(pOut, nTexel);
     }
+}
+
+template <TextureFormat F>
+void PackRow16(const PixelRule& rule, const std::uint8_t* pBgra, int n, int y, std::uint8_t* pOut)
+{
+    if (rule.bDither)
+        rule.bKey ? PackRow16<F, true, true>(rule, pBgra, n, y, pOut) : PackRow16<F, false, true>(rule, pBgra, n, y, pOut);
+    else
+        rule.bKey ? PackRow16<F, true, false>(rule, pBgra, n, y, pOut) : PackRow16<F, false, false>(rule, pBgra, n, y, pOut);
 }
 
 void PackRow8888(const PixelRule& rule, const std::uint8_t* pBgra, int n, std::uint8_t* pOut)
