@@ -116,7 +116,7 @@ Bytes MakeSource(const Case& c, unsigned nSeed)
     recipe.nWidth = c.nWidth, recipe.nHeight = c.nHeight, recipe.nBitCount = 8;
     recipe.nClrUsed = static_cast<std::uint32_t>(nColors);
     for (int i = 0; i < nColors; ++i)
-        recipe.palette.push_back(pixel(i, -1));
+        recipe.palette.push_back(i ? pixel(i, -1) : zandrel::test::Bgra{});  // black: no key, nothing cleared
     recipe.pixels = zandrel::test::StoreIndexedRows(c.nWidth, c.nHeight, false,
                                                     [&](int x, int y) { return pixel(x, y)[0] % nColors; });
     return zandrel::test::BuildBitmap(recipe);

@@ -70,14 +70,15 @@ public:
         }
     }
 
+    // Palette images going to a direct format are expanded a row at a time.
     bool Prepare(int nWidth)
     {
-        if (m_image.nBitCount != 8 || IsIndexFormat(m_eFormat))
-            return true;
-        try {
-            m_expanded.resize(static_cast<std::size_t>(nWidth) * 4);
-        } catch (const std::bad_alloc&) {
-            return false;
+        if (m_image.nBitCount == 8 && !IsIndexFormat(m_eFormat)) {
+            try {
+                m_expanded.resize(static_cast<std::size_t>(nWidth) * 4);
+            } catch (const std::bad_alloc&) {
+                return false;
+            }
         }
         return true;
     }
