@@ -12,6 +12,9 @@
 // Cases:
 //   convert32/24   the whole conversion through ConvertBitmapFile: decode,
 //                  pack, write .c and .bin
+//   texture8888s32 the GE texture path on the 32-bit bitmap: --format 8888
+//                  --swizzle, writing .c, .h and .bin
+//   texture5551-32 the same with --format 5551, not swizzled
 //   reference32/24 read the whole bitmap, decode and pack it the simple way,
 //                  then fprintf("0x%04X,") per element and one fwrite for the
 //                  .bin: what a straightforward program does
@@ -43,6 +46,7 @@
 #include "convert/decoded_image.h"
 #include "convert/large_buffer.h"
 #include "convert/output_writer.h"
+#include "convert/texture/texture_file.h"
 
 namespace {
 
@@ -272,6 +276,26 @@ int RunCase(const std::string& name, const std::string& folder, std::uint64_t nP
         }
         const std::string out = folder + (b32 ? "/image_image32" : "/image_image24");
         nBytes = FileSize(out + ".c") + FileSize(out + ".bin");
+    } else if (name.rfind("texture", 0) == 0) {
+        zandrel::ConvertOptions options;
+        options.m_bWriteBinary = 1;
+        zandrel::TextureOptions texture;
+        texture.eFormat = name == "texture5551-32" ? zandrel::TextureFormat::k5551 : zandrel::TextureFormat::k8888;
+        texture.bSwizzle = name == "texture8888s32";
+        const zandrel::PathStyle style{'/', 0};
+        const Clock::time_point start = Clock::now();
+        const zandrel::ConversionReport report =
+            zandrel::ConvertTextureFile(CString(bitmap), zandrel::DeriveOutputNames(CString(bitmap), 1, style), options,
+                                        texture, zandrel::InputFormats::kBmpOnly);
+        dSeconds = SecondsSince(start);
+        if (report.nResult != zandrel::kConvertDone) {
+            std::printf("skipped %s\n", report.nResult == zandrel::kConvertRefused
+                                            ? zandrel::DescribeRefusal(report.eRefusal)
+                                            : "an output could not be written");
+            return 0;
+        }
+        const std::string out = folder + "/image_image32";
+        nBytes = FileSize(out + ".c") + FileSize(out + ".h") + FileSize(out + ".bin");
     } else if (name.rfind("reference", 0) == 0) {
         // The plain bitmap written above, decoded the simple way: the whole
         // file read at once, rows bottom-up, then packed.
@@ -376,7 +400,7 @@ struct Measurement {
 void RemoveOutputs(const std::string& folder)
 {
     for (const char* name : {"image_image32", "image_image24"})
-        for (const char* ext : {".c", ".bin"})
+        for (const char* ext : {".c", ".h", ".bin"})
             std::remove((folder + "/" + name + ext).c_str());
     for (const char* name : {"convert32", "convert24", "reference32", "reference24", "writer32", "writer24",
                              "printf32", "printf24", "plain32"})
@@ -488,7 +512,8 @@ int main(int argc, char** argv)
 
     const char* const kCases[] = {"writer32", "printf32", "plain32", "writer24", "printf24",
                                   "convert32", "reference32", "convert24", "reference24",
-                                  "touch-large", "touch-malloc", "convertpng", "spngdecode"};
+                                  "texture8888s32", "texture5551-32", "touch-large", "touch-malloc",
+                                  "convertpng", "spngdecode"};
     Measurement results[std::size(kCases)];
     std::uint64_t nPlainBytes = 0;
     for (std::size_t i = 0; i < std::size(kCases); ++i) {
@@ -527,16 +552,22 @@ int main(int argc, char** argv)
     PrintRatio("writer24 / printf24 (writers alone)", find("writer24"), find("printf24"), 12);
     PrintRatio("convert32 / plain32 (1 MiB fwrite)", find("convert32"), find("plain32"), 0.3);
     PrintRatio("writer32 / plain32 (1 MiB fwrite)", find("writer32"), find("plain32"), 0.3);
+    // Time per output byte within 1.5 times the default output's.
+    PrintRatio("texture8888s32 / convert32", find("texture8888s32"), find("convert32"), 1 / 1.5);
+    PrintRatio("texture5551-32 / convert32", find("texture5551-32"), find("convert32"), 1 / 1.5);
 
     const double dLimitMiB = (8.0 * kPixels) / kMiB + 16;
-    const Measurement& convert32 = find("convert32");
-    if (convert32.bRan)
-        std::printf("peak memory of convert32: %.1f MiB (target < %.1f MiB: %s)\n", convert32.nPeakKiB / 1024.0,
-                    dLimitMiB, convert32.nPeakKiB / 1024.0 < dLimitMiB ? "met" : "MISSED");
-    else
-        std::printf("peak memory of convert32: n/a (the conversion did not run)\n");
+    for (const char* pszName : {"convert32", "texture8888s32", "texture5551-32"}) {
+        const Measurement& m = find(pszName);
+        if (m.bRan)
+            std::printf("peak memory of %s: %.1f MiB (target < %.1f MiB: %s)\n", pszName, m.nPeakKiB / 1024.0,
+                        dLimitMiB, m.nPeakKiB / 1024.0 < dLimitMiB ? "met" : "MISSED");
+        else
+            std::printf("peak memory of %s: n/a (the conversion did not run)\n", pszName);
+    }
 
     // A PNG costs its decoding and the rest of a bitmap's conversion.
+    const Measurement& convert32 = find("convert32");
     const Measurement& png = find("convertpng");
     const Measurement& decode = find("spngdecode");
     if (png.bRan && decode.bRan && convert32.bRan) {

@@ -19,6 +19,11 @@ const char* DescribeRefusal(Refusal eRefusal)
     case Refusal::kPngBadChunks: return "the PNG chunks are malformed or out of order";
     case Refusal::kPngBadPalette: return "the PNG palette is missing or invalid";
     case Refusal::kPngBadData: return "the PNG image data is corrupt";
+    case Refusal::kTextureNeedsPalette:
+        return "t8 and t4 need a palette image (true colour is not quantised to a palette)";
+    case Refusal::kTextureIndexTooLarge: return "t4 holds palette indices 0 to 15 only";
+    case Refusal::kTextureTooLarge: return "the texture would be larger than 2 GiB";
+    case Refusal::kTransparentIndexNeedsPalette: return "--transparent-index needs a palette image";
     }
     return "refused";
 }

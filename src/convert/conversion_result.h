@@ -31,6 +31,10 @@ enum class Refusal {
     kPngBadChunks,        // PNG chunks malformed, out of order or unknown and critical
     kPngBadPalette,       // a PNG palette image without a usable PLTE
     kPngBadData,          // PNG image data the decoder cannot inflate or unfilter
+    kTextureNeedsPalette,     // a true-colour image asked for an index format
+    kTextureIndexTooLarge,    // t4 asked for an image using an index above 15
+    kTextureTooLarge,         // the stored texture would pass 2^31 - 1 bytes
+    kTransparentIndexNeedsPalette,  // --transparent-index on a true-colour image
 };
 
 // One English sentence fragment for the command-line tool, e.g. "not a bitmap file".
@@ -54,6 +58,7 @@ struct ConversionReport {
     int nWidth = 0;
     int nHeight = 0;
     WriteOutcome output;    // empty when refused
+    int nRefusalDetail = 0; // kTextureIndexTooLarge: the highest index used
 };
 
 // The report of a file that was refused: nothing was written.

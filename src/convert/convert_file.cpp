@@ -2,6 +2,7 @@
 
 #include "convert/indexed_image.h"
 #include "convert/output_names.h"
+#include "convert/texture/texture_writer.h"
 
 namespace zandrel {
 
@@ -15,18 +16,38 @@ ConversionReport ConvertImageFile(const CString& strPath, const ConvertOptions& 
 {
     // Names first, for every file, refused or not; nothing is created for a
     // refused one.
-    const OutputRequest request = MakeOutputRequest(DeriveOutputNames(strPath, options.m_bAddPrefix, style), options);
+    return ConvertImageFileTo(strPath, DeriveOutputNames(strPath, options.m_bAddPrefix, style), options, eFormats);
+}
+
+ConversionReport ConvertImageFileTo(const CString& strPath, const OutputNames& names, const ConvertOptions& options,
+                                    InputFormats eFormats)
+{
+    const OutputRequest request = MakeOutputRequest(names, options);
 
     DecodedImage image;
     const Refusal eRefusal = DecodeImageFile(strPath, eFormats, &image);
     if (eRefusal != Refusal::kNone)
         return ReportRefused(eRefusal, image.nBitCount);
-    if (image.nBitCount != 8)
-        return ConvertTrueColor(image.surface, request);
-    IndexedImage& indexed = image.indexed;
-    return ReportWritten(8, indexed.nWidth, indexed.nHeight,
-                         WriteIndexedFiles(request, indexed.palette, indexed.nColorCount, indexed.indices.Data(),
-                                           indexed.nWidth, indexed.nHeight));
+    ConversionReport report;
+    if (image.nBitCount != 8) {
+        report = ConvertTrueColor(image.surface, request);
+    } else {
+        IndexedImage& indexed = image.indexed;
+        report = ReportWritten(8, indexed.nWidth, indexed.nHeight,
+                               WriteIndexedFiles(request, indexed.palette, indexed.nColorCount,
+                                                 indexed.indices.Data(), indexed.nWidth, indexed.nHeight));
+    }
+    if (options.m_bWriteHeader && report.nResult != kConvertRefused) {
+        WriteFileAtomically(
+            HeaderPathFor(request.strSourcePath),
+            [&](ByteSink& sink) {
+                return FormatImageHeader(sink, request.strIdentifier, request.m_bAddConst, image.nBitCount,
+                                         report.nWidth, report.nHeight);
+            },
+            &report.output);
+        report.nResult = report.output.Succeeded() ? kConvertDone : kConvertWriteFailed;
+    }
+    return report;
 }
 
 ConversionReport ConvertIndexedBitmapFile(const CString& strPath, const ConvertOptions& options,

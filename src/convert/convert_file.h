@@ -7,6 +7,7 @@
 #include "convert/decoded_image.h"
 #include "convert/dib_surface.h"
 #include "convert/options.h"
+#include "convert/output_names.h"
 #include "convert/output_writer.h"
 #include "framework/cstring.h"
 
@@ -18,6 +19,9 @@ namespace zandrel {
 ConversionReport ConvertBitmapFile(const CString& strPath, const ConvertOptions& options, const PathStyle& style);
 ConversionReport ConvertImageFile(const CString& strPath, const ConvertOptions& options, const PathStyle& style,
                                   InputFormats eFormats);
+// The same with the output names given rather than derived from strPath.
+ConversionReport ConvertImageFileTo(const CString& strPath, const OutputNames& names, const ConvertOptions& options,
+                                    InputFormats eFormats);
 
 // The indexed path on its own: reads the 8-bit bitmap file itself.
 ConversionReport ConvertIndexedBitmapFile(const CString& strPath, const ConvertOptions& options,

@@ -10,6 +10,7 @@ struct ConvertOptions {
     int m_bAddPrefix = 1;     // "image_" before output file names and array names
     int m_bAddConst = 1;      // declare the arrays const
     int m_bLittleEndian = 1;  // 16-bit words of the .bin low byte first
+    int m_bWriteHeader = 0;   // also write a .h declaring the arrays (command-line tool only)
 };
 
 // How a path separates folders and which code page its bytes are in.

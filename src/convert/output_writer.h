@@ -9,20 +9,13 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "convert/atomic_file.h"
 #include "convert/color16.h"
 #include "convert/conversion_result.h"
 #include "convert/options.h"
 #include "convert/output_names.h"
 
 namespace zandrel {
-
-// Receives formatted bytes. Write returns false once the bytes cannot be
-// taken; the formatters stop at the first false.
-class ByteSink {
-public:
-    virtual ~ByteSink() = default;
-    virtual bool Write(const void* pData, std::size_t nCount) = 0;
-};
 
 // What the writers need of one conversion request.
 struct OutputRequest {

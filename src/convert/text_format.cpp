@@ -139,4 +139,40 @@ bool TextBuffer::AppendBytes(const std::uint8_t* pBytes, std::size_t nCount)
     return m_bGood;
 }
 
+template <typename Format>
+bool TextBuffer::AppendElements(const std::uint8_t* pSource, std::size_t nCount, std::size_t nSourceSize,
+                                std::size_t nElementSize, Format format)
+{
+    while (nCount) {
+        if (!MakeRoom(nElementSize))
+            return false;
+        const std::size_t n = std::min(nCount, (kCapacity - m_nUsed) / nElementSize);
+        char* p = m_pBlock.get() + m_nUsed;
+        for (std::size_t i = 0; i < n; ++i, p += nElementSize, pSource += nSourceSize)
+            format(pSource, p);
+        m_nUsed += n * nElementSize;
+        nCount -= n;
+    }
+    return m_bGood;
+}
+
+bool TextBuffer::AppendLittleEndianWords(const std::uint8_t* pBytes, std::size_t nCount)
+{
+    const auto& table = Tables().words;
+    return AppendElements(pBytes, nCount, 2, kWordElementSize, [&](const std::uint8_t* pWord, char* p) {
+        std::memcpy(p, table[pWord[0] | pWord[1] << 8], kSlot);
+    });
+}
+
+bool TextBuffer::AppendLittleEndianDwords(const std::uint8_t* pBytes, std::size_t nCount)
+{
+    // "0x" and the high half's digits, then the low half's digits and comma:
+    // two slot copies, the second reaching one byte past the element.
+    const auto& table = Tables().words;
+    return AppendElements(pBytes, nCount, 4, kDwordElementSize, [&](const std::uint8_t* pDword, char* p) {
+        std::memcpy(p, table[pDword[2] | pDword[3] << 8], kSlot);
+        std::memcpy(p + 6, table[pDword[0] | pDword[1] << 8] + 2, kSlot - 2);
+    });
+}
+
 }  // namespace zandrel

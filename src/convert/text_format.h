@@ -16,6 +16,7 @@ class ByteSink;
 // Characters of one element, comma included.
 constexpr std::size_t kWordElementSize = 7;  // "0xHHHH,"
 constexpr std::size_t kByteElementSize = 5;  // "0xHH,"
+constexpr std::size_t kDwordElementSize = 11;  // "0xHHHHHHHH,"
 
 // The eight bytes whose first kWordElementSize / kByteElementSize are the
 // element's text; the rest is padding so that a whole entry can be copied.
@@ -36,6 +37,10 @@ public:
     bool Append(const char* psz);
     bool AppendWords(const Color16* pWords, std::size_t nCount);
     bool AppendBytes(const std::uint8_t* pBytes, std::size_t nCount);
+    // nCount 16-bit or 32-bit values stored little-endian at pBytes, as
+    // "0xHHHH," or "0xHHHHHHHH," elements.
+    bool AppendLittleEndianWords(const std::uint8_t* pBytes, std::size_t nCount);
+    bool AppendLittleEndianDwords(const std::uint8_t* pBytes, std::size_t nCount);
     // Hands what is buffered to the sink.
     bool Flush();
 
@@ -46,6 +51,11 @@ public:
 private:
     // Room for at least one element, flushing when the block is full.
     bool MakeRoom(std::size_t nElementSize);
+    // Formats nCount elements of nSourceSize bytes each into nElementSize
+    // characters each, formatting one with format(source, destination).
+    template <typename Format>
+    bool AppendElements(const std::uint8_t* pSource, std::size_t nCount, std::size_t nSourceSize,
+                        std::size_t nElementSize, Format format);
 
     ByteSink& m_sink;
     std::unique_ptr<char[]> m_pBlock;

@@ -23,6 +23,10 @@ std::FILE* CreateTempFileBeside(const CString& strTarget, CString* pTempPath, in
 // set when it cannot.
 bool ReplaceFileWith(const CString& strFrom, const CString& strTo, int* pErrno);
 
+// Creates a folder and any missing folders above it; true when it exists as a
+// folder afterwards. False with *pErrno set otherwise.
+bool CreateFolders(const CString& strPath, int* pErrno);
+
 // Deletes a file; false when it cannot.
 bool DeleteFileAt(const CString& strPath);
 

@@ -93,4 +93,25 @@ bool DeleteFileAt(const CString& strPath)
     return std::remove(strPath) == 0;
 }
 
+bool CreateFolders(const CString& strPath, int* pErrno)
+{
+    // Every folder on the way is attempted; those that exist only fail with
+    // EEXIST, and the last folder decides.
+    const std::string& path = strPath.Str();
+    int nErrno = ENOENT;
+    for (std::size_t i = 1; i <= path.size(); ++i) {
+        if (i < path.size() && path[i] != '/')
+            continue;
+        if (mkdir(path.substr(0, i).c_str(), 0777) == 0)
+            nErrno = 0;
+        else
+            nErrno = errno;
+    }
+    struct stat info {};
+    if (!path.empty() && stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode))
+        return true;
+    *pErrno = nErrno && nErrno != EEXIST ? nErrno : ENOTDIR;
+    return false;
+}
+
 }  // namespace zandrel

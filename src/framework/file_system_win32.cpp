@@ -166,4 +166,24 @@ bool DeleteFileAt(const CString& strPath)
     return !path.empty() && DeleteFileW(path.c_str()) != 0;
 }
 
+bool CreateFolders(const CString& strPath, int* pErrno)
+{
+    // Walked in UTF-16, where no byte of a double-byte character can pass for
+    // a separator, and in the long form, so deep folders work too. Every
+    // folder on the way is attempted (a drive or an existing folder just
+    // fails); the last one decides.
+    const std::wstring path = LongPathOf(strPath);
+    DWORD dwError = ERROR_PATH_NOT_FOUND;
+    for (std::size_t i = path.find(L'\\', 4); !path.empty(); i = path.find(L'\\', i + 1)) {
+        dwError = CreateDirectoryW(path.substr(0, i).c_str(), nullptr) ? 0 : GetLastError();
+        if (i == std::wstring::npos)
+            break;
+    }
+    const DWORD dwAttributes = path.empty() ? INVALID_FILE_ATTRIBUTES : GetFileAttributesW(path.c_str());
+    if (dwAttributes != INVALID_FILE_ATTRIBUTES && (dwAttributes & FILE_ATTRIBUTE_DIRECTORY))
+        return true;
+    *pErrno = dwError && dwError != ERROR_ALREADY_EXISTS ? ErrnoFromWin32(dwError) : ENOTDIR;
+    return false;
+}
+
 }  // namespace zandrel

@@ -1,0 +1,41 @@
+// From a decoded image to the bytes of a GE texture: texels in their stored
+// (and possibly swizzled) place, and for index formats the colour table (CLUT).
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+#include "convert/conversion_result.h"
+#include "convert/decoded_image.h"
+#include "convert/large_buffer.h"
+#include "convert/texture/layout.h"
+#include "convert/texture/pixel_format.h"
+
+namespace zandrel {
+
+struct TextureOptions {
+    TextureFormat eFormat = TextureFormat::k8888;
+    TextureFormat eClutFormat = TextureFormat::k8888;  // a direct format
+    bool bPow2 = false;
+    bool bSwizzle = false;
+    bool bDither = false;
+    int nAlphaThreshold = 128;
+    bool bKey = false;
+    std::uint32_t nKeyRgb = 0;    // 0xRRGGBB
+    int nTransparentIndex = -1;   // a palette entry made transparent, -1 for none
+};
+
+struct EncodedTexture {
+    TextureLayout layout;
+    LargeBuffer texels;               // layout.nBytes, padding 0
+    TextureFormat eClutFormat = TextureFormat::k8888;
+    std::vector<std::uint8_t> clut;   // index formats: whole 32-byte blocks
+    int nClutEntries = 0;
+};
+
+// Fills *pTexture. On a refusal nothing is filled; *pDetail then holds the
+// highest index used for Refusal::kTextureIndexTooLarge.
+Refusal EncodeTexture(const DecodedImage& image, const TextureOptions& options, EncodedTexture* pTexture,
+                      int* pDetail);
+
+}  // namespace zandrel

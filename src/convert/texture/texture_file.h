@@ -1,0 +1,18 @@
+// One input file to a GE texture: decode, encode, write.
+#pragma once
+
+#include "convert/conversion_result.h"
+#include "convert/decoded_image.h"
+#include "convert/options.h"
+#include "convert/output_names.h"
+#include "convert/texture/encoder.h"
+
+namespace zandrel {
+
+// Reads strPath and writes the texture files named after names.strSourcePath
+// (its ".c" replaced) with names.strArrayName as the array name. Never throws;
+// nothing is written for a refused file.
+ConversionReport ConvertTextureFile(const CString& strPath, const OutputNames& names, const ConvertOptions& options,
+                                    const TextureOptions& texture, InputFormats eFormats);
+
+}  // namespace zandrel

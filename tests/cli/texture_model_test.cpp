@@ -1,0 +1,235 @@
+// A model of the GE's texture fetch, apart from the writer: the host C compiler reads the arrays and macros
+// back; the model unswizzles, widens by bit replication and looks up the CLUT. Every texel must equal the
+// source pixel rounded to nearest (indices beyond the palette: transparent black); padding must be 0.
+#include <gtest/gtest.h>
+
+#if !defined(_WIN32)
+#include <algorithm>
+#include <array>
+#include <bit>
+#include <cstdio>
+#include <cstdlib>
+#include <sstream>
+#include <string>
+
+#include "cli/cli.h"
+#include "convert/decoded_image.h"
+#include "support/bitmap_builder.h"
+#include "support/temp_dir.h"
+
+namespace {
+
+using zandrel::test::Bytes;
+using Rgba = std::array<int, 4>;
+enum Psm { k5650, k5551, k4444, k8888, kT4, kT8 };
+const char* const kPsmNames[] = {"5650", "5551", "4444", "8888", "t4", "t8"};
+const int kPsmBits[] = {16, 16, 16, 32, 4, 8};
+
+int Widen(int q, int nBits)
+{
+    return nBits == 8 ? q : nBits == 4 ? q * 17 : (q << (8 - nBits)) | (q >> (2 * nBits - 8));
+}
+
+// The widened value nearest to v among all n-bit values, the smaller on a tie.
+int Nearest(int v, int nBits)
+{
+    int nBest = 0;
+    for (int q = 0; q < (1 << nBits); ++q)
+        nBest = std::abs(Widen(q, nBits) - v) < std::abs(Widen(nBest, nBits) - v) ? q : nBest;
+    return Widen(nBest, nBits);
+}
+
+Rgba Expected(int nPsm, Rgba s, int nThreshold)
+{
+    switch (nPsm) {
+    case k5650: return {Nearest(s[0], 5), Nearest(s[1], 6), Nearest(s[2], 5), 255};
+    case k5551: return {Nearest(s[0], 5), Nearest(s[1], 5), Nearest(s[2], 5), s[3] >= nThreshold ? 255 : 0};
+    case k4444: return {Nearest(s[0], 4), Nearest(s[1], 4), Nearest(s[2], 4), Nearest(s[3], 4)};
+    default: return s;
+    }
+}
+
+Rgba Decode(int nPsm, unsigned v)
+{
+    auto field = [v](int nShift, int nBits) { return Widen(static_cast<int>(v >> nShift) & ((1 << nBits) - 1), nBits); };
+    switch (nPsm) {
+    case k5650: return {field(0, 5), field(5, 6), field(11, 5), 255};
+    case k5551: return {field(0, 5), field(5, 5), field(10, 5), (v >> 15) ? 255 : 0};
+    case k4444: return {field(0, 4), field(4, 4), field(8, 4), field(12, 4)};
+    default: return {field(0, 8), field(8, 8), field(16, 8), field(24, 8)};
+    }
+}
+
+unsigned ReadLittleEndian(const Bytes& bytes, std::size_t nOffset, int nCount)
+{
+    return nCount == 1 ? bytes.at(nOffset) : nCount == 2 ? bytes.at(nOffset) | bytes.at(nOffset + 1) << 8
+                                                         : ReadLittleEndian(bytes, nOffset, 2) | ReadLittleEndian(bytes, nOffset + 2, 2) << 16;
+}
+
+// Stored value of texel (x, y): the GE's addressing of a linear or swizzled buffer.
+unsigned Fetch(const Bytes& bytes, int nBits, std::size_t nRowBytes, bool bSwizzled, int x, int y)
+{
+    const std::size_t nByte = static_cast<std::size_t>(x) * nBits / 8;
+    const std::size_t nOffset = bSwizzled ? ((y / 8) * (nRowBytes / 16) + nByte / 16) * 128 + (y % 8) * 16 + nByte % 16
+                                          : y * nRowBytes + nByte;
+    return nBits == 4 ? (bytes.at(nOffset) >> (x % 2 * 4)) & 15 : ReadLittleEndian(bytes, nOffset, nBits / 8);
+}
+
+struct Case {
+    int nWidth, nHeight, nPsm;
+    bool bSwizzle, bPow2, bPalette;
+    int nClutPsm = k8888, nThreshold = 128;
+};
+
+std::vector<Case> Cases()
+{
+    std::vector<Case> cases;
+    for (const auto& size : {std::array<int, 2>{1, 1}, {3, 5}, {7, 9}, {33, 17}}) {
+        for (int nPsm = 0; nPsm < 6; ++nPsm) {
+            for (int nMode = 0; nMode < 4; ++nMode) {
+                // 33 x 17 with swizzle and pow2: palette images expanded to direct formats.
+                cases.push_back({size[0], size[1], nPsm, (nMode & 1) != 0, (nMode & 2) != 0,
+                                 nPsm >= kT4 || (size[0] == 33 && nMode == 3), static_cast<int>(cases.size() % 4),
+                                 nMode == 2 ? 200 : 128});
+            }
+        }
+    }
+    // The GE's largest size, with fewer combinations to keep compile time short.
+    cases.push_back({512, 512, k5551, true, false, false});
+    cases.push_back({512, 512, kT4, false, true, true, k4444});
+    return cases;
+}
+
+// Varied colours and alpha; a palette image has 11 colours for t4 (short of a
+// whole CLUT block) and 200 otherwise.
+Bytes MakeSource(const Case& c, unsigned nSeed)
+{
+    auto pixel = [&](int x, int y) {
+        const unsigned n = (nSeed * 1000003 + y * 4099 + x) * 2654435761u;
+        return zandrel::test::Bgra{std::uint8_t(n >> 24), std::uint8_t(n >> 16), std::uint8_t(n >> 8), std::uint8_t(n ^ n >> 20)};
+    };
+    if (!c.bPalette)
+        return zandrel::test::MakeTrueColorBitmap(c.nWidth, c.nHeight, 32, pixel);
+    const int nColors = c.nPsm == kT4 ? 11 : 200;
+    zandrel::test::BitmapRecipe recipe;
+    recipe.nWidth = c.nWidth, recipe.nHeight = c.nHeight, recipe.nBitCount = 8;
+    recipe.nClrUsed = static_cast<std::uint32_t>(nColors);
+    for (int i = 0; i < nColors; ++i)
+        recipe.palette.push_back(i ? pixel(i, -1) : zandrel::test::Bgra{});  // black: no key, nothing cleared
+    recipe.pixels = zandrel::test::StoreIndexedRows(c.nWidth, c.nHeight, false,
+                                                    [&](int x, int y) { return pixel(x, y)[0] % (nColors + 3); });
+    return zandrel::test::BuildBitmap(recipe);
+}
+
+// One dumped array: "<misalignment> <byte count> <hex bytes>", then its macros;
+// (*pMacros)[0] gets the misalignment.
+template <std::size_t N>
+Bytes ReadArray(std::istream& in, std::array<int, N>* pMacros)
+{
+    std::size_t nCount = 0;
+    in >> (*pMacros)[0] >> nCount >> std::hex;
+    Bytes bytes(nCount);
+    for (unsigned v; auto& b : bytes)
+        b = static_cast<std::uint8_t>((in >> v, v));
+    in >> std::dec;
+    for (std::size_t i = 1; i < N; ++i)
+        in >> (*pMacros)[i];
+    return bytes;
+}
+
+TEST(TextureModelTest, EveryTexelIsTheSourceRoundedToNearest)
+{
+    const std::string compiler = ZANDREL_HOST_CC;
+    if (compiler.empty())
+        GTEST_SKIP() << "no host C compiler";
+    zandrel::test::TempDir dir;
+    const std::vector<Case> cases = Cases();
+    auto RoundUp = [](int n, int m) { return (n + m - 1) / m * m; };
+    std::string main = "#include <stdio.h>\n#include <stdint.h>\n"
+                       "static void d(const void* p, unsigned long n) { const unsigned char* b = p; unsigned long i;"
+                       " printf(\" %d %lu\", (int)((uintptr_t)p % 16), n); for (i = 0; i < n; ++i) printf(\" %x\", b[i]); }\n"
+                       "#define M(n, m) printf(\" %d\", n##_##m);\n"
+                       "#define T(t, n) d(t, sizeof t); M(n, WIDTH) M(n, HEIGHT) M(n, TEXTURE_WIDTH) "
+                       "M(n, TEXTURE_HEIGHT) M(n, BUFFER_WIDTH) M(n, PSM) M(n, SWIZZLED)\n"
+                       "#define C(t, n) d(t, sizeof t); M(n, CLUT_PSM) M(n, CLUT_ENTRIES) M(n, CLUT_BLOCKS)\n";
+    std::string calls;
+    std::FILE* pReports = std::tmpfile();
+    for (std::size_t i = 0; i < cases.size(); ++i) {
+        const Case& c = cases[i];
+        const std::string n = std::to_string(i), file = dir.File(n + ".bmp");
+        ASSERT_TRUE(zandrel::test::WriteFileBytes(file, MakeSource(c, static_cast<unsigned>(i))));
+        std::vector<const char*> argv{"zandrel-cli", "--format", kPsmNames[c.nPsm], "--clut", kPsmNames[c.nClutPsm % 4],
+                                      "--alpha-threshold", c.nThreshold == 128 ? "128" : "200", "--outdir",
+                                      dir.Path().c_str(), "--no-prefix", c.bSwizzle ? "--swizzle" : "--no-prefix",
+                                      c.bPow2 ? "--pow2" : "--no-prefix", file.c_str()};
+        ASSERT_EQ(zandrel::RunCli(static_cast<int>(argv.size()), argv.data(), pReports, stderr), 0) << n;
+        main += "#include \"" + n + ".c\"\n";
+        calls += " T(_" + n + ", _" + n + ")" + (c.nPsm >= kT4 ? " C(_" + n + "_clut, _" + n + ")\n" : "\n");
+    }
+    std::fclose(pReports);
+    main += "int main(void) {\n" + calls + " return 0;\n}\n";
+    ASSERT_TRUE(zandrel::test::WriteFileBytes(dir.File("main.c"), Bytes(main.begin(), main.end())));
+    const std::string exe = dir.File("dump"), dump = dir.File("dump.txt");
+    ASSERT_EQ(std::system((compiler + " -std=c99 -Wall -Werror -I'" + dir.Path() + "' -o '" + exe + "' '" +
+                           dir.File("main.c") + "' && '" + exe + "' > '" + dump + "'").c_str()), 0);
+    std::istringstream out(zandrel::test::ReadFileText(dump));
+
+    for (std::size_t i = 0; i < cases.size(); ++i) {
+        const Case& c = cases[i];
+        SCOPED_TRACE("case " + std::to_string(i));
+        zandrel::DecodedImage source;
+        ASSERT_EQ(zandrel::DecodeImageFile(CString(dir.File(std::to_string(i) + ".bmp").c_str()),
+                                           zandrel::InputFormats::kBmpOnly, &source), zandrel::Refusal::kNone);
+        std::array<int, 8> macros{};
+        const Bytes texels = ReadArray(out, &macros);
+        const int nBits = kPsmBits[c.nPsm], nTexW = static_cast<int>(std::bit_ceil(unsigned(c.nWidth))),
+                  nTexH = static_cast<int>(std::bit_ceil(unsigned(c.nHeight)));
+        const int nBufferWidth = RoundUp(c.bPow2 ? nTexW : c.nWidth, 128 / nBits);
+        const int nRows = RoundUp(c.bPow2 ? nTexH : c.nHeight, c.bSwizzle ? 8 : 1);
+        EXPECT_EQ(macros, (std::array<int, 8>{0, c.nWidth, c.nHeight, nTexW, nTexH, nBufferWidth, c.nPsm, c.bSwizzle}));
+        ASSERT_EQ(texels.size(), static_cast<std::size_t>(nBufferWidth) * nBits / 8 * nRows);
+
+        Bytes clut;
+        const int nColors = c.nPsm == kT4 ? 11 : 200, nEntryBytes = kPsmBits[c.nClutPsm] / 8;
+        const bool bIndexed = c.nPsm >= kT4;
+        if (bIndexed) {
+            std::array<int, 4> clutMacros{};
+            clut = ReadArray(out, &clutMacros);
+            const std::uint8_t* pIndices = source.indexed.indices.Data();
+            const int nUsed = std::max(nColors, 1 + *std::max_element(pIndices, pIndices + c.nWidth * c.nHeight));
+            EXPECT_EQ(clutMacros, (std::array<int, 4>{0, c.nClutPsm, RoundUp(nUsed, 32 / nEntryBytes),
+                                                      static_cast<int>(clut.size() / 32)}));
+            EXPECT_EQ(clut.size(), static_cast<std::size_t>(clutMacros[2] * nEntryBytes));
+            for (std::size_t n = static_cast<std::size_t>(nColors) * nEntryBytes; n < clut.size(); ++n)
+                EXPECT_EQ(clut[n], 0) << "CLUT padding byte " << n;
+        }
+
+        int nWrong = 0, nFirstWrong = -1;
+        for (int y = 0; y < nRows; ++y) {
+            for (int x = 0; x < nBufferWidth; ++x) {
+                const unsigned v = Fetch(texels, nBits, texels.size() / nRows, c.bSwizzle, x, y);
+                Rgba got{static_cast<int>(v)}, want{};
+                if (x < c.nWidth && y < c.nHeight) {
+                    Rgba s;
+                    if (const std::uint8_t* p = source.surface.m_pBits) {
+                        p += y * source.surface.m_nStride + 4 * x;
+                        s = {p[2], p[1], p[0], p[3]};
+                    } else {
+                        const int nIndex = source.indexed.indices.Data()[y * c.nWidth + x];
+                        const auto& color = source.indexed.colors[nIndex];
+                        s = nIndex < nColors ? Rgba{color.nRed, color.nGreen, color.nBlue, color.nAlpha} : Rgba{};
+                    }
+                    got = bIndexed ? Decode(c.nClutPsm, ReadLittleEndian(clut, v * nEntryBytes, nEntryBytes))
+                                   : Decode(c.nPsm, v);
+                    want = Expected(bIndexed ? c.nClutPsm : c.nPsm, s, c.nThreshold);
+                }
+                if (got != want && nWrong++ == 0)
+                    nFirstWrong = y << 16 | x;
+            }
+        }
+        EXPECT_EQ(nWrong, 0) << "first wrong texel: " << (nFirstWrong & 0xFFFF) << "," << (nFirstWrong >> 16);
+    }
+}
+
+}  // namespace
+#endif
