@@ -14,6 +14,9 @@ const char* DescribeRefusal(Refusal eRefusal)
     case Refusal::kUnsupportedFormat: return "this bitmap compression is not supported";
     case Refusal::kTooLarge: return "the image is too large";
     case Refusal::kOutOfMemory: return "not enough memory for the image";
+    case Refusal::kCorruptPixels: return "the pixel data is corrupt";
+    case Refusal::kEmbeddedImage: return "JPEG/PNG data inside a bitmap is not supported";
+    case Refusal::kTopDownRle: return "top-down run-length bitmaps are not supported";
     }
     return "refused";
 }

@@ -26,6 +26,9 @@ enum class Refusal {
     kUnsupportedFormat,   // a compression or layout we do not decode
     kTooLarge,            // the image's sizes do not fit the output arrays
     kOutOfMemory,         // a buffer for the image could not be allocated
+    kCorruptPixels,       // compressed pixel data that writes outside the image
+    kEmbeddedImage,       // BI_JPEG / BI_PNG: a whole other file format inside
+    kTopDownRle,          // run-length data with a negative height
 };
 
 // One English sentence fragment for the command-line tool, e.g. "not a bitmap file".
