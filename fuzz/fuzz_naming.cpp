@@ -22,8 +22,12 @@ int FuzzNaming(const std::uint8_t* pData, std::size_t nSize)
     const std::string stem = source.substr(0, source.size() - 2);
     Check(names.strBinaryPath.Str() == stem + ".bin" && stem.ends_with(arrayName), "names differ in their stem");
     Check(!bAddPrefix || arrayName.starts_with("image_"), "prefix missing");
-    Check(strPath.Str().starts_with(stem.substr(0, stem.size() - arrayName.size())), "folder differs");
-    Check(CString(arrayName).ReverseFind(style.chSeparator, style.nCodePage) < 0, "separator in the array name");
+    const std::string folder = stem.substr(0, stem.size() - arrayName.size());
+    Check(strPath.Str().starts_with(folder), "folder differs from the path's");
+    // The folder ends in a separator that is a whole character, and no
+    // separator is left in the name.
+    Check(CString(folder + arrayName).ReverseFind(style.chSeparator, style.nCodePage) == int(folder.size()) - 1,
+          "the folder is cut inside a character, or a separator is left in the name");
 
     const std::string identifier = MakeCIdentifier(names.strArrayName).Str();
     Check(!identifier.empty() && !(identifier[0] >= '0' && identifier[0] <= '9'), "identifier starts badly");

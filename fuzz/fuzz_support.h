@@ -1,7 +1,5 @@
-// Shared by the fuzz targets and the native test that replays their seeds
-// and findings: the invariant check, a sink that keeps bytes in memory, and
-// the outputs built the plain way (snprintf per element) to hold the writers'
-// lookup tables against.
+// Shared by the fuzz targets and the native test that replays their inputs:
+// the invariant check, a sink that keeps bytes, and plain-made expectations.
 #pragma once
 
 #include <cstdio>
@@ -24,10 +22,9 @@ inline void Check(bool bHolds, const char* pszWhat)
 #ifdef ZANDREL_FUZZ_REPLAY
     if (!bHolds)
         throw std::runtime_error(pszWhat);
-#else
+#endif
     if (!bHolds && std::fprintf(stderr, "invariant broken: %s\n", pszWhat))
         std::abort();
-#endif
 }
 
 struct StringSink final : ByteSink {
@@ -39,45 +36,34 @@ struct StringSink final : ByteSink {
     std::string m_bytes;
 };
 
-inline std::uint16_t PlainColor(std::uint8_t nRed, std::uint8_t nGreen, std::uint8_t nBlue)
+inline std::uint16_t PlainColor(std::uint32_t nRed, std::uint32_t nGreen, std::uint32_t nBlue)
 {
-    return static_cast<std::uint16_t>((nRed >> 3) | (nGreen >> 3) << 5 | (nBlue >> 3) << 10);
+    return static_cast<std::uint16_t>((nRed & 0xFF) >> 3 | (nGreen & 0xFF) >> 3 << 5 | (nBlue & 0xFF) >> 3 << 10);
 }
 
-// nHeight lines of nWidth elements "0xHH..," of nDigits digits, CR LF after each.
+// One array as the C text must give it, made with snprintf to hold the
+// writers' lookup tables against: declaration, nHeight lines of nWidth
+// elements "0xHH..," (two digits a byte), closing line.
 template <typename Element>
-std::string PlainRows(const Element* pElements, std::size_t nWidth, std::size_t nHeight, int nDigits)
+std::string PlainArray(bool bConst, const char* pszType, const std::string& name, const Element* pElements,
+                       std::size_t nWidth, std::size_t nHeight)
 {
-    std::string text;
+    std::string text = std::string(bConst ? "const " : "") + pszType + " " + name + "[]={\r\n";
     char szElement[16];
     for (std::size_t i = 0; i < nWidth * nHeight; ++i) {
-        std::snprintf(szElement, sizeof szElement, "0x%0*X,", nDigits, unsigned{pElements[i]});
+        std::snprintf(szElement, sizeof szElement, "0x%0*X,", int(2 * sizeof(Element)), unsigned{pElements[i]});
         text += szElement + std::string(i % nWidth == nWidth - 1 ? "\r\n" : "");
     }
-    return text;
-}
-
-inline std::string PlainDeclaration(bool bConst, const char* pszType, const std::string& name)
-{
-    return std::string(bConst ? "const " : "") + pszType + " " + name + "[]={\r\n";
-}
-
-// Words in the byte order asked for, as the binary file must hold them.
-inline std::string PlainWords(const std::uint16_t* pWords, std::size_t nCount, bool bLittleEndian)
-{
-    std::string bytes;
-    for (std::size_t i = 0; i < nCount; ++i)
-        bytes += {char(pWords[i] >> (bLittleEndian ? 0 : 8)), char(pWords[i] >> (bLittleEndian ? 8 : 0))};
-    return bytes;
+    return text + "};\r\n";
 }
 
 }  // namespace zandrel::fuzz
 
 // The libFuzzer entry point of a target; the replay test links all three.
-#ifdef ZANDREL_FUZZ_REPLAY
-#define ZANDREL_FUZZ_ENTRY(Function)
-#else
+#ifndef ZANDREL_FUZZ_REPLAY
 #define ZANDREL_FUZZ_ENTRY(Function) \
     extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* pData, std::size_t nSize) \
     { return zandrel::fuzz::Function(pData, nSize); }
+#else
+#define ZANDREL_FUZZ_ENTRY(Function)
 #endif

@@ -7,7 +7,6 @@
 
 #include <cctype>
 #include <cstdlib>
-#include <filesystem>
 #include <map>
 #include <sstream>
 
@@ -18,17 +17,16 @@
 namespace {
 
 namespace fs = std::filesystem;
-using zandrel::test::Bytes;
+using Files = std::map<std::string, zandrel::test::Bytes>;
 
-const fs::path kGolden = fs::path(ZANDREL_TEST_DATA_DIR) / "golden";
+const fs::path kGolden = ZANDREL_TEST_DATA_DIR "/golden";
 
-// Files under a folder by their path relative to it ('/' separated).
-std::map<std::string, Bytes> FilesUnder(const fs::path& root)
+Files FilesIn(const fs::path& folder)
 {
-    std::map<std::string, Bytes> files;
-    for (const auto& entry : fs::recursive_directory_iterator(root)) {
+    Files files;
+    for (const auto& entry : fs::directory_iterator(folder)) {
         if (entry.is_regular_file())
-            files[fs::relative(entry.path(), root).generic_string()] = *zandrel::test::ReadFileBytes(entry.path().string());
+            files[entry.path().filename().string()] = *zandrel::test::ReadFileBytes(entry.path().string());
     }
     return files;
 }
@@ -39,83 +37,59 @@ std::string Slurp(std::FILE* pFile)
     std::rewind(pFile);
     text.resize(std::fread(text.data(), 1, text.size(), pFile));
     std::fclose(pFile);
-#ifdef _WIN32
-    // Reported paths spell folders with the platform's separator.
-    for (char& ch : text)
-        ch = ch == '\\' ? '/' : ch;
-#endif
+    std::replace(text.begin(), text.end(), '\\', '/');  // paths as Windows reports them
     return text;
 }
 
+class GoldenTest : public ::testing::TestWithParam<fs::directory_entry> {};
+
 // case.txt: "args: ...", "exit: N", "stdout:", its lines, "stderr:", its lines.
-std::string RunCase(const std::string& args, const std::string& folder)
-{
-    std::vector<std::string> words{"zandrel-cli"};
-    std::istringstream in(args);
-    for (std::string word; in >> word;)
-        words.push_back(word);
-    std::vector<const char*> argv;
-    for (const std::string& word : words)
-        argv.push_back(word.c_str());
-    const fs::path previous = fs::current_path();
-    fs::current_path(folder);
-    std::FILE* pOut = std::tmpfile();
-    std::FILE* pErr = std::tmpfile();
-    const int nExit = zandrel::RunCli(static_cast<int>(argv.size()), argv.data(), pOut, pErr);
-    fs::current_path(previous);
-    return "args: " + args + "\nexit: " + std::to_string(nExit) + "\nstdout:\n" + Slurp(pOut) + "stderr:\n" +
-           Slurp(pErr);
-}
-
-class GoldenTest : public ::testing::TestWithParam<std::string> {};
-
 TEST_P(GoldenTest, WritesExactlyTheExpectedFiles)
 {
-    const fs::path folder = kGolden / GetParam();
-    const Bytes caseBytes = *zandrel::test::ReadFileBytes((folder / "case.txt").string());
-    const std::string expected(caseBytes.begin(), caseBytes.end());
+    const fs::path folder = GetParam().path();
     zandrel::test::TempDir work;
-    std::map<std::string, Bytes> inputs;
-    for (const auto& entry : fs::directory_iterator(folder)) {
-        const std::string name = entry.path().filename().string();
-        if (entry.is_regular_file() && name != "case.txt")
-            fs::copy_file(entry.path(), work.File(name));
-    }
-    inputs = FilesUnder(work.Path());
+    Files inputs = FilesIn(folder);
+    const std::string expected(inputs["case.txt"].begin(), inputs["case.txt"].end());
+    inputs.erase("case.txt");
+    for (const auto& [name, bytes] : inputs)
+        zandrel::test::WriteFileBytes(work.File(name), bytes);
 
-    const std::string run = RunCase(expected.substr(6, expected.find('\n') - 6), work.Path());
-    std::map<std::string, Bytes> written = FilesUnder(work.Path());
-    for (const auto& [name, bytes] : inputs) {
-        if (written[name] == bytes)
-            written.erase(name);
-    }
+    const std::string args = expected.substr(6, expected.find('\n') - 6);
+    std::istringstream words(args);
+    std::vector<std::string> argv{"zandrel-cli"};
+    std::copy(std::istream_iterator<std::string>(words), {}, std::back_inserter(argv));
+    std::vector<const char*> pszArgv;
+    for (const std::string& arg : argv)
+        pszArgv.push_back(arg.c_str());
+    const fs::path previous = fs::current_path();
+    fs::current_path(work.Path());
+    std::FILE* pOut = std::tmpfile();
+    std::FILE* pErr = std::tmpfile();
+    const int nExit = zandrel::RunCli(int(pszArgv.size()), pszArgv.data(), pOut, pErr);
+    fs::current_path(previous);
+    const std::string run = "args: " + args + "\nexit: " + std::to_string(nExit) + "\nstdout:\n" + Slurp(pOut) +
+                            "stderr:\n" + Slurp(pErr);
+    Files written = FilesIn(work.Path());
+    std::erase_if(written, [&](const auto& file) { return inputs[file.first] == file.second; });
+
     if (std::getenv("ZANDREL_UPDATE_GOLDEN")) {
         fs::remove_all(folder / "expect");
         for (const auto& [name, bytes] : written) {
             fs::create_directories(folder / "expect");
             zandrel::test::WriteFileBytes((folder / "expect" / name).string(), bytes);
         }
-        zandrel::test::WriteFileBytes((folder / "case.txt").string(), Bytes(run.begin(), run.end()));
+        zandrel::test::WriteFileBytes((folder / "case.txt").string(), {run.begin(), run.end()});
         return;
     }
     EXPECT_EQ(run, expected);
-    EXPECT_TRUE(written == (fs::exists(folder / "expect") ? FilesUnder(folder / "expect") : decltype(written){}))
+    EXPECT_TRUE(written == (fs::exists(folder / "expect") ? FilesIn(folder / "expect") : Files{}))
         << "the files written differ from expect/";
 }
 
-std::vector<std::string> Cases()
-{
-    std::vector<std::string> names;
-    for (const auto& entry : fs::directory_iterator(kGolden))
-        names.push_back(entry.path().filename().string());
-    std::sort(names.begin(), names.end());
-    return names;
-}
-
-INSTANTIATE_TEST_SUITE_P(Cases, GoldenTest, ::testing::ValuesIn(Cases()), [](const auto& info) {
-    std::string name = info.param;
-    for (char& ch : name)
-        ch = std::isalnum(static_cast<unsigned char>(ch)) ? ch : '_';
+INSTANTIATE_TEST_SUITE_P(Cases, GoldenTest, ::testing::ValuesIn(std::vector(fs::directory_iterator(kGolden), {})),
+                         [](const auto& info) {
+    std::string name = info.param.path().filename().string();
+    std::replace_if(name.begin(), name.end(), [](unsigned char ch) { return !std::isalnum(ch); }, '_');
     return name;
 });
 

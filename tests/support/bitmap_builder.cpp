@@ -1,6 +1,5 @@
 #include "support/bitmap_builder.h"
 
-#include <cstdio>
 #include <fstream>
 #include <iterator>
 
@@ -13,16 +12,14 @@ void Put(Bytes& out, std::uint32_t nValue, int nBytes)
         out.push_back(static_cast<std::uint8_t>(nValue >> (8 * i)));
 }
 
-// Rows bottom-up unless bTopDown, each padded to 4 bytes.
 Bytes StoreRows(int nWidth, int nHeight, int nBytesPerPixel, bool bTopDown, const std::function<Bgra(int, int)>& pixel)
 {
     Bytes out;
-    for (int row = 0; row < nHeight; ++row) {
-        for (int x = 0; x < nWidth; ++x) {
-            const Bgra value = pixel(x, bTopDown ? row : nHeight - 1 - row);
-            out.insert(out.end(), value.begin(), value.begin() + nBytesPerPixel);
-        }
-        out.resize((out.size() + 3) / 4 * 4, 0);
+    for (int i = 0; i < nWidth * nHeight; ++i) {
+        const Bgra value = pixel(i % nWidth, bTopDown ? i / nWidth : nHeight - 1 - i / nWidth);
+        out.insert(out.end(), value.begin(), value.begin() + nBytesPerPixel);
+        if (i % nWidth == nWidth - 1)
+            out.resize((out.size() + 3) / 4 * 4, 0);
     }
     return out;
 }
@@ -31,24 +28,19 @@ Bytes StoreRows(int nWidth, int nHeight, int nBytesPerPixel, bool bTopDown, cons
 
 Bytes BuildBitmap(const BitmapRecipe& recipe)
 {
-    const bool bCore = recipe.nInfoSize == 12;
-    const std::uint32_t nOffset = 14 + recipe.nInfoSize + std::uint32_t(recipe.palette.size()) * (bCore ? 3 : 4);
+    const int nField = recipe.nInfoSize == 12 ? 2 : 4;  // the OS/2 core header's sizes have 16 bits
+    const auto nOffset = std::uint32_t(14 + recipe.nInfoSize + recipe.palette.size() * (nField == 2 ? 3 : 4));
     Bytes file{'B', 'M'};
-    Put(file, nOffset + std::uint32_t(recipe.pixels.size()), 4);
-    Put(file, 0, 4);
-    Put(file, nOffset, 4);
-    Put(file, recipe.nInfoSize, 4);
-    Put(file, std::uint32_t(recipe.nWidth), bCore ? 2 : 4);
-    Put(file, std::uint32_t(recipe.nHeight), bCore ? 2 : 4);
-    Put(file, 1, 2);
-    Put(file, recipe.nBitCount, 2);
-    if (!bCore) {
-        for (const std::uint32_t nField : {recipe.nCompression, std::uint32_t(recipe.pixels.size()), 2835u, 2835u,
-                                           recipe.nClrUsed, 0u})
-            Put(file, nField, 4);
-    }
+    for (const std::uint32_t nValue : {nOffset + std::uint32_t(recipe.pixels.size()), 0u, nOffset, recipe.nInfoSize})
+        Put(file, nValue, 4);
+    Put(file, std::uint32_t(recipe.nWidth), nField);
+    Put(file, std::uint32_t(recipe.nHeight), nField);
+    Put(file, 1u | recipe.nBitCount << 16, 4);  // one plane
+    for (const std::uint32_t nValue : {recipe.nCompression, std::uint32_t(recipe.pixels.size()), 2835u, 2835u,
+                                       recipe.nClrUsed, 0u})
+        Put(file, nValue, nField == 4 ? 4 : 0);
     for (const Bgra& entry : recipe.palette)
-        file.insert(file.end(), entry.begin(), entry.begin() + (bCore ? 3 : 4));
+        file.insert(file.end(), entry.begin(), entry.begin() + (nField == 2 ? 3 : 4));
     file.insert(file.end(), recipe.pixels.begin(), recipe.pixels.end());
     return file;
 }
@@ -60,12 +52,8 @@ Bytes StoreIndexedRows(int nWidth, int nHeight, bool bTopDown, const std::functi
 
 Bytes MakeTrueColorBitmap(int nWidth, int nHeight, int nBitCount, const std::function<Bgra(int x, int y)>& pixel)
 {
-    BitmapRecipe recipe;
-    recipe.nWidth = nWidth;
-    recipe.nHeight = nHeight;
-    recipe.nBitCount = static_cast<std::uint16_t>(nBitCount);
-    recipe.pixels = StoreRows(nWidth, nHeight, nBitCount / 8, false, pixel);
-    return BuildBitmap(recipe);
+    return BuildBitmap({.nWidth = nWidth, .nHeight = nHeight, .nBitCount = std::uint16_t(nBitCount), .palette = {},
+                        .pixels = StoreRows(nWidth, nHeight, nBitCount / 8, false, pixel)});
 }
 
 bool WriteFileBytes(const std::string& path, const Bytes& bytes)
@@ -77,9 +65,7 @@ bool WriteFileBytes(const std::string& path, const Bytes& bytes)
 std::optional<Bytes> ReadFileBytes(const std::string& path)
 {
     std::ifstream file(path, std::ios::binary);
-    if (!file)
-        return std::nullopt;
-    return Bytes(std::istreambuf_iterator<char>(file), {});
+    return file ? std::optional(Bytes(std::istreambuf_iterator<char>(file), {})) : std::nullopt;
 }
 
 }  // namespace zandrel::test

@@ -25,11 +25,9 @@ struct BitmapRecipe {
 };
 
 Bytes BuildBitmap(const BitmapRecipe& recipe);
-
-// Stored rows of an uncompressed 8-bit image from top-down index rows.
+// Stored rows (bottom-up unless bTopDown, padded to 4 bytes) of an 8-bit image.
 Bytes StoreIndexedRows(int nWidth, int nHeight, bool bTopDown, const std::function<std::uint8_t(int x, int y)>& index);
-
-// A plain bitmap (40-byte header, bottom-up) of the given picture.
+// A plain 24- or 32-bit bitmap (40-byte header, bottom-up) of the picture.
 Bytes MakeTrueColorBitmap(int nWidth, int nHeight, int nBitCount, const std::function<Bgra(int x, int y)>& pixel);
 
 bool WriteFileBytes(const std::string& path, const Bytes& bytes);
