@@ -70,7 +70,10 @@ int FuzzIndexed(const std::uint8_t* pData, std::size_t nSize)
           "image size or palette count out of range");
     for (int i = 0; i < image.nColorCount; ++i) {
         const std::uint8_t* pEntry = pData + header.nPaletteOffset + i * header.nPaletteEntrySize;
-        Check(image.palette[i] == PlainColor(pEntry[2], pEntry[1], pEntry[0]), "palette word differs");
+        const PaletteColor& color = image.colors[i];
+        Check(image.palette[i] == PlainColor(pEntry[2], pEntry[1], pEntry[0]) && color.nRed == pEntry[2] &&
+                  color.nGreen == pEntry[1] && color.nBlue == pEntry[0] && color.nAlpha == 255,
+              "palette entry differs");
     }
 
     const std::uint8_t* pIndices = image.indices.Data();

@@ -1,4 +1,6 @@
 // Fuzzes the naming rule with arbitrary byte strings under code page 932.
+#include <algorithm>
+
 #include "convert/output_names.h"
 #include "framework/mbcs.h"
 #include "fuzz_support.h"
@@ -17,24 +19,19 @@ int FuzzNaming(const std::uint8_t* pData, std::size_t nSize)
     const std::string& source = names.strSourcePath.Str();
     const std::string& arrayName = names.strArrayName.Str();
 
-    // <folder><prefix><base>.c and .bin, the folder the path's own.
-    Check(source.size() >= 2 && source.ends_with(".c"), "source name does not end in .c");
+    // <folder><prefix><base>.c and .bin, the folder the path's own up to a
+    // separator that is a whole character, no separator left in the name.
     const std::string stem = source.substr(0, source.size() - 2);
-    Check(names.strBinaryPath.Str() == stem + ".bin" && stem.ends_with(arrayName), "names differ in their stem");
-    Check(!bAddPrefix || arrayName.starts_with("image_"), "prefix missing");
-    const std::string folder = stem.substr(0, stem.size() - arrayName.size());
-    Check(strPath.Str().starts_with(folder), "folder differs from the path's");
-    // The folder ends in a separator that is a whole character, and no
-    // separator is left in the name.
-    Check(CString(folder + arrayName).ReverseFind(style.chSeparator, style.nCodePage) == int(folder.size()) - 1,
-          "the folder is cut inside a character, or a separator is left in the name");
+    const std::string folder = stem.substr(0, stem.size() - std::min(stem.size(), arrayName.size()));
+    Check(source.ends_with(".c") && names.strBinaryPath.Str() == stem + ".bin" && stem.ends_with(arrayName) &&
+              (!bAddPrefix || arrayName.starts_with("image_")) && strPath.Str().starts_with(folder) &&
+              CString(stem).ReverseFind(style.chSeparator, style.nCodePage) == int(folder.size()) - 1,
+          "the names are not <folder><prefix><base>.c and .bin");
 
     const std::string identifier = MakeCIdentifier(names.strArrayName).Str();
-    Check(!identifier.empty() && !(identifier[0] >= '0' && identifier[0] <= '9'), "identifier starts badly");
-    for (const char ch : identifier) {
-        Check((ch >= 'A' && ch <= 'Z') || (ch >= 'a' && ch <= 'z') || (ch >= '0' && ch <= '9') || ch == '_',
-              "identifier holds a byte C does not take");
-    }
+    Check(identifier.find_first_not_of("_0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz") ==
+                  std::string::npos && identifier.find_first_of("0123456789") != 0 && !identifier.empty(),
+          "the array name is no C identifier");
     return 0;
 }
 

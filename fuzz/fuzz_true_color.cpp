@@ -66,7 +66,7 @@ int FuzzTrueColor(const std::uint8_t* pData, std::size_t nSize)
     ByteReader headerReader(pData, nSize);
     Check((surface.m_nBitCount == 24 || surface.m_nBitCount == 32) && nWidth > 0 && nHeight > 0 &&
               surface.m_nStride == 4 * nWidth && 3 * std::uint64_t{nPixels} <= INT_MAX &&
-              ReadBmpHeader(headerReader, &header) == Refusal::kNone &&
+              ReadBmpHeader(headerReader, &header) == Refusal::kNone && surface.m_nPlanes == header.nPlanes &&
               header.nPixelOffset + BmpRowStride(nWidth, header.nBitCount) * nHeight <= nSize,
           "filled surface has a bad depth or size, or rows past the end of the file");
 

@@ -4,7 +4,9 @@
 #ifndef _WIN32
 
 #include <gtest/gtest.h>
+#include <poll.h>
 #include <signal.h>
+#include <sys/inotify.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -78,11 +80,17 @@ TEST(CrashSafety, KilledWhileWritingKeepsEarlierOutputsAndTheNextRunIsUndisturbe
     for (const std::string temp : {"image_pic.c.", "image_pic.bin."}) {
         TempDir dir;
         Prepare(dir, 4096, 1024);
+        // Woken by every file the run creates; killed once the temporary one is there.
+        pollfd watch{inotify_init1(IN_CLOEXEC | IN_NONBLOCK), POLLIN, 0};
+        inotify_add_watch(watch.fd, dir.Path().c_str(), IN_CREATE);
         const pid_t pid = Start(dir, {"--binary", "pic.bmp"});
+        char events[4096];
         int status = 0;
-        while (!Count(dir, temp) && waitpid(pid, &status, WNOHANG) == 0)
-            usleep(100);
+        while (!Count(dir, temp) && waitpid(pid, &status, WNOHANG) == 0 && poll(&watch, 1, 10) >= 0 &&
+               read(watch.fd, events, sizeof events) != 0)
+            continue;
         kill(pid, SIGKILL);
+        close(watch.fd);
         ASSERT_TRUE(waitpid(pid, &status, 0) == pid && WIFSIGNALED(status)) << "not killed while writing " << temp;
         // The file being written and every later one are as before, earlier ones complete; the
         // next run writes complete outputs beside the one leftover.

@@ -1,8 +1,7 @@
-// Golden cases: each folder of tests/data/golden holds input files, a case.txt
-// with the command line and the expected exit status, standard output and
-// standard error, and expect/ with every file the run must leave behind,
-// compared byte for byte. The tool runs in a fresh folder that holds only the
-// inputs. ZANDREL_UPDATE_GOLDEN=1 rewrites case.txt and expect/ from the run.
+// Golden cases: each folder of tests/data/golden holds inputs, case.txt (the
+// arguments, exit status, standard output and error) and expect/ (every file
+// the run in a fresh folder must write, byte for byte).
+// ZANDREL_UPDATE_GOLDEN=1 rewrites case.txt and expect/ from the run.
 #include <gtest/gtest.h>
 
 #include <cctype>
@@ -55,9 +54,8 @@ TEST_P(GoldenTest, WritesExactlyTheExpectedFiles)
         zandrel::test::WriteFileBytes(work.File(name), bytes);
 
     const std::string args = expected.substr(6, expected.find('\n') - 6);
-    std::istringstream words(args);
-    std::vector<std::string> argv{"zandrel-cli"};
-    std::copy(std::istream_iterator<std::string>(words), {}, std::back_inserter(argv));
+    std::istringstream words("zandrel-cli " + args);
+    const std::vector<std::string> argv(std::istream_iterator<std::string>(words), {});
     std::vector<const char*> pszArgv;
     for (const std::string& arg : argv)
         pszArgv.push_back(arg.c_str());

@@ -1,7 +1,5 @@
-// The fuzz targets' own checks, run natively over every seed of fuzz/corpus,
-// every input fuzzing once found (tests/data/fuzz) and every golden input,
-// each cut at every length; and over images whose text and rows pass the
-// writers' block and the reader's chunk several times.
+// The fuzz targets' own checks over every seed, every input fuzzing once
+// found (tests/data/fuzz) and every golden input, each cut at every length.
 #include <gtest/gtest.h>
 
 #include <filesystem>

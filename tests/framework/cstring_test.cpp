@@ -6,23 +6,24 @@
 
 namespace {
 
-// Under code page 932 "\x83\x5C" (SO), "\x95\x5C" and "\xE0\x5C" end in the
-// byte of a backslash; half-width katakana (0xA1-0xDF) are single bytes.
+// A byte and a backslash: the backslash is found unless the byte opens a
+// double-byte character of the code page. A lone lead byte at the end is a
+// character of its own.
 TEST(CStringTest, ReverseFindSkipsTrailBytes)
 {
     const struct {
-        const char* pszText;
-        char ch;
         unsigned nCodePage;
-        int nExpected;
-    } cases[] = {
-        {"C:\\\x83\x5C", '\\', zandrel::kCodePageShiftJis, 2},  {"C:\\\x83\x5C", '\\', zandrel::kSingleByteCodePage, 4},
-        {"logo", '.', zandrel::kCodePageShiftJis, -1},          {"a.\x83", '.', zandrel::kCodePageShiftJis, 1},
-        {"\xB1\\x", '\\', zandrel::kCodePageShiftJis, 1},       {"\xE0\x5C\xFC\x5C\x80\\", '\\', 932, 5},
-        {"\x81\\\x9F\\\xA0\\", '\\', zandrel::kCodePageShiftJis, 5},
-    };
-    for (const auto& c : cases)
-        EXPECT_EQ(CString(c.pszText).ReverseFind(c.ch, c.nCodePage), c.nExpected) << c.pszText;
+        const char* pszLeads;
+        const char* pszSingles;
+    } pages[] = {{932, "\x81\x9F\xE0\xFC", "\x80\xA0\xDF\xFD\\"}, {936, "\x81\xFE", "\x80\xFF"},
+                 {949, "\x81\xFE", "\x80\xFF"}, {950, "\x81\xFE", "\x80\xFF"}, {0, "", "\x81\xE0"}};
+    for (const auto& page : pages) {
+        for (const char* p = page.pszLeads; *p; ++p)
+            EXPECT_EQ(CString(std::string{*p, '\\'}).ReverseFind('\\', page.nCodePage), -1) << page.nCodePage << *p;
+        for (const char* p = page.pszSingles; *p; ++p)
+            EXPECT_EQ(CString(std::string{*p, '\\'}).ReverseFind('\\', page.nCodePage), 1) << page.nCodePage << *p;
+    }
+    EXPECT_EQ(CString("a.\x83").ReverseFind('.', zandrel::kCodePageShiftJis), 1);
 }
 
 TEST(CStringTest, SubstringsClampOutOfRangeCounts)
