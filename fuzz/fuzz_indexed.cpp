@@ -1,6 +1,5 @@
-// Fuzzes the 8-bit reader on memory, plain rows and RLE8: any bytes either
-// give an image whose palette and indices match the file (RLE8 against a
-// second, plain decoder), or are refused with nothing made.
+// Any bytes either give an 8-bit image whose palette and indices match the
+// file (RLE8 against a second, plain decoder), or are refused.
 #include <algorithm>
 #include <climits>
 #include <vector>
@@ -12,8 +11,7 @@
 namespace zandrel::fuzz {
 namespace {
 
-// A whole decoded image, or false where the stream is refused: a run past
-// the row's stored length or above the top row, or no end-of-bitmap code.
+// False for a run past the row's stored length or above the top row, or no end code.
 bool DecodeRle8Simply(const std::uint8_t* p, std::size_t nSize, std::int64_t nWidth, std::int64_t nHeight,
                       std::vector<std::uint8_t>* pRows)
 {

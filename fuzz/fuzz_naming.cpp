@@ -19,8 +19,7 @@ int FuzzNaming(const std::uint8_t* pData, std::size_t nSize)
     const std::string& source = names.strSourcePath.Str();
     const std::string& arrayName = names.strArrayName.Str();
 
-    // <folder><prefix><base>.c and .bin, the folder the path's own up to a
-    // separator that is a whole character, no separator left in the name.
+    // <folder><prefix><base>.c and .bin: the path's folder, cut at a whole separator.
     const std::string stem = source.substr(0, source.size() - 2);
     const std::string folder = stem.substr(0, stem.size() - std::min(stem.size(), arrayName.size()));
     Check(source.ends_with(".c") && names.strBinaryPath.Str() == stem + ".bin" && stem.ends_with(arrayName) &&

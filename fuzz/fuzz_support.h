@@ -15,8 +15,7 @@ int FuzzTrueColor(const std::uint8_t* pData, std::size_t nSize);
 int FuzzIndexed(const std::uint8_t* pData, std::size_t nSize);
 int FuzzNaming(const std::uint8_t* pData, std::size_t nSize);
 
-// A broken invariant is a finding: libFuzzer keeps the input of an abort;
-// the replay test names the input whose check threw.
+// libFuzzer keeps an input that aborts; the replay test names one that throws.
 inline void Check(bool bHolds, const char* pszWhat)
 {
 #ifdef ZANDREL_FUZZ_REPLAY
@@ -41,9 +40,8 @@ inline std::uint16_t PlainColor(std::uint32_t nRed, std::uint32_t nGreen, std::u
     return static_cast<std::uint16_t>((nRed & 0xFF) >> 3 | (nGreen & 0xFF) >> 3 << 5 | (nBlue & 0xFF) >> 3 << 10);
 }
 
-// One array as the C text must give it, made with snprintf to hold the
-// writers' lookup tables against: declaration, nHeight lines of nWidth
-// elements "0xHH..," (two digits a byte), closing line.
+// One array of the C text made with snprintf, to hold the writers' lookup
+// tables against: declaration, nHeight lines of nWidth elements, closing line.
 template <typename Element>
 std::string PlainArray(bool bConst, const char* pszType, const std::string& name, const Element* pElements,
                        std::size_t nWidth, std::size_t nHeight)

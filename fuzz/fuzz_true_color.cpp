@@ -1,6 +1,5 @@
-// Fuzzes the bitmap decoder and the true-colour path on memory: any bytes
-// either fill a surface that matches the file pixel for pixel and give arrays
-// and a text of exactly the image's size, or are refused with nothing made.
+// Any bytes either fill a surface that matches the file pixel for pixel and
+// give the arrays and text of it, or are refused with nothing made.
 #include <bit>
 #include <climits>
 #include <cstring>
@@ -27,9 +26,8 @@ std::uint32_t MaskedChannel(std::uint32_t nPixel, std::uint32_t nMask)
     return static_cast<std::uint8_t>(nWide >> (nHave - 8));
 }
 
-// Pixel i as the surface holds it (blue in the low byte), straight from the
-// file; the fourth byte the alpha mask's, else the highest byte no colour
-// uses, else opaque.
+// Pixel i from the file, blue in the low byte; the fourth byte the alpha
+// mask's, else the highest byte no colour uses, else opaque.
 std::uint32_t ExpectedPixel(const std::uint8_t* pFile, const BmpHeader& h, bool bAlphaMask, std::size_t i)
 {
     const std::uint64_t y = i / h.nWidth, nRow = h.bTopDown ? y : h.nHeight - 1 - y;
@@ -70,9 +68,8 @@ int FuzzTrueColor(const std::uint8_t* pData, std::size_t nSize)
               header.nPixelOffset + BmpRowStride(nWidth, header.nBitCount) * nHeight <= nSize,
           "filled surface has a bad depth or size, or rows past the end of the file");
 
-    // Pixel by pixel from the file (the host is little-endian). A fourth byte
-    // that is 0 in every pixel, with no alpha mask to say it is alpha, is
-    // padding: the image is opaque.
+    // A fourth byte 0 in every pixel, with no alpha mask to call it alpha, is
+    // padding: the image is opaque. (The host is little-endian.)
     const bool bAlphaMask = header.nCompression != kBiRgb && header.bHasAlphaMask && header.nAlphaMask;
     std::vector<std::uint32_t> expected(nPixels), chunked(nPixels);
     std::uint32_t nFourthBits = 0;
@@ -82,8 +79,7 @@ int FuzzTrueColor(const std::uint8_t* pData, std::size_t nSize)
         expected[i] |= 0xFF000000u;
     Check(std::memcmp(expected.data(), surface.m_pBits, 4 * nPixels) == 0, "surface pixel differs from the file");
 
-    // Rows streamed through a chunk of a few bytes, which splits rows and
-    // pixels at every place, give the same surface.
+    // Rows streamed through a chunk of a few bytes, split everywhere, are the same.
     TrueColorLayout layout;
     ByteReader chunkReader(pData, nSize);
     Check(MakeTrueColorLayout(header, &layout) == Refusal::kNone && chunkReader.SkipTo(header.nPixelOffset) &&

@@ -1,7 +1,5 @@
-// Golden cases: each folder of tests/data/golden holds inputs, case.txt (the
-// arguments, exit status, standard output and error) and expect/ (every file
-// the run in a fresh folder must write, byte for byte).
-// ZANDREL_UPDATE_GOLDEN=1 rewrites case.txt and expect/ from the run.
+// Golden cases: each folder of tests/data/golden holds inputs, case.txt and
+// expect/ (every file the run must write). ZANDREL_UPDATE_GOLDEN=1 rewrites both.
 #include <gtest/gtest.h>
 
 #include <cctype>
@@ -17,8 +15,6 @@ namespace {
 
 namespace fs = std::filesystem;
 using Files = std::map<std::string, zandrel::test::Bytes>;
-
-const fs::path kGolden = ZANDREL_TEST_DATA_DIR "/golden";
 
 Files FilesIn(const fs::path& folder)
 {
@@ -72,10 +68,9 @@ TEST_P(GoldenTest, WritesExactlyTheExpectedFiles)
 
     if (std::getenv("ZANDREL_UPDATE_GOLDEN")) {
         fs::remove_all(folder / "expect");
-        for (const auto& [name, bytes] : written) {
-            fs::create_directories(folder / "expect");
+        fs::create_directory(folder / "expect");
+        for (const auto& [name, bytes] : written)
             zandrel::test::WriteFileBytes((folder / "expect" / name).string(), bytes);
-        }
         zandrel::test::WriteFileBytes((folder / "case.txt").string(), {run.begin(), run.end()});
         return;
     }
@@ -84,7 +79,7 @@ TEST_P(GoldenTest, WritesExactlyTheExpectedFiles)
         << "the files written differ from expect/";
 }
 
-INSTANTIATE_TEST_SUITE_P(Cases, GoldenTest, ::testing::ValuesIn(std::vector(fs::directory_iterator(kGolden), {})),
+INSTANTIATE_TEST_SUITE_P(Cases, GoldenTest, ::testing::ValuesIn(std::vector(fs::directory_iterator(ZANDREL_TEST_DATA_DIR "/golden"), {})),
                          [](const auto& info) {
     std::string name = info.param.path().filename().string();
     std::replace_if(name.begin(), name.end(), [](unsigned char ch) { return !std::isalnum(ch); }, '_');
