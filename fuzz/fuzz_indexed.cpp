@@ -78,8 +78,7 @@ int FuzzIndexed(const std::uint8_t* pData, std::size_t nSize)
     const std::uint8_t* pStream = pData + header.nPixelOffset;
     const std::size_t nStream = nSize - header.nPixelOffset;
     if (header.nCompression == kBiRle8) {
-        // A short stream may stand for a picture of ordinary size only.
-        std::vector<std::uint8_t> expected;
+        std::vector<std::uint8_t> expected;  // a short stream stands for an ordinary picture only
         Check((nPixels <= (std::uint64_t{1} << 20) || nPixels / 256 < nStream) && !header.bTopDown &&
                   DecodeRle8Simply(pStream, nStream, nWidth, nHeight, &expected) &&
                   std::equal(expected.begin(), expected.end(), pIndices),

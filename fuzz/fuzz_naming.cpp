@@ -26,7 +26,6 @@ int FuzzNaming(const std::uint8_t* pData, std::size_t nSize)
               (!bAddPrefix || arrayName.starts_with("image_")) && strPath.Str().starts_with(folder) &&
               CString(stem).ReverseFind(style.chSeparator, style.nCodePage) == int(folder.size()) - 1,
           "the names are not <folder><prefix><base>.c and .bin");
-
     const std::string identifier = MakeCIdentifier(names.strArrayName).Str();
     Check(identifier.find_first_not_of("_0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz") ==
                   std::string::npos && identifier.find_first_of("0123456789") != 0 && !identifier.empty(),

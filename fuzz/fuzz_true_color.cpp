@@ -5,7 +5,6 @@
 #include <cstring>
 #include <vector>
 
-#include "convert/bmp_header.h"
 #include "convert/dib_surface.h"
 #include "convert/true_color.h"
 #include "convert/true_color_pixels.h"

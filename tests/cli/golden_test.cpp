@@ -1,5 +1,6 @@
-// Golden cases: each folder of tests/data/golden holds inputs, case.txt and
-// expect/ (every file the run must write). ZANDREL_UPDATE_GOLDEN=1 rewrites both.
+// Golden cases: each folder of tests/data/golden holds inputs, case.txt (args,
+// exit, stdout, stderr) and expect/ (every file the run must write, byte for
+// byte). ZANDREL_UPDATE_GOLDEN=1 rewrites case.txt and expect/ from the run.
 #include <gtest/gtest.h>
 
 #include <cctype>
@@ -38,7 +39,6 @@ std::string Slurp(std::FILE* pFile)
 
 class GoldenTest : public ::testing::TestWithParam<fs::directory_entry> {};
 
-// case.txt: "args: ...", "exit: N", "stdout:", its lines, "stderr:", its lines.
 TEST_P(GoldenTest, WritesExactlyTheExpectedFiles)
 {
     const fs::path folder = GetParam().path();
@@ -52,9 +52,8 @@ TEST_P(GoldenTest, WritesExactlyTheExpectedFiles)
     const std::string args = expected.substr(6, expected.find('\n') - 6);
     std::istringstream words("zandrel-cli " + args);
     const std::vector<std::string> argv(std::istream_iterator<std::string>(words), {});
-    std::vector<const char*> pszArgv;
-    for (const std::string& arg : argv)
-        pszArgv.push_back(arg.c_str());
+    std::vector<const char*> pszArgv(argv.size());
+    std::transform(argv.begin(), argv.end(), pszArgv.begin(), [](const std::string& arg) { return arg.c_str(); });
     const fs::path previous = fs::current_path();
     fs::current_path(work.Path());
     std::FILE* pOut = std::tmpfile();

@@ -9,7 +9,7 @@ namespace {
 // A byte and a backslash: the backslash is found unless the byte opens a
 // double-byte character of the code page. A lone lead byte at the end is a
 // character of its own.
-TEST(CStringTest, ReverseFindSkipsTrailBytes)
+TEST(CStringTest, ReverseFindSkipsTrailBytesAndSubstringsClamp)
 {
     const struct {
         unsigned nCodePage;
@@ -24,10 +24,7 @@ TEST(CStringTest, ReverseFindSkipsTrailBytes)
             EXPECT_EQ(CString(std::string{*p, '\\'}).ReverseFind('\\', page.nCodePage), 1) << page.nCodePage << *p;
     }
     EXPECT_EQ(CString("a.\x83").ReverseFind('.', zandrel::kCodePageShiftJis), 1);
-}
-
-TEST(CStringTest, SubstringsClampOutOfRangeCounts)
-{
+    // Substring counts outside the string are clamped.
     const CString text("abcdef");
     EXPECT_EQ(text.Mid(2, 3) + text.Mid(4) + text.Mid(-2, 3) + text.Left(9) + text.Right(2), "cdeefabcabcdefef");
     EXPECT_EQ(text.Mid(3, -1) + text.Mid(10, 2) + text.Left(-1) + text.Right(-3) + text.Right(7).Mid(6), "");

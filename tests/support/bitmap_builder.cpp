@@ -6,12 +6,6 @@
 namespace zandrel::test {
 namespace {
 
-void Put(Bytes& out, std::uint32_t nValue, int nBytes)
-{
-    for (int i = 0; i < nBytes; ++i)
-        out.push_back(static_cast<std::uint8_t>(nValue >> (8 * i)));
-}
-
 Bytes StoreRows(int nWidth, int nHeight, int nBytesPerPixel, bool bTopDown, const std::function<Bgra(int, int)>& pixel)
 {
     Bytes out;
@@ -28,19 +22,16 @@ Bytes StoreRows(int nWidth, int nHeight, int nBytesPerPixel, bool bTopDown, cons
 
 Bytes BuildBitmap(const BitmapRecipe& recipe)
 {
-    const int nField = recipe.nInfoSize == 12 ? 2 : 4;  // the OS/2 core header's sizes have 16 bits
-    const auto nOffset = std::uint32_t(14 + recipe.nInfoSize + recipe.palette.size() * (nField == 2 ? 3 : 4));
+    const auto nOffset = std::uint32_t(54 + 4 * recipe.palette.size());
+    const auto nPixels = std::uint32_t(recipe.pixels.size());
     Bytes file{'B', 'M'};
-    for (const std::uint32_t nValue : {nOffset + std::uint32_t(recipe.pixels.size()), 0u, nOffset, recipe.nInfoSize})
-        Put(file, nValue, 4);
-    Put(file, std::uint32_t(recipe.nWidth), nField);
-    Put(file, std::uint32_t(recipe.nHeight), nField);
-    Put(file, 1u | recipe.nBitCount << 16, 4);  // one plane
-    for (const std::uint32_t nValue : {recipe.nCompression, std::uint32_t(recipe.pixels.size()), 2835u, 2835u,
-                                       recipe.nClrUsed, 0u})
-        Put(file, nValue, nField == 4 ? 4 : 0);
+    for (const std::uint32_t nValue : {nOffset + nPixels, 0u, nOffset, 40u, std::uint32_t(recipe.nWidth),
+                                       std::uint32_t(recipe.nHeight), 1u | recipe.nBitCount << 16, 0u, nPixels,
+                                       2835u, 2835u, recipe.nClrUsed, 0u})
+        for (int nShift = 0; nShift < 32; nShift += 8)
+            file.push_back(std::uint8_t(nValue >> nShift));
     for (const Bgra& entry : recipe.palette)
-        file.insert(file.end(), entry.begin(), entry.begin() + (nField == 2 ? 3 : 4));
+        file.insert(file.end(), entry.begin(), entry.end());
     file.insert(file.end(), recipe.pixels.begin(), recipe.pixels.end());
     return file;
 }

@@ -13,15 +13,13 @@ namespace zandrel::test {
 using Bytes = std::vector<std::uint8_t>;
 using Bgra = std::array<std::uint8_t, 4>;  // blue, green, red, fourth byte
 
-struct BitmapRecipe {
-    std::uint32_t nInfoSize = 40;  // 40, or 12 for the OS/2 core header
+struct BitmapRecipe {  // a 40-byte information header, uncompressed
     std::int32_t nWidth = 1;
-    std::int32_t nHeight = 1;      // as stored: negative means top-down
+    std::int32_t nHeight = 1;    // as stored: negative means top-down
     std::uint16_t nBitCount = 24;
-    std::uint32_t nCompression = 0;
-    std::uint32_t nClrUsed = 0;    // biClrUsed as written
-    std::vector<Bgra> palette;     // written as 4 bytes each, 3 for the core header
-    Bytes pixels;                  // pixel data exactly as stored in the file
+    std::uint32_t nClrUsed = 0;  // biClrUsed as written
+    std::vector<Bgra> palette;
+    Bytes pixels;                // pixel data exactly as stored in the file
 };
 
 Bytes BuildBitmap(const BitmapRecipe& recipe);

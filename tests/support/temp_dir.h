@@ -20,8 +20,7 @@ public:
         while (!std::filesystem::create_directory(m_path));
     }
     ~TempDir() { std::filesystem::remove_all(m_path, m_error); }
-    TempDir(const TempDir&) = delete;
-    TempDir& operator=(const TempDir&) = delete;
+    TempDir(const TempDir&) = delete;  // one owner removes the folder
 
     const std::string& Path() const { return m_path; }
     std::string File(const std::string& name) const { return m_path + "/" + name; }
