@@ -33,7 +33,6 @@ long Count(const TempDir& dir, const std::string& prefix)
                          [&](const auto& entry) { return entry.path().filename().string().starts_with(prefix); });
 }
 
-// zandrel-cli in the folder, output to out.txt and err.txt; limit runs before exec.
 pid_t Start(const TempDir& dir, std::vector<std::string> args, const std::function<void()>& limit = [] {})
 {
     args.insert(args.begin(), ZANDREL_CLI_PATH);
@@ -108,6 +107,7 @@ TEST(CrashSafety, WriteFailuresKeepEarlierOutputReportItAndLeaveNoTemporaryFile)
         const std::string err = Read(dir.File("err.txt"));
         for (const auto& [pszName, bKept] : {std::pair{"image_pic.c", c.bSourceKept}, {"image_pic.bin", c.bBinaryKept}}) {
             EXPECT_EQ(err.find("could not write " + std::string(pszName) + ":") != std::string::npos, bKept) << err;
+            EXPECT_EQ(Read(dir.File("out.txt")).find(pszName) == std::string::npos, bKept) << "reported as written";
             EXPECT_EQ(Read(dir.File(pszName)) == (*c.pszFolder ? "<none>" : "old"), bKept) << pszName;
         }
         EXPECT_EQ(Count(dir, "image_pic."), 2);
