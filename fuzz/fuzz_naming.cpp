@@ -23,7 +23,8 @@ int FuzzNaming(const std::uint8_t* pData, std::size_t nSize)
     const std::string stem = source.substr(0, source.size() - 2);
     const std::string folder = stem.substr(0, stem.size() - std::min(stem.size(), arrayName.size()));
     Check(source.ends_with(".c") && names.strBinaryPath.Str() == stem + ".bin" && stem.ends_with(arrayName) &&
-              (!bAddPrefix || arrayName.starts_with("image_")) && strPath.Str().starts_with(folder) &&
+              (!bAddPrefix || arrayName.starts_with("image_")) &&
+              strPath.Left(strPath.ReverseFind(style.chSeparator, style.nCodePage) + 1).Str() == folder &&
               CString(stem).ReverseFind(style.chSeparator, style.nCodePage) == int(folder.size()) - 1,
           "the names are not <folder><prefix><base>.c and .bin");
     const std::string identifier = MakeCIdentifier(names.strArrayName).Str();

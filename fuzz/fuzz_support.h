@@ -60,8 +60,7 @@ std::string PlainArray(bool bConst, const char* pszType, const std::string& name
 // The libFuzzer entry point of a target; the replay test links all three.
 #ifndef ZANDREL_FUZZ_REPLAY
 #define ZANDREL_FUZZ_ENTRY(Function) \
-    extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* pData, std::size_t nSize) \
-    { return zandrel::fuzz::Function(pData, nSize); }
+    extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* p, std::size_t n) { return zandrel::fuzz::Function(p, n); }
 #else
 #define ZANDREL_FUZZ_ENTRY(Function)
 #endif

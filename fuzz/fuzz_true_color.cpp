@@ -63,7 +63,8 @@ int FuzzTrueColor(const std::uint8_t* pData, std::size_t nSize)
     ByteReader headerReader(pData, nSize);
     Check((surface.m_nBitCount == 24 || surface.m_nBitCount == 32) && nWidth > 0 && nHeight > 0 &&
               surface.m_nStride == 4 * nWidth && 3 * std::uint64_t{nPixels} <= INT_MAX &&
-              ReadBmpHeader(headerReader, &header) == Refusal::kNone && surface.m_nPlanes == header.nPlanes &&
+              ReadBmpHeader(headerReader, &header) == Refusal::kNone &&
+              surface.m_nPlanes == ReadLE16(pData + (header.nInfoSize == 12 ? 22 : 26)) &&
               header.nPixelOffset + BmpRowStride(nWidth, header.nBitCount) * nHeight <= nSize,
           "filled surface has a bad depth or size, or rows past the end of the file");
 
@@ -78,10 +79,13 @@ int FuzzTrueColor(const std::uint8_t* pData, std::size_t nSize)
         expected[i] |= 0xFF000000u;
     Check(std::memcmp(expected.data(), surface.m_pBits, 4 * nPixels) == 0, "surface pixel differs from the file");
 
-    // Rows streamed through a chunk of a few bytes, split everywhere, are the same.
+    // Rows streamed through a chunk of a few bytes are the same; surface-order rows are read in place.
+    const bool bInPlace = header.nBitCount == 32 && (!header.nCompression || (header.nRedMask == 0xFF0000 &&
+        header.nGreenMask == 0xFF00 && header.nBlueMask == 0xFF && (!bAlphaMask || header.nAlphaMask == 0xFF000000)));
     TrueColorLayout layout;
     ByteReader chunkReader(pData, nSize);
     Check(MakeTrueColorLayout(header, &layout) == Refusal::kNone && chunkReader.SkipTo(header.nPixelOffset) &&
+              (layout.eKind == TrueColorLayout::Kind::kBgrx32) == bInPlace &&
               ReadTrueColorPixels(chunkReader, layout, nWidth, nHeight, header.bTopDown,
                                   reinterpret_cast<std::uint8_t*>(chunked.data()), 1 + nSize % 23) == Refusal::kNone &&
               chunked == expected,

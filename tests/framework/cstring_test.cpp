@@ -11,11 +11,7 @@ namespace {
 // character of its own.
 TEST(CStringTest, ReverseFindSkipsTrailBytesAndSubstringsClamp)
 {
-    const struct {
-        unsigned nCodePage;
-        const char* pszLeads;
-        const char* pszSingles;
-    } pages[] = {{932, "\x81\x9F\xE0\xFC", "\x80\xA0\xDF\xFD\\"}, {936, "\x81\xFE", "\x80\xFF"},
+    const struct { unsigned nCodePage; const char* pszLeads; const char* pszSingles; } pages[] = {{932, "\x81\x9F\xE0\xFC", "\x80\xA0\xDF\xFD\\"}, {936, "\x81\xFE", "\x80\xFF"},
                  {949, "\x81\xFE", "\x80\xFF"}, {950, "\x81\xFE", "\x80\xFF"}, {0, "", "\x81\xE0"}};
     for (const auto& page : pages) {
         for (const char* p = page.pszLeads; *p; ++p)
