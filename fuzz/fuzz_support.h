@@ -1,5 +1,5 @@
-// Shared by the fuzz targets and the native test that replays their inputs:
-// the invariant check, a sink that keeps bytes, and plain-made expectations.
+// Shared by the fuzz targets and the native test that replays their inputs: the invariant
+// check, a sink that keeps bytes, plain-made expectations and each target's entry point.
 #pragma once
 
 #include <cstdio>
@@ -57,7 +57,6 @@ std::string PlainArray(bool bConst, const char* pszType, const std::string& name
 
 }  // namespace zandrel::fuzz
 
-// The libFuzzer entry point of a target; the replay test links all three.
 #ifndef ZANDREL_FUZZ_REPLAY
 #define ZANDREL_FUZZ_ENTRY(Function) \
     extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* p, std::size_t n) { return zandrel::fuzz::Function(p, n); }

@@ -68,18 +68,21 @@ TEST(CrashSafety, KilledWhileWritingKeepsEarlierOutputsAndTheNextRunIsUndisturbe
 {
     for (const std::string temp : {"image_pic.c.", "image_pic.bin."}) {
         TempDir dir;
-        Prepare(dir, 4096, 1024);
-        pollfd watch{inotify_init1(IN_CLOEXEC | IN_NONBLOCK), POLLIN, 0};  // wakes on every file created
-        inotify_add_watch(watch.fd, dir.Path().c_str(), IN_CREATE);
-        const pid_t pid = Start(dir, {"--binary", "pic.bmp"});
-        char events[4096];
         int status = 0;
-        while (!Count(dir, temp) && waitpid(pid, &status, WNOHANG) == 0 && poll(&watch, 1, 10) >= 0 &&
-               read(watch.fd, events, sizeof events) != 0)
-            continue;
-        kill(pid, SIGKILL);
-        close(watch.fd);
-        ASSERT_TRUE(waitpid(pid, &status, 0) == pid && WIFSIGNALED(status)) << "not killed while writing " << temp;
+        for (int nTry = 0; nTry < 3 && !WIFSIGNALED(status); ++nTry) {  // a loaded machine may miss one
+            Prepare(dir, 4096, 1024);
+            pollfd watch{inotify_init1(IN_CLOEXEC | IN_NONBLOCK), POLLIN, 0};  // wakes on every file created
+            inotify_add_watch(watch.fd, dir.Path().c_str(), IN_CREATE);
+            const pid_t pid = Start(dir, {"--binary", "pic.bmp"}, [] { setpriority(PRIO_PROCESS, 0, 19); });
+            char events[4096];
+            while (!Count(dir, temp) && waitpid(pid, &status, WNOHANG) == 0 && poll(&watch, 1, 10) >= 0 &&
+                   read(watch.fd, events, sizeof events) != 0)
+                continue;
+            kill(pid, SIGKILL);
+            close(watch.fd);
+            waitpid(pid, &status, 0);
+        }
+        ASSERT_TRUE(WIFSIGNALED(status)) << "not killed while writing " << temp;
         const std::string source = Read(dir.File("image_pic.c"));
         EXPECT_EQ(Read(dir.File("image_pic.bin")), "old");
         EXPECT_EQ(source == "old", temp == "image_pic.c.");
