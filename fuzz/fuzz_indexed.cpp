@@ -1,5 +1,4 @@
-// Any bytes either give an 8-bit image whose palette and indices match the
-// file (RLE8 against a second, plain decoder), or are refused.
+// Any bytes give an 8-bit image matching the file (RLE8 against a plain decoder), or are refused.
 #include <algorithm>
 #include <climits>
 #include <vector>

@@ -11,8 +11,7 @@ int FuzzNaming(const std::uint8_t* pData, std::size_t nSize)
 {
     if (nSize == 0)
         return 0;
-    // First byte picks the options; the rest is the path.
-    const int bAddPrefix = pData[0] & 1;
+    const int bAddPrefix = pData[0] & 1;  // the first byte picks the options, the rest is the path
     const PathStyle style{(pData[0] & 2) ? '/' : '\\', (pData[0] & 4) ? kSingleByteCodePage : kCodePageShiftJis};
     const CString strPath(reinterpret_cast<const char*>(pData + 1), static_cast<int>(nSize - 1));
     const OutputNames names = DeriveOutputNames(strPath, bAddPrefix, style);

@@ -1,5 +1,4 @@
-// Shared by the fuzz targets and the native test that replays their inputs: the invariant
-// check, a sink that keeps bytes, plain-made expectations and each target's entry point.
+// Shared by the fuzz targets and the native replay test: checks, a sink, plain-made expectations, entry points.
 #pragma once
 
 #include <cstdio>

@@ -13,8 +13,7 @@
 namespace zandrel::fuzz {
 namespace {
 
-// Independent of the decoder's tables: a channel cut out by a contiguous
-// mask, its top 8 bits kept, a narrower one widened by repeating its bits.
+// A channel's top 8 bits, a narrower one widened by repeating its bits (apart from the decoder's tables).
 std::uint32_t MaskedChannel(std::uint32_t nPixel, std::uint32_t nMask)
 {
     const std::uint64_t nValue = (nPixel & nMask) >> std::countr_zero(nMask);
@@ -25,8 +24,7 @@ std::uint32_t MaskedChannel(std::uint32_t nPixel, std::uint32_t nMask)
     return static_cast<std::uint8_t>(nWide >> (nHave - 8));
 }
 
-// Pixel i from the file, blue in the low byte; the fourth byte the alpha
-// mask's, else the highest byte no colour uses, else opaque.
+// Pixel i, blue low; fourth the alpha mask's, else the highest byte no colour uses, else opaque.
 std::uint32_t ExpectedPixel(const std::uint8_t* pFile, const BmpHeader& h, bool bAlphaMask, std::size_t i)
 {
     const std::uint64_t y = i / h.nWidth, nRow = h.bTopDown ? y : h.nHeight - 1 - y;

@@ -1,5 +1,4 @@
-// The real zandrel-cli killed, starved and refused: earlier outputs survive,
-// no temporary file outlives a failure the program saw.
+// The real zandrel-cli killed, starved and refused: earlier outputs survive, no temporary file is left.
 #ifndef _WIN32
 
 #include <gtest/gtest.h>
@@ -11,6 +10,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <filesystem>
 #include <functional>
 
 #include "support/bitmap_builder.h"
@@ -61,9 +61,8 @@ void Prepare(const TempDir& dir, int nWidth, int nHeight)
         zandrel::test::WriteFileBytes(dir.File(pszName), {'o', 'l', 'd'});
 }
 
-// ~50 MB of text, long enough to be caught half way. The file being written
-// and every later one stay as before, an earlier one is complete (as the next
-// run writes it); the next run is undisturbed by the leftover.
+// ~50 MB of text, caught half way: the file being written and later ones stay as before, an earlier one is
+// complete (as the next run writes it), and the next run is undisturbed by the leftover.
 TEST(CrashSafety, KilledWhileWritingKeepsEarlierOutputsAndTheNextRunIsUndisturbed)
 {
     for (const std::string temp : {"image_pic.c.", "image_pic.bin."}) {

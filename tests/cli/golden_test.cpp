@@ -1,10 +1,10 @@
-// Golden cases: each folder of tests/data/golden holds inputs, case.txt (args,
-// exit, stdout, stderr) and expect/ (every file the run must write, byte for
-// byte). ZANDREL_UPDATE_GOLDEN=1 rewrites case.txt and expect/ from the run.
+// Golden cases: each folder of tests/data/golden holds inputs, case.txt (args, exit, stdout, stderr) and
+// expect/ (every file written, byte for byte). ZANDREL_UPDATE_GOLDEN=1 rewrites both from the run.
 #include <gtest/gtest.h>
 
 #include <cctype>
 #include <cstdlib>
+#include <filesystem>
 #include <map>
 #include <sstream>
 
