@@ -77,24 +77,20 @@ int FuzzTrueColor(const std::uint8_t* pData, std::size_t nSize)
         expected[i] |= 0xFF000000u;
     Check(std::memcmp(expected.data(), surface.m_pBits, 4 * nPixels) == 0, "surface pixel differs from the file");
 
-    // Rows streamed through a chunk of a few bytes are the same; surface-order rows are read in place.
-    const bool bInPlace = header.nBitCount == 32 && (!header.nCompression || (header.nRedMask == 0xFF0000 &&
-        header.nGreenMask == 0xFF00 && header.nBlueMask == 0xFF && (!bAlphaMask || header.nAlphaMask == 0xFF000000)));
+    // Rows streamed through a chunk of a few bytes, split everywhere, are the same.
     TrueColorLayout layout;
     ByteReader chunkReader(pData, nSize);
     Check(MakeTrueColorLayout(header, &layout) == Refusal::kNone && chunkReader.SkipTo(header.nPixelOffset) &&
-              (layout.eKind == TrueColorLayout::Kind::kBgrx32) == bInPlace &&
               ReadTrueColorPixels(chunkReader, layout, nWidth, nHeight, header.bTopDown,
                                   reinterpret_cast<std::uint8_t*>(chunked.data()), 1 + nSize % 23) == Refusal::kNone &&
               chunked == expected,
           "rows read in small chunks differ");
 
-    const bool b32 = surface.m_nBitCount == 32;
     Check(BuildTrueColorArrays(surface, &words, &alpha) == Refusal::kNone && words.Size() == 2 * nPixels &&
-              alpha.Size() == (b32 ? nPixels : 0),
+              alpha.Size() == (surface.m_nBitCount == 32 ? nPixels : 0),
           "array sizes");
     const Color16* pWords = words.As<Color16>();
-    const std::uint8_t* pAlpha = b32 ? alpha.Data() : nullptr;
+    const std::uint8_t* pAlpha = surface.m_nBitCount == 32 ? alpha.Data() : nullptr;
     for (std::size_t i = 0; i < nPixels; ++i) {
         Check(pWords[i] == PlainColor(expected[i] >> 16, expected[i] >> 8, expected[i]) &&
                   (!pAlpha || pAlpha[i] == expected[i] >> 24),
