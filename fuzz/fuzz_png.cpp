@@ -13,9 +13,8 @@
 #include "convert/png/png_reader.h"
 #include "fuzz_support.h"
 
+namespace zandrel::fuzz {
 namespace {
-
-using zandrel::fuzz::Check;
 
 std::uint32_t ReadBE32(const std::uint8_t* p)
 {
@@ -43,13 +42,13 @@ std::vector<std::uint8_t> WithChunkCrcs(const std::uint8_t* pData, std::size_t n
 
 }  // namespace
 
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* pInput, std::size_t nSize)
+int FuzzPng(const std::uint8_t* pInput, std::size_t nSize)
 {
     const std::vector<std::uint8_t> bytes = WithChunkCrcs(pInput, nSize);
     const std::uint8_t* pData = bytes.data();
-    zandrel::ByteReader reader(pData, nSize);
-    zandrel::DecodedImage image;
-    if (zandrel::ReadPngImage(reader, &image) != zandrel::Refusal::kNone) {
+    ByteReader reader(pData, nSize);
+    DecodedImage image;
+    if (ReadPngImage(reader, &image) != Refusal::kNone) {
         Check(!image.surface.m_pBits && !image.indexed.indices.Data(), "a refused file holds no pixels");
         return 0;
     }
@@ -61,7 +60,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* pInput, std::size_t nS
     const int nColorType = pData[25];
     const std::size_t nPixels = std::size_t{nWidth} * nHeight;
     if (nColorType == 3) {
-        const zandrel::IndexedImage& indexed = image.indexed;
+        const IndexedImage& indexed = image.indexed;
         Check(image.nBitCount == 8 && indexed.nWidth == static_cast<int>(nWidth) &&
                   indexed.nHeight == static_cast<int>(nHeight) && indexed.nColorCount >= 1 &&
                   indexed.nColorCount <= (1 << nDepth),
@@ -70,7 +69,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* pInput, std::size_t nS
             Check(indexed.indices.Data()[i] < (1 << nDepth), "indices fit the depth");
         return 0;
     }
-    const zandrel::CDibSurface& surface = image.surface;
+    const CDibSurface& surface = image.surface;
     Check(surface.m_nWidth == static_cast<int>(nWidth) && surface.m_nHeight == static_cast<int>(nHeight) &&
               surface.m_nBitCount == image.nBitCount && (image.nBitCount == 24 || image.nBitCount == 32),
           "a true-colour image keeps the IHDR size");
@@ -79,3 +78,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* pInput, std::size_t nS
         Check(surface.m_pBits[4 * i + 3] == 0xFF, "a 24-bit image is opaque");
     return 0;
 }
+
+}  // namespace zandrel::fuzz
+
+ZANDREL_FUZZ_ENTRY(FuzzPng)

@@ -1,125 +1,65 @@
-// Shared by the fuzz targets: an invariant check that stops the run, a sink
-// that keeps bytes in memory, and a reader of the C source text that checks
-// its layout line by line against the arrays it was made from.
+// Shared by the fuzz targets and the native replay test: checks, a sink, plain-made expectations, entry points.
 #pragma once
 
-#include <cstddef>
-#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <stdexcept>
 #include <string>
-#include <vector>
 
-#include "convert/color16.h"
 #include "convert/output_writer.h"
 
 namespace zandrel::fuzz {
 
-// An invariant that does not hold is a finding: abort, so libFuzzer keeps
-// the input.
+int FuzzTrueColor(const std::uint8_t* pData, std::size_t nSize);
+int FuzzIndexed(const std::uint8_t* pData, std::size_t nSize);
+int FuzzNaming(const std::uint8_t* pData, std::size_t nSize);
+int FuzzPng(const std::uint8_t* pData, std::size_t nSize);
+
+// libFuzzer keeps an input that aborts; the replay test names one that throws.
 inline void Check(bool bHolds, const char* pszWhat)
 {
-    if (!bHolds) {
-        std::fprintf(stderr, "invariant broken: %s\n", pszWhat);
+#ifdef ZANDREL_FUZZ_REPLAY
+    if (!bHolds)
+        throw std::runtime_error(pszWhat);
+#endif
+    if (!bHolds && std::fprintf(stderr, "invariant broken: %s\n", pszWhat))
         std::abort();
-    }
 }
 
-class StringSink final : public ByteSink {
-public:
+struct StringSink final : ByteSink {
     bool Write(const void* pData, std::size_t nCount) override
     {
         m_bytes.append(static_cast<const char*>(pData), nCount);
         return true;
     }
-    const std::string& Bytes() const { return m_bytes; }
-
-private:
     std::string m_bytes;
 };
 
-// The lines of a text whose every line ends in CR LF; a bare CR or LF, or a
-// last line without its end, breaks the check.
-inline std::vector<std::string> SplitCrLfLines(const std::string& text)
+inline std::uint16_t PlainColor(std::uint32_t nRed, std::uint32_t nGreen, std::uint32_t nBlue)
 {
-    std::vector<std::string> lines;
-    std::size_t nStart = 0;
-    while (nStart < text.size()) {
-        const std::size_t nEnd = text.find("\r\n", nStart);
-        Check(nEnd != std::string::npos, "text ends without CR LF");
-        std::string line = text.substr(nStart, nEnd - nStart);
-        Check(line.find_first_of("\r\n") == std::string::npos, "bare CR or LF in the text");
-        lines.push_back(std::move(line));
-        nStart = nEnd + 2;
-    }
-    return lines;
+    return static_cast<std::uint16_t>((nRed & 0xFF) >> 3 | (nGreen & 0xFF) >> 3 << 5 | (nBlue & 0xFF) >> 3 << 10);
 }
 
-inline int HexDigit(char ch)
-{
-    if (ch >= '0' && ch <= '9')
-        return ch - '0';
-    if (ch >= 'A' && ch <= 'F')
-        return ch - 'A' + 10;
-    return -1;
-}
-
-// One line of nCount elements "0xHH..," of nDigits upper-case digits each,
-// whose values are expected[0..nCount).
+// One array of the C text made with snprintf, to hold the writers' lookup
+// tables against: declaration, nHeight lines of nWidth elements, closing line.
 template <typename Element>
-void CheckElementLine(const std::string& line, const Element* pExpected, std::size_t nCount, int nDigits)
+std::string PlainArray(bool bConst, const char* pszType, const std::string& name, const Element* pElements,
+                       std::size_t nWidth, std::size_t nHeight)
 {
-    const std::size_t nElementSize = static_cast<std::size_t>(nDigits) + 3;
-    Check(line.size() == nCount * nElementSize, "element line has the wrong length");
-    for (std::size_t i = 0; i < nCount; ++i) {
-        const char* p = line.data() + i * nElementSize;
-        Check(p[0] == '0' && p[1] == 'x' && p[nElementSize - 1] == ',', "element is not 0x...,");
-        unsigned nValue = 0;
-        for (int d = 0; d < nDigits; ++d) {
-            const int nDigit = HexDigit(p[2 + d]);
-            Check(nDigit >= 0, "element digit is not upper-case hexadecimal");
-            nValue = nValue * 16 + static_cast<unsigned>(nDigit);
-        }
-        Check(nValue == pExpected[i], "element value differs from the array");
+    std::string text = std::string(bConst ? "const " : "") + pszType + " " + name + "[]={\r\n";
+    char szElement[16];
+    for (std::size_t i = 0; i < nWidth * nHeight; ++i) {
+        std::snprintf(szElement, sizeof szElement, "0x%0*X,", int(2 * sizeof(Element)), unsigned{pElements[i]});
+        text += szElement + std::string(i % nWidth == nWidth - 1 ? "\r\n" : "");
     }
-}
-
-// Walks the lines of one array's rows: nHeight lines of nWidth elements.
-class LineCursor {
-public:
-    explicit LineCursor(std::vector<std::string> lines) : m_lines(std::move(lines)) {}
-
-    const std::string& Next()
-    {
-        Check(m_nNext < m_lines.size(), "text has too few lines");
-        return m_lines[m_nNext++];
-    }
-    void Expect(const std::string& line) { Check(Next() == line, "unexpected line in the text"); }
-    template <typename Element>
-    void ExpectRows(const Element* pElements, int nWidth, int nHeight, int nDigits)
-    {
-        for (int y = 0; y < nHeight; ++y) {
-            CheckElementLine(Next(), pElements + static_cast<std::size_t>(y) * static_cast<std::size_t>(nWidth),
-                             static_cast<std::size_t>(nWidth), nDigits);
-        }
-    }
-    void ExpectEnd() { Check(m_nNext == m_lines.size(), "text has lines after its last array"); }
-
-private:
-    std::vector<std::string> m_lines;
-    std::size_t m_nNext = 0;
-};
-
-inline std::string Declaration(bool bConst, const char* pszType, const std::string& name)
-{
-    return std::string(bConst ? "const " : "") + pszType + " " + name + "[]={";
-}
-
-inline std::uint16_t LoadWord(const std::string& bytes, std::size_t nOffset, bool bLittleEndian)
-{
-    const auto lo = static_cast<std::uint8_t>(bytes[nOffset + (bLittleEndian ? 0 : 1)]);
-    const auto hi = static_cast<std::uint8_t>(bytes[nOffset + (bLittleEndian ? 1 : 0)]);
-    return static_cast<std::uint16_t>(lo | (hi << 8));
+    return text + "};\r\n";
 }
 
 }  // namespace zandrel::fuzz
+
+#ifndef ZANDREL_FUZZ_REPLAY
+#define ZANDREL_FUZZ_ENTRY(Function) \
+    extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* p, std::size_t n) { return zandrel::fuzz::Function(p, n); }
+#else
+#define ZANDREL_FUZZ_ENTRY(Function)
+#endif

@@ -1,193 +1,114 @@
-// Fuzzes the bitmap decoder and the true-colour path on memory: any bytes
-// either fill a surface that matches the file pixel for pixel and give a text
-// and a binary of exactly the image's size, or are refused with nothing made.
+// Any bytes either fill a surface that matches the file pixel for pixel and
+// give the arrays and text of it, or are refused with nothing made.
 #include <bit>
-#include <algorithm>
 #include <climits>
-#include <cstddef>
-#include <cstdint>
+#include <cstring>
 #include <vector>
 
-#include "convert/bmp_header.h"
-#include "convert/byte_reader.h"
 #include "convert/dib_surface.h"
-#include "convert/large_buffer.h"
-#include "convert/output_writer.h"
 #include "convert/true_color.h"
 #include "convert/true_color_pixels.h"
 #include "fuzz_support.h"
 
+namespace zandrel::fuzz {
 namespace {
 
-using zandrel::fuzz::Check;
-
-// Independent of the decoder's tables: a channel cut out by a contiguous
-// mask, its top 8 bits kept, a narrower one widened by repeating its bits.
-std::uint8_t MaskedChannel(std::uint32_t nPixel, std::uint32_t nMask)
+// A channel's top 8 bits, a narrower one widened by repeating its bits (apart from the decoder's tables).
+std::uint32_t MaskedChannel(std::uint32_t nPixel, std::uint32_t nMask)
 {
-    const int nLow = std::countr_zero(nMask);
-    const int nBits = std::popcount(nMask);
-    std::uint32_t nValue = (nPixel & nMask) >> nLow;
-    if (nBits >= 8)
-        return static_cast<std::uint8_t>(nValue >> (nBits - 8));
-    std::uint32_t nWide = 0;
-    int nHave = 0;
-    while (nHave < 8) {
-        nWide = (nWide << nBits) | nValue;
-        nHave += nBits;
-    }
+    const std::uint64_t nValue = (nPixel & nMask) >> std::countr_zero(nMask);
+    std::uint64_t nWide = nValue;
+    int nHave = std::popcount(nMask);
+    for (; nHave < 8; nHave += std::popcount(nMask))
+        nWide = (nWide << std::popcount(nMask)) | nValue;
     return static_cast<std::uint8_t>(nWide >> (nHave - 8));
 }
 
-// The four surface bytes pixel (x, y) must hold, straight from the file.
-void ExpectedPixel(const std::uint8_t* pFile, const zandrel::BmpHeader& header, int x, int y, std::uint8_t out[4])
+// Pixel i, blue low; fourth the alpha mask's, else the highest byte no colour uses, else opaque.
+std::uint32_t ExpectedPixel(const std::uint8_t* pFile, const BmpHeader& h, bool bAlphaMask, std::size_t i)
 {
-    const std::uint64_t nStride = zandrel::BmpRowStride(header.nWidth, header.nBitCount);
-    const std::uint64_t nRow = header.bTopDown ? static_cast<std::uint64_t>(y)
-                                               : static_cast<std::uint64_t>(header.nHeight - 1 - y);
-    const std::uint8_t* p =
-        pFile + header.nPixelOffset + nRow * nStride + static_cast<std::uint64_t>(x) * (header.nBitCount / 8);
-    if (header.nBitCount == 24) {
-        out[0] = p[0], out[1] = p[1], out[2] = p[2], out[3] = 0xFF;
-        return;
+    const std::uint64_t y = i / h.nWidth, nRow = h.bTopDown ? y : h.nHeight - 1 - y;
+    const std::uint8_t* p = pFile + h.nPixelOffset + nRow * BmpRowStride(h.nWidth, h.nBitCount) +
+                            i % h.nWidth * (h.nBitCount / 8);
+    const std::uint32_t nPixel = h.nBitCount == 24 ? p[0] | p[1] << 8 | p[2] << 16 | 0xFF000000u : ReadLE32(p);
+    if (h.nCompression == kBiRgb)
+        return nPixel;
+    std::uint32_t nFourth = bAlphaMask ? MaskedChannel(nPixel, h.nAlphaMask) : 0xFF;
+    for (int nByte = 0; nByte < 4 && !bAlphaMask; ++nByte) {
+        if (((h.nRedMask | h.nGreenMask | h.nBlueMask) >> (8 * nByte) & 0xFF) == 0)
+            nFourth = nPixel >> (8 * nByte) & 0xFF;
     }
-    if (header.nCompression == zandrel::kBiRgb) {
-        out[0] = p[0], out[1] = p[1], out[2] = p[2], out[3] = p[3];
-        return;
-    }
-    const std::uint32_t nPixel = zandrel::ReadLE32(p);
-    out[0] = MaskedChannel(nPixel, header.nBlueMask);
-    out[1] = MaskedChannel(nPixel, header.nGreenMask);
-    out[2] = MaskedChannel(nPixel, header.nRedMask);
-    if (header.bHasAlphaMask && header.nAlphaMask != 0) {
-        out[3] = MaskedChannel(nPixel, header.nAlphaMask);
-        return;
-    }
-    // No alpha mask: the highest byte no colour uses, else opaque.
-    const std::uint32_t nColorBits = header.nRedMask | header.nGreenMask | header.nBlueMask;
-    out[3] = 0xFF;
-    for (int nByte = 3; nByte >= 0; --nByte) {
-        if ((nColorBits & (0xFFu << (8 * nByte))) == 0) {
-            out[3] = static_cast<std::uint8_t>(nPixel >> (8 * nByte));
-            break;
-        }
-    }
-}
-
-void CheckText(const std::string& text, bool bConst, const zandrel::Color16* pWords, const std::uint8_t* pAlpha,
-               int nWidth, int nHeight)
-{
-    zandrel::fuzz::LineCursor lines(zandrel::fuzz::SplitCrLfLines(text));
-    lines.Expect("// bitmap image for PSP");
-    lines.Expect("// width = " + std::to_string(nWidth) + ", height = " + std::to_string(nHeight));
-    lines.Expect(zandrel::fuzz::Declaration(bConst, "unsigned short", "image_fuzz"));
-    lines.ExpectRows(pWords, nWidth, nHeight, 4);
-    lines.Expect("};");
-    if (pAlpha) {
-        lines.Expect("");
-        lines.Expect("");
-        lines.Expect(zandrel::fuzz::Declaration(bConst, "unsigned char", "image_fuzz_alpha"));
-        lines.ExpectRows(pAlpha, nWidth, nHeight, 2);
-        lines.Expect("};");
-    }
-    lines.ExpectEnd();
-}
-
-void CheckBinary(const std::string& binary, const zandrel::Color16* pPacked, const std::uint8_t* pAlpha,
-                 std::size_t nPixels, bool bLittleEndian)
-{
-    Check(binary.size() == (pAlpha ? 3 : 2) * nPixels, "binary size is not 2 (or 3) bytes a pixel");
-    for (std::size_t i = 0; i < nPixels; ++i)
-        Check(zandrel::fuzz::LoadWord(binary, 2 * i, bLittleEndian) == pPacked[i], "binary word differs");
-    for (std::size_t i = 0; pAlpha && i < nPixels; ++i)
-        Check(static_cast<std::uint8_t>(binary[2 * nPixels + i]) == pAlpha[i], "binary alpha byte differs");
+    return MaskedChannel(nPixel, h.nBlueMask) | MaskedChannel(nPixel, h.nGreenMask) << 8 |
+           MaskedChannel(nPixel, h.nRedMask) << 16 | nFourth << 24;
 }
 
 }  // namespace
 
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* pData, std::size_t nSize)
+int FuzzTrueColor(const std::uint8_t* pData, std::size_t nSize)
 {
-    zandrel::CDibSurface surface;
-    zandrel::ByteReader reader(pData, nSize);
-    const int nLoaded = surface.Load(reader);
-
-    zandrel::LargeBuffer words;
-    zandrel::LargeBuffer alpha;
-    if (!nLoaded) {
-        Check(surface.m_pBits == nullptr && surface.m_eRefusal != zandrel::Refusal::kNone,
-              "a refused file holds pixels or no reason");
-        Check(zandrel::BuildTrueColorArrays(surface, &words, &alpha) != zandrel::Refusal::kNone &&
-                  words.Size() == 0 && alpha.Size() == 0,
-              "a refused surface gave arrays");
+    CDibSurface surface;
+    ByteReader reader(pData, nSize);
+    LargeBuffer words, alpha;
+    if (!surface.Load(reader)) {
+        Check(!surface.m_pBits && surface.m_eRefusal != Refusal::kNone &&
+                  BuildTrueColorArrays(surface, &words, &alpha) != Refusal::kNone && !words.Size() && !alpha.Size(),
+              "a refused file gave pixels or arrays");
         return 0;
     }
+    const int nWidth = surface.m_nWidth, nHeight = surface.m_nHeight;
+    const std::size_t nPixels = std::size_t(nWidth) * std::size_t(nHeight);
+    BmpHeader header;
+    ByteReader headerReader(pData, nSize);
+    Check((surface.m_nBitCount == 24 || surface.m_nBitCount == 32) && nWidth > 0 && nHeight > 0 &&
+              surface.m_nStride == 4 * nWidth && 3 * std::uint64_t{nPixels} <= INT_MAX &&
+              ReadBmpHeader(headerReader, &header) == Refusal::kNone &&
+              surface.m_nPlanes == ReadLE16(pData + (header.nInfoSize == 12 ? 22 : 26)) &&
+              header.nPixelOffset + BmpRowStride(nWidth, header.nBitCount) * nHeight <= nSize,
+          "filled surface has a bad depth or size, or rows past the end of the file");
 
-    const int nWidth = surface.m_nWidth;
-    const int nHeight = surface.m_nHeight;
-    const int nBitCount = surface.m_nBitCount;
-    Check(nBitCount == 24 || nBitCount == 32, "surface filled for a depth other than 24 or 32");
-    Check(nWidth > 0 && nHeight > 0 && surface.m_nStride == 4 * nWidth, "filled surface has a bad size");
-    const std::uint64_t nPixels = static_cast<std::uint64_t>(nWidth) * static_cast<std::uint64_t>(nHeight);
-    Check(3 * nPixels <= INT_MAX, "image larger than its arrays may be");
-    // Memory is bounded by the input: every stored pixel came from the file.
-    Check(nPixels * static_cast<std::uint64_t>(nBitCount / 8) <= nSize, "image larger than the file holds");
+    // A fourth byte 0 in every pixel, with no alpha mask to call it alpha, is
+    // padding: the image is opaque. (The host is little-endian.)
+    const bool bAlphaMask = header.nCompression != kBiRgb && header.bHasAlphaMask && header.nAlphaMask;
+    std::vector<std::uint32_t> expected(nPixels), chunked(nPixels);
+    std::uint32_t nFourthBits = 0;
+    for (std::size_t i = 0; i < nPixels; ++i)
+        nFourthBits |= (expected[i] = ExpectedPixel(pData, header, bAlphaMask, i)) >> 24;
+    for (std::size_t i = 0; i < nPixels && !nFourthBits && !bAlphaMask; ++i)
+        expected[i] |= 0xFF000000u;
+    Check(std::memcmp(expected.data(), surface.m_pBits, 4 * nPixels) == 0, "surface pixel differs from the file");
 
-    // The surface matches the file, pixel by pixel.
-    zandrel::BmpHeader header;
-    zandrel::ByteReader headerReader(pData, nSize);
-    Check(zandrel::ReadBmpHeader(headerReader, &header) == zandrel::Refusal::kNone, "header refused on a re-read");
-    for (int y = 0; y < nHeight; ++y) {
-        for (int x = 0; x < nWidth; ++x) {
-            std::uint8_t expected[4];
-            ExpectedPixel(pData, header, x, y, expected);
-            const std::uint8_t* pPixel = surface.m_pBits + static_cast<std::size_t>(y) * surface.m_nStride + 4 * x;
-            Check(pPixel[0] == expected[0] && pPixel[1] == expected[1] && pPixel[2] == expected[2] &&
-                      pPixel[3] == expected[3],
-                  "surface pixel differs from the file");
-        }
-    }
-
-    // Rows streamed through a chunk of a few bytes, which splits rows and
-    // pixels at every place, give the same surface.
-    zandrel::TrueColorLayout layout;
-    Check(zandrel::MakeTrueColorLayout(header, &layout) == zandrel::Refusal::kNone, "layout refused on a re-read");
-    std::vector<std::uint8_t> chunked(4 * nPixels);
-    zandrel::ByteReader chunkReader(pData, nSize);
-    Check(chunkReader.SkipTo(header.nPixelOffset) &&
-              zandrel::ReadTrueColorPixels(chunkReader, layout, nWidth, nHeight, header.bTopDown, chunked.data(),
-                                           1 + nSize % 23) == zandrel::Refusal::kNone &&
-              std::equal(chunked.begin(), chunked.end(), surface.m_pBits),
+    // Rows streamed through a chunk of a few bytes, split everywhere, are the same.
+    TrueColorLayout layout;
+    ByteReader chunkReader(pData, nSize);
+    Check(MakeTrueColorLayout(header, &layout) == Refusal::kNone && chunkReader.SkipTo(header.nPixelOffset) &&
+              ReadTrueColorPixels(chunkReader, layout, nWidth, nHeight, header.bTopDown,
+                                  reinterpret_cast<std::uint8_t*>(chunked.data()), 1 + nSize % 23) == Refusal::kNone &&
+              chunked == expected,
           "rows read in small chunks differ");
 
-    Check(zandrel::BuildTrueColorArrays(surface, &words, &alpha) == zandrel::Refusal::kNone, "arrays refused");
-    Check(words.Size() == 2 * nPixels && alpha.Size() == (nBitCount == 32 ? nPixels : 0), "array sizes");
-    auto* pWords = words.As<zandrel::Color16>();
-    const std::uint8_t* pAlpha = nBitCount == 32 ? alpha.Data() : nullptr;
+    Check(BuildTrueColorArrays(surface, &words, &alpha) == Refusal::kNone && words.Size() == 2 * nPixels &&
+              alpha.Size() == (surface.m_nBitCount == 32 ? nPixels : 0),
+          "array sizes");
+    const Color16* pWords = words.As<Color16>();
+    const std::uint8_t* pAlpha = surface.m_nBitCount == 32 ? alpha.Data() : nullptr;
     for (std::size_t i = 0; i < nPixels; ++i) {
-        const std::uint8_t* pPixel = surface.m_pBits + 4 * i;
-        Check(pWords[i] == zandrel::PackColor16(pPixel[2], pPixel[1], pPixel[0]), "colour word differs");
-        Check(!pAlpha || pAlpha[i] == pPixel[3], "alpha byte differs");
+        Check(pWords[i] == PlainColor(expected[i] >> 16, expected[i] >> 8, expected[i]) &&
+                  (!pAlpha || pAlpha[i] == expected[i] >> 24),
+              "colour word or alpha byte differs");
     }
-
-    const bool bConst = (nSize & 1) != 0;
-    zandrel::fuzz::StringSink text;
-    Check(zandrel::FormatTrueColorSource(text, CString("image_fuzz"), bConst, pWords, pAlpha, nWidth, nHeight),
-          "formatting failed");
-    CheckText(text.Bytes(), bConst, pWords, pAlpha, nWidth, nHeight);
-
-    // The binary in both byte orders, through the writer's own steps.
-    std::vector<zandrel::Color16> packed(pWords, pWords + nPixels);
-    for (const int bLittleEndian : {1, 0}) {
-        std::vector<zandrel::Color16> ordered = packed;
-        zandrel::ApplyByteOrder(ordered.data(), ordered.size(), bLittleEndian);
-        zandrel::fuzz::StringSink binary;
-        Check(zandrel::WriteTrueColorBinary(binary, ordered.data(), pAlpha, nWidth, nHeight), "binary failed");
-        CheckBinary(binary.Bytes(), packed.data(), pAlpha, nPixels, bLittleEndian != 0);
-    }
-
-    // Loading again into the used surface gives the same image.
-    zandrel::ByteReader again(pData, nSize);
-    Check(surface.Load(again) == 1 && surface.m_nWidth == nWidth && surface.m_nHeight == nHeight,
-          "second load differs");
+    const bool bConst = nSize & 1;
+    StringSink text;
+    Check(FormatTrueColorSource(text, CString("image_fuzz"), bConst, pWords, pAlpha, nWidth, nHeight) &&
+              text.m_bytes == "// bitmap image for PSP\r\n// width = " + std::to_string(nWidth) + ", height = " +
+                                  std::to_string(nHeight) + "\r\n" +
+                                  PlainArray(bConst, "unsigned short", "image_fuzz", pWords, nWidth, nHeight) +
+                                  (pAlpha ? "\r\n\r\n" + PlainArray(bConst, "unsigned char", "image_fuzz_alpha",
+                                                                    pAlpha, nWidth, nHeight)
+                                          : ""),
+          "C text differs");
     return 0;
 }
+
+}  // namespace zandrel::fuzz
+
+ZANDREL_FUZZ_ENTRY(FuzzTrueColor)

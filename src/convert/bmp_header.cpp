@@ -1,5 +1,6 @@
 #include "convert/bmp_header.h"
 
+#include <algorithm>
 #include <climits>
 
 namespace zandrel {
@@ -107,6 +108,11 @@ Refusal ReadBmpHeader(ByteReader& reader, BmpHeader* pHeader)
         if (nUsed > 256)
             return Refusal::kBadHeader;
         header.nPaletteCount = nUsed == 0 ? nMaxColors : nUsed;
+        // OS/2 1.x 8-bit files may carry fewer than 256 entries: as many as
+        // fit before the pixels. With no room for one the offset is refused.
+        const std::uint32_t nRoom = header.nPixelOffset - std::min(header.nPixelOffset, header.nPaletteOffset);
+        if (header.nInfoSize == kCoreHeaderSize && header.nBitCount == 8 && nRoom >= 3)
+            header.nPaletteCount = std::min(nMaxColors, nRoom / 3);
     }
     // A true-colour image may carry an optional palette; nothing reads it, so
     // only the headers must lie before the pixels.
@@ -115,6 +121,10 @@ Refusal ReadBmpHeader(ByteReader& reader, BmpHeader* pHeader)
                                       static_cast<std::uint64_t>(header.nPaletteCount) * header.nPaletteEntrySize;
     if (header.nPixelOffset < nPaletteEnd || header.nPixelOffset > reader.Size())
         return Refusal::kBadHeader;
+    // The pixels are a whole JPEG or PNG file (in the OS/2 2.x header these
+    // values mean other compressions, refused by the pixel decoders).
+    if ((header.nCompression == kBiJpeg || header.nCompression == kBiPng) && header.nInfoSize != 64)
+        return Refusal::kEmbeddedImage;
 
     *pHeader = header;
     return Refusal::kNone;

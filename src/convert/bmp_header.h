@@ -47,7 +47,9 @@ struct BmpHeader {
 // Refuses: no "BM" (kNotBitmap), an input that ends inside these (kTruncated),
 // an unknown header size, a height of INT_MIN, a palette of more than 256
 // entries for depths up to 8, or a pixel offset that lies inside the headers
-// or palette or past the end of the input (kBadHeader).
+// or palette or past the end of the input (kBadHeader); JPEG or PNG pixel
+// data (kEmbeddedImage). An OS/2 1.x 8-bit palette holds as many three-byte
+// entries as fit before the pixel offset, at most 256.
 Refusal ReadBmpHeader(ByteReader& reader, BmpHeader* pHeader);
 
 // Bytes per stored row of an uncompressed image: width x depth, rounded up to

@@ -24,6 +24,9 @@ const char* DescribeRefusal(Refusal eRefusal)
     case Refusal::kTextureIndexTooLarge: return "t4 holds palette indices 0 to 15 only";
     case Refusal::kTextureTooLarge: return "the texture would be larger than 2 GiB";
     case Refusal::kTransparentIndexNeedsPalette: return "--transparent-index needs a palette image";
+    case Refusal::kCorruptPixels: return "the pixel data is corrupt";
+    case Refusal::kEmbeddedImage: return "JPEG/PNG data inside a bitmap is not supported";
+    case Refusal::kTopDownRle: return "top-down run-length bitmaps are not supported";
     }
     return "refused";
 }

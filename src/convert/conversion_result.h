@@ -35,6 +35,9 @@ enum class Refusal {
     kTextureIndexTooLarge,    // t4 asked for an image using an index above 15
     kTextureTooLarge,         // the stored texture would pass 2^31 - 1 bytes
     kTransparentIndexNeedsPalette,  // --transparent-index on a true-colour image
+    kCorruptPixels,       // compressed pixel data that writes outside the image
+    kEmbeddedImage,       // BI_JPEG / BI_PNG: a whole other file format inside
+    kTopDownRle,          // run-length data with a negative height
 };
 
 // One English sentence fragment for the command-line tool, e.g. "not a bitmap file".

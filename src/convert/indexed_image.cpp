@@ -25,7 +25,7 @@ Refusal CheckIndexedHeader(const BmpHeader& header)
         return Refusal::kUnsupportedFormat;
     // Run-length data is defined bottom-up only.
     if (header.nCompression == kBiRle8 && header.bTopDown)
-        return Refusal::kUnsupportedFormat;
+        return Refusal::kTopDownRle;
     if (header.nWidth <= 0 || header.nHeight < 0)
         return Refusal::kBadHeader;
     if (static_cast<std::int64_t>(header.nWidth) * header.nHeight > INT_MAX)

@@ -98,7 +98,7 @@ Refusal DecodeRle8(ByteReader& reader, std::int32_t nWidth, std::int32_t nHeight
         std::size_t nKept = 0;
         if (first > 0) {
             if (!place(first, &pDst, &nKept))
-                return Refusal::kBadHeader;
+                return Refusal::kCorruptPixels;
             if (nKept > 0)
                 std::memset(pDst, second, nKept);
             x += first;
@@ -123,7 +123,7 @@ Refusal DecodeRle8(ByteReader& reader, std::int32_t nWidth, std::int32_t nHeight
         default: {
             // Absolute run: second literal bytes, padded to an even count.
             if (!place(second, &pDst, &nKept))
-                return Refusal::kBadHeader;
+                return Refusal::kCorruptPixels;
             std::uint8_t dropped[256];
             if (!input.Take(nKept > 0 ? pDst : dropped, nKept) ||
                 !input.Take(dropped, second - nKept + (second & 1)))

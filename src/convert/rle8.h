@@ -14,7 +14,7 @@ namespace zandrel {
 // compressed bytes are read in bounded chunks, never sized by a header field.
 // Bytes a run puts into a row's alignment bytes (past the width, within the
 // width rounded up to 4) are dropped. Refuses a stream that writes past those
-// or above the top row (kBadHeader), and one that ends before its
+// or above the top row (kCorruptPixels), and one that ends before its
 // end-of-bitmap code (kTruncated).
 Refusal DecodeRle8(ByteReader& reader, std::int32_t nWidth, std::int32_t nHeight, std::uint8_t* pRows);
 

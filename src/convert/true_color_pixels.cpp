@@ -160,6 +160,35 @@ Refusal StreamRows(ByteReader& reader, std::uint64_t nWidth, std::uint64_t nHeig
     return Refusal::kNone;
 }
 
+// A fourth byte that is 0 in every pixel of a file without an alpha mask is
+// padding, not alpha: such an image is opaque.
+void MakeOpaqueWhenFourthIsPadding(std::uint8_t* pSurface, std::uint64_t nPixels)
+{
+    for (std::uint64_t i = 0; i < nPixels; ++i) {
+        if (pSurface[4 * i + 3] != 0)
+            return;
+    }
+    for (std::uint64_t i = 0; i < nPixels; ++i)
+        pSurface[4 * i + 3] = kNoAlpha;
+}
+
+Refusal ReadRows(ByteReader& reader, const TrueColorLayout& layout, std::uint64_t nW, std::uint64_t nH,
+                 bool bTopDown, std::uint8_t* pSurface, std::size_t nChunkBytes)
+{
+    switch (layout.eKind) {
+    case TrueColorLayout::Kind::kBgrx32:
+        return ReadRowsInPlace(reader, nW, nH, bTopDown, pSurface, nChunkBytes);
+    case TrueColorLayout::Kind::kBgr24:
+        return StreamRows(reader, nW, nH, bTopDown, pSurface, nChunkBytes, 3, UnpackBgr24);
+    case TrueColorLayout::Kind::kMasked32:
+        return StreamRows(reader, nW, nH, bTopDown, pSurface, nChunkBytes, 4,
+                          [&layout](const std::uint8_t* pSrc, std::size_t nPixels, std::uint8_t* pDst) {
+                              UnpackMasked32(layout, pSrc, nPixels, pDst);
+                          });
+    }
+    return Refusal::kUnsupportedFormat;
+}
+
 }  // namespace
 
 Refusal MakeTrueColorLayout(const BmpHeader& header, TrueColorLayout* pLayout)
@@ -195,6 +224,7 @@ Refusal MakeTrueColorLayout(const BmpHeader& header, TrueColorLayout* pLayout)
         if (!IsContiguous(header.nAlphaMask))
             return Refusal::kBadHeader;
         layout.fourth = MakeField(header.nAlphaMask);
+        layout.bAlphaMask = true;
     } else {
         // Otherwise the highest byte that no colour takes, as in a 32-bit
         // BI_RGB pixel; opaque when the colours leave no whole byte free.
@@ -222,18 +252,10 @@ Refusal ReadTrueColorPixels(ByteReader& reader, const TrueColorLayout& layout, s
         return Refusal::kBadHeader;
     const auto nW = static_cast<std::uint64_t>(nWidth);
     const auto nH = static_cast<std::uint64_t>(nHeight);
-    switch (layout.eKind) {
-    case TrueColorLayout::Kind::kBgrx32:
-        return ReadRowsInPlace(reader, nW, nH, bTopDown, pSurface, nChunkBytes);
-    case TrueColorLayout::Kind::kBgr24:
-        return StreamRows(reader, nW, nH, bTopDown, pSurface, nChunkBytes, 3, UnpackBgr24);
-    case TrueColorLayout::Kind::kMasked32:
-        return StreamRows(reader, nW, nH, bTopDown, pSurface, nChunkBytes, 4,
-                          [&layout](const std::uint8_t* pSrc, std::size_t nPixels, std::uint8_t* pDst) {
-                              UnpackMasked32(layout, pSrc, nPixels, pDst);
-                          });
-    }
-    return Refusal::kUnsupportedFormat;
+    const Refusal eRefusal = ReadRows(reader, layout, nW, nH, bTopDown, pSurface, nChunkBytes);
+    if (eRefusal == Refusal::kNone && !layout.bAlphaMask && layout.eKind != TrueColorLayout::Kind::kBgr24)
+        MakeOpaqueWhenFourthIsPadding(pSurface, nW * nH);
+    return eRefusal;
 }
 
 }  // namespace zandrel

@@ -35,6 +35,9 @@ struct TrueColorLayout {
     };
     Kind eKind = Kind::kBgr24;
     ChannelField red, green, blue, fourth;  // kMasked32 only
+    // The file declares an alpha mask; without one, a fourth byte that is 0
+    // in every pixel is padding and the image is opaque.
+    bool bAlphaMask = false;
 };
 
 // The layout of a 24- or 32-bit image from its header: compression, masks and
@@ -46,7 +49,8 @@ Refusal MakeTrueColorLayout(const BmpHeader& header, TrueColorLayout* pLayout);
 constexpr std::size_t kPixelChunkBytes = std::size_t{1} << 20;
 
 // Reads nHeight stored rows of nWidth pixels from the reader's position into
-// pSurface (4 * nWidth bytes per row, top row first). The caller has checked
+// pSurface (4 * nWidth bytes per row, top row first), every fourth byte 0xFF
+// where the layout has no alpha mask and the file's are all 0. The caller has checked
 // that the input holds them and that the sizes fit. Never holds more than
 // about nChunkBytes of the file at once. kTruncated when a read fails,
 // kOutOfMemory when the chunk cannot be had.

@@ -172,7 +172,8 @@ TEST(TextureModelTest, EveryTexelIsTheSourceRoundedToNearest)
     const std::string exe = dir.File("dump"), dump = dir.File("dump.txt");
     ASSERT_EQ(std::system((compiler + " -std=c99 -Wall -Werror -I'" + dir.Path() + "' -o '" + exe + "' '" +
                            dir.File("main.c") + "' && '" + exe + "' > '" + dump + "'").c_str()), 0);
-    std::istringstream out(zandrel::test::ReadFileText(dump));
+    const Bytes dumped = zandrel::test::ReadFileBytes(dump).value_or(Bytes{});
+    std::istringstream out(std::string(dumped.begin(), dumped.end()));
 
     for (std::size_t i = 0; i < cases.size(); ++i) {
         const Case& c = cases[i];

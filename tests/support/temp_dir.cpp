@@ -3,7 +3,6 @@
 #include <atomic>
 #include <chrono>
 #include <filesystem>
-#include <system_error>
 
 namespace zandrel::test {
 
@@ -11,16 +10,10 @@ TempDir::TempDir()
 {
     static std::atomic<unsigned> s_nCounter{0};
     const auto stamp = std::chrono::steady_clock::now().time_since_epoch().count();
-    const std::filesystem::path root = std::filesystem::temp_directory_path();
-    for (;;) {
-        const std::filesystem::path candidate =
-            root / ("zandrel-test-" + std::to_string(stamp) + "-" + std::to_string(s_nCounter++));
-        std::error_code error;
-        if (std::filesystem::create_directory(candidate, error)) {
-            m_path = candidate.generic_string();
-            return;
-        }
-    }
+    do
+        m_path = std::filesystem::temp_directory_path().generic_string() + "/zandrel-test-" + std::to_string(stamp) +
+                 "-" + std::to_string(s_nCounter++);
+    while (!std::filesystem::create_directory(m_path));
 }
 
 TempDir::~TempDir()

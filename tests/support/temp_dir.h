@@ -9,11 +9,9 @@ class TempDir {
 public:
     TempDir();
     ~TempDir();
-    TempDir(const TempDir&) = delete;
-    TempDir& operator=(const TempDir&) = delete;
+    TempDir(const TempDir&) = delete;  // one owner removes the folder
 
     const std::string& Path() const { return m_path; }
-    // Path of a file inside the folder, joined with '/'.
     std::string File(const std::string& name) const { return m_path + "/" + name; }
 
 private:

@@ -1,0 +1,49 @@
+// The fuzz targets' checks over every seed, finding (tests/data/fuzz) and golden file, cut at every
+// length; and an image whose text passes the writers' 1 MiB block four times, once inside a line end.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "convert/dib_surface.h"
+#include "fuzz_support.h"
+#include "support/bitmap_builder.h"
+
+namespace {
+
+using Target = int (*)(const std::uint8_t*, std::size_t);
+
+// bImages: every file is a true-colour image, so its checks are not passed by refusing it.
+void Replay(const std::string& folder, std::initializer_list<Target> targets, bool bImages = false)
+{
+    for (const auto& entry : std::filesystem::recursive_directory_iterator(folder)) {
+        if (!entry.is_regular_file())
+            continue;
+        const zandrel::test::Bytes bytes = *zandrel::test::ReadFileBytes(entry.path().string());
+        zandrel::ByteReader reader(bytes.data(), bytes.size());
+        EXPECT_TRUE(!bImages || zandrel::CDibSurface().Load(reader)) << entry.path();
+        for (std::size_t n = 0; n <= bytes.size(); ++n) {
+            for (const Target target : targets)
+                ASSERT_NO_THROW(target(bytes.data(), n)) << entry.path() << " cut to " << n << " bytes";
+        }
+    }
+}
+
+TEST(FuzzReplay, SeedsFindingsAndGoldenInputsKeepEveryInvariant)
+{
+    using namespace zandrel::fuzz;
+    Replay(ZANDREL_FUZZ_DIR "/corpus/fuzz_true_color", {FuzzTrueColor}, true);
+    Replay(ZANDREL_FUZZ_DIR "/corpus/fuzz_indexed", {FuzzIndexed});
+    Replay(ZANDREL_FUZZ_DIR "/corpus/fuzz_naming", {FuzzNaming});
+    Replay(ZANDREL_FUZZ_DIR "/corpus/fuzz_png", {FuzzPng});
+    Replay(ZANDREL_TEST_DATA_DIR, {FuzzTrueColor, FuzzIndexed});
+}
+
+TEST(FuzzReplay, ImageLargerThanTheTextBlockAndTheReadChunk)
+{
+    const zandrel::test::Bytes file = zandrel::test::MakeTrueColorBitmap(664, 420, 32, [](int x, int y) {
+        return zandrel::test::Bgra{std::uint8_t(x + 1), std::uint8_t(y + 1), std::uint8_t(x ^ y), std::uint8_t(x + y)};
+    });
+    EXPECT_NO_THROW(zandrel::fuzz::FuzzTrueColor(file.data(), file.size()));
+}
+
+}  // namespace

@@ -1,0 +1,10 @@
+// bitmap image for PSP
+// Indexed Palette: colors = 2
+const unsigned short image_rle8_height0_palette[]={
+0x03E0,0x1360,
+};
+
+
+// Indexed: width = 4, height = 0
+const unsigned char image_rle8_height0[]={
+};

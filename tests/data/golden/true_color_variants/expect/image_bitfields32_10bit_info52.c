@@ -1,0 +1,12 @@
+// bitmap image for PSP
+// width = 3, height = 2
+const unsigned short image_bitfields32_10bit_info52[]={
+0x0220,0x0A20,0x0E20,
+0x0220,0x0A20,0x0E20,
+};
+
+
+const unsigned char image_bitfields32_10bit_info52_alpha[]={
+0xFF,0xFF,0xFF,
+0xFF,0xFF,0xFF,
+};
