@@ -94,9 +94,9 @@ std::vector<Case> Cases()
             }
         }
     }
-    // The GE's largest size, with fewer combinations to keep compile time short.
-    cases.push_back({512, 512, k5551, true, false, false});
-    cases.push_back({512, 512, kT4, false, true, true, k4444});
+    // The GE's largest size: every format once, swizzle and pow2 in turn, to keep compile time short.
+    for (int nPsm = 0; nPsm < 6; ++nPsm)
+        cases.push_back({512, 512, nPsm, nPsm % 2 == 0, nPsm % 3 != 0, nPsm >= kT4 || nPsm == k5650, nPsm % 4});
     return cases;
 }
 
