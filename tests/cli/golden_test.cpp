@@ -20,9 +20,10 @@ using Files = std::map<std::string, zandrel::test::Bytes>;
 Files FilesIn(const fs::path& folder)
 {
     Files files;
-    for (const auto& entry : fs::directory_iterator(folder)) {
+    for (const auto& entry : fs::recursive_directory_iterator(folder)) {
         if (entry.is_regular_file())
-            files[entry.path().filename().string()] = *zandrel::test::ReadFileBytes(entry.path().string());
+            files[fs::relative(entry.path(), folder).generic_string()] =
+                *zandrel::test::ReadFileBytes(entry.path().string());
     }
     return files;
 }
@@ -46,6 +47,7 @@ TEST_P(GoldenTest, WritesExactlyTheExpectedFiles)
     Files inputs = FilesIn(folder);
     const std::string expected(inputs["case.txt"].begin(), inputs["case.txt"].end());
     inputs.erase("case.txt");
+    std::erase_if(inputs, [](const auto& file) { return file.first.starts_with("expect/"); });
     for (const auto& [name, bytes] : inputs)
         zandrel::test::WriteFileBytes(work.File(name), bytes);
 
@@ -68,8 +70,10 @@ TEST_P(GoldenTest, WritesExactlyTheExpectedFiles)
     if (std::getenv("ZANDREL_UPDATE_GOLDEN")) {
         fs::remove_all(folder / "expect");
         fs::create_directory(folder / "expect");
-        for (const auto& [name, bytes] : written)
+        for (const auto& [name, bytes] : written) {
+            fs::create_directories((folder / "expect" / name).parent_path());
             zandrel::test::WriteFileBytes((folder / "expect" / name).string(), bytes);
+        }
         zandrel::test::WriteFileBytes((folder / "case.txt").string(), {run.begin(), run.end()});
         return;
     }

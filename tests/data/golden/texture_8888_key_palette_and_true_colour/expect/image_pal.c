@@ -1,0 +1,9 @@
+// texture for the PSP's graphics engine
+// width = 5, height = 3, format 8888, buffer width = 8, stored rows = 3
+#include "image_pal.h"
+
+const unsigned int image_pal[] __attribute__((aligned(16)))={
+0xFFC8070B,0xFF67187A,0xFF0629E9,0xFFA53A58,0xFF444BC7,0x00000000,0x00000000,0x00000000,
+0xFFD1CEC4,0xFF70DF33,0xFF0FF0A2,0xFFAE0111,0xFFFD6230,0x00000000,0x00000000,0x00000000,
+0xFFE35C36,0x00000000,0x00000000,0xFFFD6230,0xFFC8070B,0x00000000,0x00000000,0x00000000,
+};
