@@ -43,6 +43,7 @@
 
 #include "convert/color16.h"
 #include "convert/convert_file.h"
+#include "convert/png/png_reader.h"
 #include "convert/decoded_image.h"
 #include "convert/large_buffer.h"
 #include "convert/output_writer.h"
@@ -238,7 +239,7 @@ int RunCase(const std::string& name, const std::string& folder, std::uint64_t nP
         options.m_bAddPrefix = 1;
         const Clock::time_point start = Clock::now();
         const zandrel::ConversionReport report = zandrel::ConvertImageFile(
-            CString(folder + "/image32.png"), options, zandrel::PathStyle{'/', 0}, zandrel::InputFormats::kBmpAndPng);
+            CString(folder + "/image32.png"), options, zandrel::PathStyle{'/', 0}, zandrel::kBmpAndPng);
         dSeconds = SecondsSince(start);
         if (report.nResult != zandrel::kConvertDone) {
             std::printf("skipped %s\n", zandrel::DescribeRefusal(report.eRefusal));
@@ -286,7 +287,7 @@ int RunCase(const std::string& name, const std::string& folder, std::uint64_t nP
         const Clock::time_point start = Clock::now();
         const zandrel::ConversionReport report =
             zandrel::ConvertTextureFile(CString(bitmap), zandrel::DeriveOutputNames(CString(bitmap), 1, style), options,
-                                        texture, zandrel::InputFormats::kBmpOnly);
+                                        texture, zandrel::kBmpOnly);
         dSeconds = SecondsSince(start);
         if (report.nResult != zandrel::kConvertDone) {
             std::printf("skipped %s\n", report.nResult == zandrel::kConvertRefused

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "convert/convert_file.h"
+#include "convert/png/png_reader.h"
 #include "zandrel_version.h"
 #include "convert/texture/layout.h"
 #include "convert/texture/texture_file.h"
@@ -365,10 +366,10 @@ int RunCli(int argc, const char* const* argv, std::FILE* out, std::FILE* err)
         const OutputNames names = NamesFor(strPath, args, style);
         ConversionReport report;
         if (args.bFormat) {
-            report = ConvertTextureFile(strPath, names, args.options, args.texture, InputFormats::kBmpAndPng);
+            report = ConvertTextureFile(strPath, names, args.options, args.texture, kBmpAndPng);
             WarnIfTooLargeForTheGe(pszFile, report, err);
         } else {
-            report = ConvertImageFileTo(strPath, names, args.options, InputFormats::kBmpAndPng);
+            report = ConvertImageFileTo(strPath, names, args.options, kBmpAndPng);
         }
         bAllConverted = ReportFile(pszFile, report, out, err) && bAllConverted;
         std::fflush(out);

@@ -8,7 +8,7 @@ namespace zandrel {
 
 ConversionReport ConvertBitmapFile(const CString& strPath, const ConvertOptions& options, const PathStyle& style)
 {
-    return ConvertImageFile(strPath, options, style, InputFormats::kBmpOnly);
+    return ConvertImageFile(strPath, options, style, kBmpOnly);
 }
 
 ConversionReport ConvertImageFile(const CString& strPath, const ConvertOptions& options, const PathStyle& style,

@@ -2,8 +2,7 @@
 
 #include <algorithm>
 #include <cstdint>
-
-#include "convert/png/png_reader.h"
+#include <cstring>
 
 namespace zandrel {
 namespace {
@@ -37,13 +36,19 @@ Refusal DecodeBitmapFile(const CString& strPath, DecodedImage* pImage)
 
 }  // namespace
 
+bool IsPngSignature(const std::uint8_t* pBytes, std::size_t nCount)
+{
+    static const std::uint8_t kSignature[8] = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
+    return nCount >= sizeof kSignature && std::memcmp(pBytes, kSignature, sizeof kSignature) == 0;
+}
+
 Refusal DecodeImageFile(const CString& strPath, InputFormats eFormats, DecodedImage* pImage)
 {
-    if (eFormats == InputFormats::kBmpAndPng && StartsWithPngSignature(strPath)) {
+    if (eFormats.pfnReadPng && StartsWithPngSignature(strPath)) {
         ByteReader reader;
         if (!reader.OpenFile(strPath))
             return Refusal::kCannotOpen;
-        return ReadPngImage(reader, pImage);
+        return eFormats.pfnReadPng(reader, pImage);
     }
     return DecodeBitmapFile(strPath, pImage);
 }

@@ -4,19 +4,16 @@
 // row first). Readers fill it; converters never look at file bytes.
 #pragma once
 
+#include <cstddef>
+#include <cstdint>
+
+#include "convert/byte_reader.h"
 #include "convert/conversion_result.h"
 #include "convert/dib_surface.h"
 #include "convert/indexed_image.h"
 #include "framework/cstring.h"
 
 namespace zandrel {
-
-// Which file formats an entry point takes. The desktop tool reads bitmaps
-// only; the command-line tool reads PNG as well.
-enum class InputFormats {
-    kBmpOnly,
-    kBmpAndPng,
-};
 
 struct DecodedImage {
     // 8: `indexed` holds the image. 24: `surface` holds it, every pixel
@@ -26,6 +23,17 @@ struct DecodedImage {
     CDibSurface surface;
     IndexedImage indexed;
 };
+
+// Which file formats an entry point takes: bitmaps always, PNG when a PNG
+// reader is given (kBmpAndPng in png/png_reader.h). The desktop tool reads
+// bitmaps only and passes none, so the PNG decoders are not linked into it.
+struct InputFormats {
+    Refusal (*pfnReadPng)(ByteReader& reader, DecodedImage* pImage) = nullptr;
+};
+constexpr InputFormats kBmpOnly{};
+
+// True when the first bytes are the PNG signature.
+bool IsPngSignature(const std::uint8_t* pBytes, std::size_t nCount);
 
 // Decodes the file by its signature. Refusal::kNone when *pImage was filled.
 // The input is read completely and closed before this returns.

@@ -180,7 +180,7 @@ TEST(TextureModelTest, EveryTexelIsTheSourceRoundedToNearest)
         SCOPED_TRACE("case " + std::to_string(i));
         zandrel::DecodedImage source;
         ASSERT_EQ(zandrel::DecodeImageFile(CString(dir.File(std::to_string(i) + ".bmp").c_str()),
-                                           zandrel::InputFormats::kBmpOnly, &source), zandrel::Refusal::kNone);
+                                           zandrel::kBmpOnly, &source), zandrel::Refusal::kNone);
         std::array<int, 8> macros{};
         const Bytes texels = ReadArray(out, &macros);
         const int nBits = kPsmBits[c.nPsm], nTexW = static_cast<int>(std::bit_ceil(unsigned(c.nWidth))),

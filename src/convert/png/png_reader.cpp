@@ -10,12 +10,6 @@
 
 namespace zandrel {
 
-bool IsPngSignature(const std::uint8_t* pBytes, std::size_t nCount)
-{
-    static const std::uint8_t kSignature[8] = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
-    return nCount >= sizeof kSignature && std::memcmp(pBytes, kSignature, sizeof kSignature) == 0;
-}
-
 // The whole file is read into one buffer: the chunks are checked in it and
 // compacted to what the decoder needs, and it is freed before the image is
 // handed on, so that it never meets the writers' arrays.
