@@ -38,9 +38,9 @@ std::string ArrayDeclarator(int bAddConst, TextureFormat eFormat, const std::str
 
 void AppendDefine(TextBuffer& text, const std::string& prefix, const char* pszName, long long nValue)
 {
-    char szLine[160];
-    std::snprintf(szLine, sizeof szLine, "#define %s_%s %lld\r\n", prefix.c_str(), pszName, nValue);
-    text.Append(szLine);
+    // Built as a string: a prefix from a long file name must not be cut.
+    const std::string line = "#define " + prefix + "_" + pszName + " " + std::to_string(nValue) + "\r\n";
+    text.Append(line.data(), line.size());
 }
 
 // Lines of nLineBytes stored bytes, as elements of the format's width.
