@@ -224,6 +224,16 @@ zandrel::OutputRequest RequestFor(const std::string& base)
     return request;
 }
 
+// Prints why a conversion did not give the whole output, if it did not.
+bool Skipped(const zandrel::ConversionReport& report)
+{
+    if (report.nResult == zandrel::kConvertDone)
+        return false;
+    std::printf("skipped %s\n", report.nResult == zandrel::kConvertRefused ? zandrel::DescribeRefusal(report.eRefusal)
+                                                                           : "an output could not be written");
+    return true;
+}
+
 // Runs one case in this process; prints "seconds bytes" or "skipped reason".
 int RunCase(const std::string& name, const std::string& folder, std::uint64_t nPlainBytes)
 {
@@ -241,10 +251,8 @@ int RunCase(const std::string& name, const std::string& folder, std::uint64_t nP
         const zandrel::ConversionReport report = zandrel::ConvertImageFile(
             CString(folder + "/image32.png"), options, zandrel::PathStyle{'/', 0}, zandrel::kBmpAndPng);
         dSeconds = SecondsSince(start);
-        if (report.nResult != zandrel::kConvertDone) {
-            std::printf("skipped %s\n", zandrel::DescribeRefusal(report.eRefusal));
+        if (Skipped(report))
             return 0;
-        }
         nBytes = FileSize(folder + "/image_image32.c") + FileSize(folder + "/image_image32.bin");
     } else if (name == "spngdecode") {
         const Clock::time_point start = Clock::now();
@@ -269,12 +277,8 @@ int RunCase(const std::string& name, const std::string& folder, std::uint64_t nP
         const zandrel::ConversionReport report =
             zandrel::ConvertBitmapFile(CString(bitmap), options, zandrel::PathStyle{'/', 0});
         dSeconds = SecondsSince(start);
-        if (report.nResult != zandrel::kConvertDone) {
-            std::printf("skipped %s\n", report.nResult == zandrel::kConvertRefused
-                                            ? zandrel::DescribeRefusal(report.eRefusal)
-                                            : "an output could not be written");
+        if (Skipped(report))
             return 0;
-        }
         const std::string out = folder + (b32 ? "/image_image32" : "/image_image24");
         nBytes = FileSize(out + ".c") + FileSize(out + ".bin");
     } else if (name.rfind("texture", 0) == 0) {
@@ -287,14 +291,10 @@ int RunCase(const std::string& name, const std::string& folder, std::uint64_t nP
         const Clock::time_point start = Clock::now();
         const zandrel::ConversionReport report =
             zandrel::ConvertTextureFile(CString(bitmap), zandrel::DeriveOutputNames(CString(bitmap), 1, style), options,
-                                        texture, zandrel::kBmpOnly);
+                                        texture, zandrel::kBmpOnly, style);
         dSeconds = SecondsSince(start);
-        if (report.nResult != zandrel::kConvertDone) {
-            std::printf("skipped %s\n", report.nResult == zandrel::kConvertRefused
-                                            ? zandrel::DescribeRefusal(report.eRefusal)
-                                            : "an output could not be written");
+        if (Skipped(report))
             return 0;
-        }
         const std::string out = folder + "/image_image32";
         nBytes = FileSize(out + ".c") + FileSize(out + ".h") + FileSize(out + ".bin");
     } else if (name.rfind("reference", 0) == 0) {

@@ -366,7 +366,7 @@ int RunCli(int argc, const char* const* argv, std::FILE* out, std::FILE* err)
         const OutputNames names = NamesFor(strPath, args, style);
         ConversionReport report;
         if (args.bFormat) {
-            report = ConvertTextureFile(strPath, names, args.options, args.texture, kBmpAndPng);
+            report = ConvertTextureFile(strPath, names, args.options, args.texture, kBmpAndPng, style);
             WarnIfTooLargeForTheGe(pszFile, report, err);
         } else {
             report = ConvertImageFileTo(strPath, names, args.options, kBmpAndPng);

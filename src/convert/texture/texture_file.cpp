@@ -3,27 +3,16 @@
 #include "convert/texture/texture_writer.h"
 
 namespace zandrel {
-namespace {
-
-// The file name part of a path, after the last '/' or '\\'.
-CString FileNamePart(const CString& strPath)
-{
-    int nStart = 0;
-    for (int i = 0; i < strPath.GetLength(); ++i) {
-        if (strPath.GetAt(i) == '/' || strPath.GetAt(i) == '\\')
-            nStart = i + 1;
-    }
-    return strPath.Mid(nStart);
-}
-
-}  // namespace
 
 ConversionReport ConvertTextureFile(const CString& strPath, const OutputNames& names, const ConvertOptions& options,
-                                    const TextureOptions& textureOptions, InputFormats eFormats)
+                                    const TextureOptions& textureOptions, InputFormats eFormats, const PathStyle& style)
 {
     TextureRequest request;
     request.strStem = names.strSourcePath.Left(names.strSourcePath.GetLength() - 2);
-    request.strIncludeName = FileNamePart(request.strStem + ".h");
+    // Searched by characters of the code page, as the names were made: a
+    // double-byte character whose second byte is '\\' is no separator.
+    const CString strHeader = request.strStem + ".h";
+    request.strIncludeName = strHeader.Mid(strHeader.ReverseFind(style.chSeparator, style.nCodePage) + 1);
     request.strIdentifier = MakeCIdentifier(names.strArrayName);
     request.m_bAddConst = options.m_bAddConst;
     request.m_bWriteBinary = options.m_bWriteBinary;
