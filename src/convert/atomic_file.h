@@ -3,21 +3,13 @@
 // write leaves the previous file as it was.
 #pragma once
 
-#include <cstddef>
 #include <functional>
 
-#include "convert/conversion_result.h"
+#include "convert/byte_sink.h"
+#include "convert/report.h"
 #include "framework/cstring.h"
 
 namespace zandrel {
-
-// Receives formatted bytes. Write returns false once the bytes cannot be
-// taken; the formatters stop at the first false.
-class ByteSink {
-public:
-    virtual ~ByteSink() = default;
-    virtual bool Write(const void* pData, std::size_t nCount) = 0;
-};
 
 // Runs produce on a sink into a temporary file beside strPath and renames it
 // over strPath when produce and every file call succeeded. Adds strPath to

@@ -8,7 +8,7 @@
 #include <cstdint>
 
 #include "convert/byte_reader.h"
-#include "convert/conversion_result.h"
+#include "convert/report.h"
 
 namespace zandrel {
 

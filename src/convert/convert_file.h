@@ -3,7 +3,7 @@
 #pragma once
 
 #include "convert/byte_reader.h"
-#include "convert/conversion_result.h"
+#include "convert/report.h"
 #include "convert/decoded_image.h"
 #include "convert/dib_surface.h"
 #include "convert/options.h"

@@ -9,7 +9,7 @@
 #include <cstdint>
 
 #include "convert/byte_reader.h"
-#include "convert/conversion_result.h"
+#include "convert/report.h"
 #include "convert/large_buffer.h"
 #include "framework/cstring.h"
 

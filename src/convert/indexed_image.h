@@ -5,7 +5,7 @@
 
 #include "convert/byte_reader.h"
 #include "convert/color16.h"
-#include "convert/conversion_result.h"
+#include "convert/report.h"
 #include "convert/large_buffer.h"
 
 namespace zandrel {

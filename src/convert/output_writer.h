@@ -11,7 +11,7 @@
 
 #include "convert/atomic_file.h"
 #include "convert/color16.h"
-#include "convert/conversion_result.h"
+#include "convert/report.h"
 #include "convert/options.h"
 #include "convert/output_names.h"
 

@@ -4,7 +4,6 @@
 #include <cstring>
 #include <new>
 
-#include "convert/output_writer.h"
 
 namespace zandrel {
 namespace {

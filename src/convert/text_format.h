@@ -7,11 +7,10 @@
 #include <cstdint>
 #include <memory>
 
+#include "convert/byte_sink.h"
 #include "convert/color16.h"
 
 namespace zandrel {
-
-class ByteSink;
 
 // Characters of one element, comma included.
 constexpr std::size_t kWordElementSize = 7;  // "0xHHHH,"

@@ -6,7 +6,7 @@
 #include <cstdint>
 
 #include "convert/color16.h"
-#include "convert/conversion_result.h"
+#include "convert/report.h"
 #include "convert/dib_surface.h"
 #include "convert/large_buffer.h"
 

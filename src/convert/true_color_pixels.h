@@ -13,7 +13,7 @@
 
 #include "convert/bmp_header.h"
 #include "convert/byte_reader.h"
-#include "convert/conversion_result.h"
+#include "convert/report.h"
 
 namespace zandrel {
 

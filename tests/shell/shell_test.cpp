@@ -12,7 +12,7 @@
 #include <string>
 #include <vector>
 
-#include "convert/conversion_result.h"
+#include "convert/report.h"
 #include "res/resource.h"
 #include "shell/convert_dlg.h"
 

@@ -6,7 +6,7 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "convert/conversion_result.h"
+#include "convert/report.h"
 #include "convert/indexed_image.h"
 
 namespace zandrel {

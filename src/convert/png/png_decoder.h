@@ -9,7 +9,7 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "convert/conversion_result.h"
+#include "convert/report.h"
 #include "convert/png/png_chunks.h"
 
 namespace zandrel {

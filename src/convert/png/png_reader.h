@@ -5,7 +5,7 @@
 #include <cstdint>
 
 #include "convert/byte_reader.h"
-#include "convert/conversion_result.h"
+#include "convert/report.h"
 #include "convert/decoded_image.h"
 
 namespace zandrel {

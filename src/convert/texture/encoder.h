@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "convert/conversion_result.h"
+#include "convert/report.h"
 #include "convert/decoded_image.h"
 #include "convert/large_buffer.h"
 #include "convert/texture/layout.h"

@@ -1,7 +1,7 @@
 // One input file to a GE texture: decode, encode, write.
 #pragma once
 
-#include "convert/conversion_result.h"
+#include "convert/report.h"
 #include "convert/decoded_image.h"
 #include "convert/options.h"
 #include "convert/output_names.h"

@@ -3,7 +3,7 @@
 #pragma once
 
 #include "convert/atomic_file.h"
-#include "convert/conversion_result.h"
+#include "convert/report.h"
 #include "convert/texture/encoder.h"
 #include "framework/cstring.h"
 

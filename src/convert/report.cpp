@@ -1,4 +1,4 @@
-#include "convert/conversion_result.h"
+#include "convert/report.h"
 
 namespace zandrel {
 
