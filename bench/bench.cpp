@@ -42,11 +42,11 @@
 #include <vector>
 
 #include "convert/color16.h"
-#include "convert/convert_file.h"
+#include "convert/convert.h"
 #include "convert/png/png_reader.h"
-#include "convert/decoded_image.h"
+#include "convert/image_file.h"
 #include "convert/large_buffer.h"
-#include "convert/output_writer.h"
+#include "convert/output/default_output.h"
 #include "convert/texture/texture_file.h"
 
 namespace {

@@ -3,8 +3,8 @@
 #include <climits>
 #include <vector>
 
-#include "convert/bmp_header.h"
-#include "convert/indexed_image.h"
+#include "convert/bmp/bmp_header.h"
+#include "convert/bmp/indexed_rows.h"
 #include "fuzz_support.h"
 
 namespace zandrel::fuzz {

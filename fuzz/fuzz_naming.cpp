@@ -1,7 +1,7 @@
 // Fuzzes the naming rule with arbitrary byte strings under code page 932.
 #include <algorithm>
 
-#include "convert/output_names.h"
+#include "convert/output/names.h"
 #include "framework/mbcs.h"
 #include "fuzz_support.h"
 

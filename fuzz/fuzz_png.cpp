@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "convert/byte_reader.h"
-#include "convert/decoded_image.h"
+#include "convert/image_file.h"
 #include "convert/png/png_reader.h"
 #include "fuzz_support.h"
 

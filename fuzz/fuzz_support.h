@@ -6,7 +6,7 @@
 #include <stdexcept>
 #include <string>
 
-#include "convert/output_writer.h"
+#include "convert/output/default_output.h"
 
 namespace zandrel::fuzz {
 

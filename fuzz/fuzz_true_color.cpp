@@ -5,9 +5,9 @@
 #include <cstring>
 #include <vector>
 
-#include "convert/dib_surface.h"
-#include "convert/true_color.h"
-#include "convert/true_color_pixels.h"
+#include "convert/bmp/dib_surface.h"
+#include "convert/output/true_color_arrays.h"
+#include "convert/bmp/true_color_rows.h"
 #include "fuzz_support.h"
 
 namespace zandrel::fuzz {

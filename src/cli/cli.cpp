@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "convert/convert_file.h"
+#include "convert/convert.h"
 #include "convert/png/png_reader.h"
 #include "zandrel_version.h"
 #include "convert/texture/layout.h"

@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <string>
 
-#include "convert/convert_file.h"
+#include "convert/convert.h"
 #include "res/resource.h"
 #include "shell/about_dlg.h"
 #include "shell/shell_text.h"

@@ -13,7 +13,7 @@
 #include <string>
 
 #include "cli/cli.h"
-#include "convert/decoded_image.h"
+#include "convert/image_file.h"
 #include "support/bitmap_builder.h"
 #include "support/temp_dir.h"
 

@@ -4,7 +4,7 @@
 
 #include <filesystem>
 
-#include "convert/dib_surface.h"
+#include "convert/bmp/dib_surface.h"
 #include "fuzz_support.h"
 #include "support/bitmap_builder.h"
 

@@ -7,7 +7,7 @@
 #include <cstdint>
 
 #include "convert/report.h"
-#include "convert/indexed_image.h"
+#include "convert/bmp/indexed_rows.h"
 
 namespace zandrel {
 

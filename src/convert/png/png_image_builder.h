@@ -5,7 +5,7 @@
 
 #include <cstdint>
 
-#include "convert/decoded_image.h"
+#include "convert/image_file.h"
 #include "convert/png/png_chunks.h"
 #include "convert/png/png_decoder.h"
 

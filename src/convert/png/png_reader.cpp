@@ -2,7 +2,7 @@
 
 #include <cstring>
 
-#include "convert/decoded_image.h"
+#include "convert/image_file.h"
 #include "convert/large_buffer.h"
 #include "convert/png/png_chunks.h"
 #include "convert/png/png_decoder.h"

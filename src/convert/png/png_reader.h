@@ -6,7 +6,7 @@
 
 #include "convert/byte_reader.h"
 #include "convert/report.h"
-#include "convert/decoded_image.h"
+#include "convert/image_file.h"
 
 namespace zandrel {
 

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "convert/report.h"
-#include "convert/decoded_image.h"
+#include "convert/image_file.h"
 #include "convert/large_buffer.h"
 #include "convert/texture/layout.h"
 #include "convert/texture/pixel_format.h"

@@ -2,9 +2,9 @@
 #pragma once
 
 #include "convert/report.h"
-#include "convert/decoded_image.h"
+#include "convert/image_file.h"
 #include "convert/options.h"
-#include "convert/output_names.h"
+#include "convert/output/names.h"
 #include "convert/texture/encoder.h"
 
 namespace zandrel {

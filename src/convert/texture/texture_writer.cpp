@@ -4,7 +4,7 @@
 #include <cstdio>
 #include <string>
 
-#include "convert/text_format.h"
+#include "convert/output/text_buffer.h"
 
 namespace zandrel {
 namespace {

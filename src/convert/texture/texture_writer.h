@@ -2,7 +2,7 @@
 // header with the GE parameters as macros, and the raw .bin files.
 #pragma once
 
-#include "convert/atomic_file.h"
+#include "convert/output/atomic_file.h"
 #include "convert/report.h"
 #include "convert/texture/encoder.h"
 #include "framework/cstring.h"

@@ -1,11 +1,11 @@
-#include "convert/dib_surface.h"
+#include "convert/bmp/dib_surface.h"
 
 #include <climits>
 #include <cstddef>
 #include <cstdint>
 
-#include "convert/bmp_header.h"
-#include "convert/true_color_pixels.h"
+#include "convert/bmp/bmp_header.h"
+#include "convert/bmp/true_color_rows.h"
 
 namespace zandrel {
 namespace {

@@ -1,4 +1,4 @@
-#include "convert/rle8.h"
+#include "convert/bmp/rle8.h"
 
 #include <cstddef>
 #include <cstring>

@@ -9,11 +9,11 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "convert/atomic_file.h"
+#include "convert/output/atomic_file.h"
 #include "convert/color16.h"
 #include "convert/report.h"
 #include "convert/options.h"
-#include "convert/output_names.h"
+#include "convert/output/names.h"
 
 namespace zandrel {
 

@@ -1,11 +1,11 @@
-#include "convert/indexed_image.h"
+#include "convert/bmp/indexed_rows.h"
 
 #include <climits>
 #include <cstddef>
 #include <utility>
 
-#include "convert/bmp_header.h"
-#include "convert/rle8.h"
+#include "convert/bmp/bmp_header.h"
+#include "convert/bmp/rle8.h"
 
 namespace zandrel {
 namespace {

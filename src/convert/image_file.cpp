@@ -1,4 +1,4 @@
-#include "convert/decoded_image.h"
+#include "convert/image_file.h"
 
 #include <algorithm>
 #include <cstdint>

@@ -4,11 +4,11 @@
 
 #include "convert/byte_reader.h"
 #include "convert/report.h"
-#include "convert/decoded_image.h"
-#include "convert/dib_surface.h"
+#include "convert/image_file.h"
+#include "convert/bmp/dib_surface.h"
 #include "convert/options.h"
-#include "convert/output_names.h"
-#include "convert/output_writer.h"
+#include "convert/output/names.h"
+#include "convert/output/default_output.h"
 #include "framework/cstring.h"
 
 namespace zandrel {

@@ -1,4 +1,4 @@
-#include "convert/true_color_pixels.h"
+#include "convert/bmp/true_color_rows.h"
 
 #include <algorithm>
 #include <bit>

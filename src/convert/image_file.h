@@ -9,8 +9,8 @@
 
 #include "convert/byte_reader.h"
 #include "convert/report.h"
-#include "convert/dib_surface.h"
-#include "convert/indexed_image.h"
+#include "convert/bmp/dib_surface.h"
+#include "convert/bmp/indexed_rows.h"
 #include "framework/cstring.h"
 
 namespace zandrel {

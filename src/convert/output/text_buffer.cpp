@@ -1,4 +1,4 @@
-#include "convert/text_format.h"
+#include "convert/output/text_buffer.h"
 
 #include <algorithm>
 #include <cstring>

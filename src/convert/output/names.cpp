@@ -1,4 +1,4 @@
-#include "convert/output_names.h"
+#include "convert/output/names.h"
 
 namespace zandrel {
 

@@ -1,4 +1,4 @@
-#include "convert/atomic_file.h"
+#include "convert/output/atomic_file.h"
 
 #include <cerrno>
 #include <cstdio>

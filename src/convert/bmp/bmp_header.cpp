@@ -1,4 +1,4 @@
-#include "convert/bmp_header.h"
+#include "convert/bmp/bmp_header.h"
 
 #include <algorithm>
 #include <climits>

@@ -11,7 +11,7 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "convert/bmp_header.h"
+#include "convert/bmp/bmp_header.h"
 #include "convert/byte_reader.h"
 #include "convert/report.h"
 

@@ -1,7 +1,7 @@
-#include "convert/convert_file.h"
+#include "convert/convert.h"
 
-#include "convert/indexed_image.h"
-#include "convert/output_names.h"
+#include "convert/bmp/indexed_rows.h"
+#include "convert/output/names.h"
 #include "convert/texture/texture_writer.h"
 
 namespace zandrel {

@@ -7,7 +7,7 @@
 
 #include "convert/color16.h"
 #include "convert/report.h"
-#include "convert/dib_surface.h"
+#include "convert/bmp/dib_surface.h"
 #include "convert/large_buffer.h"
 
 namespace zandrel {

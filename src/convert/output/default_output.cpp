@@ -1,11 +1,11 @@
-#include "convert/output_writer.h"
+#include "convert/output/default_output.h"
 
 #include <bit>
 #include <cstdio>
 #include <string>
 
-#include "convert/atomic_file.h"
-#include "convert/text_format.h"
+#include "convert/output/atomic_file.h"
+#include "convert/output/text_buffer.h"
 
 namespace zandrel {
 namespace {

@@ -1,10 +1,10 @@
-#include "convert/true_color.h"
+#include "convert/output/true_color_arrays.h"
 
 #include <bit>
 #include <cstring>
 #include <utility>
 
-#include "convert/convert_file.h"
+#include "convert/convert.h"
 
 namespace zandrel {
 namespace {
