@@ -7,7 +7,7 @@
 //   dialog.h        CDialog, CDataExchange, DDX_Check
 //   win_app.h       CWinApp, AfxWinMain, AfxMessageBox
 //   menu.h          CMenu
-//   dc.h            CDC, CPaintDC, CGdiObject, CBitmap
+//   dc.h            CDC, CPaintDC
 //   wait_cursor.h   CWaitCursor
 #pragma once
 

@@ -1,3 +1,4 @@
+// CDialog: the modal run, the base handlers and the dialog procedure; DDX_Check.
 #include "framework/win32/dialog.h"
 
 #include "framework/win32/module_state.h"
@@ -86,15 +87,6 @@ BOOL CDialog::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pRes
     }
 }
 
-LRESULT CDialog::DefWindowProcA(UINT message, WPARAM wParam, LPARAM lParam)
-{
-    const PendingDefault outer = m_pendingDefault;
-    m_pendingDefault = {true, message, wParam, lParam};
-    const LRESULT lResult = ::DefDlgProcA(m_hWnd, message, wParam, lParam);
-    m_pendingDefault = outer;
-    return lResult;
-}
-
 INT_PTR CALLBACK CDialog::DialogProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam)
 {
     CDialog* pDlg;
@@ -108,21 +100,13 @@ INT_PTR CALLBACK CDialog::DialogProc(HWND hWnd, UINT message, WPARAM wParam, LPA
     if (!pDlg)
         return FALSE;  // messages before WM_INITDIALOG
 
-    // The platform's dialog procedure calls this one first for the message
-    // that Default() hands it; declining it lets the platform process it.
-    PendingDefault& pending = pDlg->m_pendingDefault;
-    if (pending.bActive && pending.message == message && pending.wParam == wParam && pending.lParam == lParam) {
-        pending.bActive = false;
-        return FALSE;
-    }
-
     LRESULT lResult = 0;
     BOOL bHandled;
     if (message == WM_INITDIALOG) {
         lResult = pDlg->OnInitDialog();
         bHandled = TRUE;
     } else {
-        bHandled = pDlg->RouteMessage(message, wParam, lParam, &lResult);
+        bHandled = pDlg->DispatchMessageToMap(message, wParam, lParam, &lResult);
     }
     if (message == WM_NCDESTROY) {
         ::SetWindowLongPtrA(hWnd, DWLP_USER, 0);

@@ -37,24 +37,13 @@ public:
     BOOL OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult) override;
 
 protected:
-    // Default processing of a dialog: the platform's dialog procedure.
-    LRESULT DefWindowProcA(UINT message, WPARAM wParam, LPARAM lParam) override;
-
     UINT m_nIDTemplate;
     CWnd* m_pParentWnd;
 
 private:
+    // Dispatches to the message map; a message it declines (returns FALSE
+    // for) gets the platform's default dialog processing.
     static INT_PTR CALLBACK DialogProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam);
-
-    // The message being passed to the platform's dialog procedure by
-    // DefWindowProcA: that procedure first calls ours, which must decline.
-    struct PendingDefault {
-        bool bActive = false;
-        UINT message = 0;
-        WPARAM wParam = 0;
-        LPARAM lParam = 0;
-    };
-    PendingDefault m_pendingDefault;
 };
 
 // Save: nValue := 1 if the box is checked, else 0. Load: the box is checked

@@ -1,3 +1,4 @@
+// The module state, set up on first use, and the lookups through it.
 #include "framework/win32/module_state.h"
 
 #include "framework/win32/win_app.h"
@@ -30,11 +31,6 @@ CWnd* AfxGetMainWnd()
 {
     CWinApp* pApp = AfxGetApp();
     return pApp ? pApp->m_pMainWnd : nullptr;
-}
-
-HINSTANCE AfxGetInstanceHandle()
-{
-    return AfxGetModuleState()->m_hCurrentInstanceHandle;
 }
 
 HINSTANCE AfxFindResourceHandle(LPCSTR lpszName, LPCSTR lpszType)

@@ -2,7 +2,7 @@
 //
 //   AFX_MODULE_STATE       the application object and the module's handles
 //   AfxGetModuleState      the state, set up on first use
-//   AfxGetApp, AfxGetMainWnd, AfxGetInstanceHandle, AfxFindResourceHandle
+//   AfxGetApp, AfxGetMainWnd, AfxFindResourceHandle
 //
 // Needs <windows.h>.
 #pragma once
@@ -28,7 +28,6 @@ AFX_MODULE_STATE* AfxGetModuleState();
 
 CWinApp* AfxGetApp();
 CWnd* AfxGetMainWnd();
-HINSTANCE AfxGetInstanceHandle();
 
 // The module that holds the resource, for loading it; the executable when no
 // module holds it, so that the caller's load fails in the usual way.

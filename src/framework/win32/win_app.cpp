@@ -1,3 +1,4 @@
+// CWinApp, the start-up and the message box captioned with its title.
 #include "framework/win32/win_app.h"
 
 #include "framework/win32/module_state.h"

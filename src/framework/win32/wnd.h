@@ -38,7 +38,6 @@ public:
     // The child with the given id; its m_hWnd is null when there is none.
     CWnd GetDlgItem(int nID) const { return CWnd(::GetDlgItem(m_hWnd, nID)); }
     void SetWindowTextA(const char* pszText) { ::SetWindowTextA(m_hWnd, pszText); }
-    CString GetWindowTextA() const;
     CMenu GetSystemMenu(BOOL bRevert) const { return CMenu::FromHandle(::GetSystemMenu(m_hWnd, bRevert)); }
     BOOL IsIconic() const { return ::IsIconic(m_hWnd); }
     LRESULT SendMessageA(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const
@@ -58,20 +57,18 @@ public:
     // ends by calling its base class's map.
     virtual BOOL OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult);
 
-    // Default processing of the message being dispatched, with its own
-    // parameters.
-    LRESULT Default();
+    // Asks for the platform's default processing of the message being
+    // handled, with its own parameters: it follows once the handler returns.
+    void Default() { m_bDefaultAsked = true; }
 
     // Base handlers
     void OnDestroy() { Default(); }
 
 protected:
-    // The platform's default processing of any message.
-    virtual LRESULT DefWindowProcA(UINT message, WPARAM wParam, LPARAM lParam);
-
-    // Dispatches one message through the map, remembering it for Default().
-    BOOL RouteMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult);
+    // Dispatches one message through the map: TRUE when a handler took it
+    // and asked for no default processing.
+    BOOL DispatchMessageToMap(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult);
 
 private:
-    MSG m_currentMsg = {};
+    bool m_bDefaultAsked = false;  // Default() was called for the message being dispatched
 };
