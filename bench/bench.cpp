@@ -10,7 +10,7 @@
 // counts. Throughput is bytes of output per second.
 //
 // Cases:
-//   convert32/24   the whole conversion through ConvertBitmapFile: decode,
+//   convert32/24   the whole conversion through ConvertImageFile: decode,
 //                  pack, write .c and .bin
 //   texture8888s32 the GE texture path on the 32-bit bitmap: --format 8888
 //                  --swizzle, writing .c, .h and .bin
@@ -43,11 +43,7 @@
 
 #include "convert/color16.h"
 #include "convert/convert.h"
-#include "convert/png/png_reader.h"
-#include "convert/image_file.h"
 #include "convert/large_buffer.h"
-#include "convert/output/default_output.h"
-#include "convert/texture/texture_file.h"
 
 namespace {
 
@@ -214,14 +210,17 @@ std::uint64_t WriteWithPrintf(const std::string& base, zandrel::Color16* pWords,
     return FileSize(source) + FileSize(binary);
 }
 
-zandrel::OutputRequest RequestFor(const std::string& base)
+zandrel::OutputNames NamesFor(const std::string& base)
 {
-    zandrel::OutputRequest request;
-    request.strSourcePath = CString(base + ".c");
-    request.strBinaryPath = CString(base + ".bin");
-    request.strIdentifier = "image_synthetic";
-    request.m_bWriteBinary = 1;
-    return request;
+    zandrel::OutputNames names;
+    names.strStem = CString(base);
+    names.strArrayName = "image_synthetic";
+    return names;
+}
+
+zandrel::OutputNames DerivedNames(const std::string& path)
+{
+    return zandrel::DeriveOutputNames(CString(path), zandrel::NamingOptions(), zandrel::PathStyle{'/', 0});
 }
 
 // Prints why a conversion did not give the whole output, if it did not.
@@ -246,10 +245,9 @@ int RunCase(const std::string& name, const std::string& folder, std::uint64_t nP
     if (name == "convertpng") {
         zandrel::ConvertOptions options;
         options.m_bWriteBinary = 1;
-        options.m_bAddPrefix = 1;
         const Clock::time_point start = Clock::now();
         const zandrel::ConversionReport report = zandrel::ConvertImageFile(
-            CString(folder + "/image32.png"), options, zandrel::PathStyle{'/', 0}, zandrel::kBmpAndPng);
+            CString(folder + "/image32.png"), DerivedNames(folder + "/image32.png"), options, zandrel::kBmpAndPng);
         dSeconds = SecondsSince(start);
         if (Skipped(report))
             return 0;
@@ -272,26 +270,22 @@ int RunCase(const std::string& name, const std::string& folder, std::uint64_t nP
     } else if (name.rfind("convert", 0) == 0) {
         zandrel::ConvertOptions options;
         options.m_bWriteBinary = 1;
-        options.m_bAddPrefix = 1;
         const Clock::time_point start = Clock::now();
         const zandrel::ConversionReport report =
-            zandrel::ConvertBitmapFile(CString(bitmap), options, zandrel::PathStyle{'/', 0});
+            zandrel::ConvertImageFile(CString(bitmap), DerivedNames(bitmap), options, zandrel::kBmpOnly);
         dSeconds = SecondsSince(start);
         if (Skipped(report))
             return 0;
         const std::string out = folder + (b32 ? "/image_image32" : "/image_image24");
         nBytes = FileSize(out + ".c") + FileSize(out + ".bin");
     } else if (name.rfind("texture", 0) == 0) {
-        zandrel::ConvertOptions options;
-        options.m_bWriteBinary = 1;
         zandrel::TextureOptions texture;
+        texture.bWriteBinary = true;
         texture.eFormat = name == "texture5551-32" ? zandrel::TextureFormat::k5551 : zandrel::TextureFormat::k8888;
         texture.bSwizzle = name == "texture8888s32";
-        const zandrel::PathStyle style{'/', 0};
         const Clock::time_point start = Clock::now();
         const zandrel::ConversionReport report =
-            zandrel::ConvertTextureFile(CString(bitmap), zandrel::DeriveOutputNames(CString(bitmap), 1, style), options,
-                                        texture, zandrel::kBmpOnly, style);
+            zandrel::ConvertTextureFile(CString(bitmap), DerivedNames(bitmap), texture, zandrel::kBmpOnly);
         dSeconds = SecondsSince(start);
         if (Skipped(report))
             return 0;
@@ -334,8 +328,10 @@ int RunCase(const std::string& name, const std::string& folder, std::uint64_t nP
         const std::uint8_t* pAlpha = b32 ? image.alpha.Data() : nullptr;
         const Clock::time_point start = Clock::now();
         if (name[0] == 'w') {
+            zandrel::ConvertOptions options;
+            options.m_bWriteBinary = 1;
             const zandrel::WriteOutcome outcome =
-                zandrel::WriteTrueColorFiles(RequestFor(base), pWords, pAlpha, kWidth, kHeight);
+                zandrel::WriteTrueColorFiles(NamesFor(base), options, pWords, pAlpha, kWidth, kHeight);
             dSeconds = SecondsSince(start);
             if (!outcome.Succeeded()) {
                 std::printf("skipped an output could not be written\n");

@@ -5,6 +5,7 @@
 
 #include "convert/bmp/bmp_header.h"
 #include "convert/bmp/indexed_rows.h"
+#include "convert/output/default_arrays.h"
 #include "fuzz_support.h"
 
 namespace zandrel::fuzz {
@@ -54,21 +55,22 @@ bool DecodeRle8Simply(const std::uint8_t* p, std::size_t nSize, std::int64_t nWi
 int FuzzIndexed(const std::uint8_t* pData, std::size_t nSize)
 {
     ByteReader reader(pData, nSize);
-    IndexedImage image;
-    if (ReadIndexedImage(reader, &image) != Refusal::kNone)
-        return 0;
     BmpHeader header;
-    ByteReader headerReader(pData, nSize);
+    IndexedImage image;
+    if (ReadBmpHeader(reader, &header) != Refusal::kNone || ReadIndexedBitmap(reader, header, &image) != Refusal::kNone)
+        return 0;
     const int nWidth = image.nWidth, nHeight = image.nHeight;
     const std::uint64_t nPixels = std::uint64_t(nWidth) * std::uint64_t(nHeight);
-    Check(ReadBmpHeader(headerReader, &header) == Refusal::kNone && header.nBitCount == 8 && nWidth > 0 &&
+    Check(header.nBitCount == 8 && nWidth > 0 &&
               nHeight >= 0 && image.nColorCount > 0 && image.nColorCount <= 256 && nPixels <= INT_MAX &&
               image.indices.Size() == nPixels,
           "image size or palette count out of range");
+    Color16 palette[256] = {};
+    PackPalette(image, palette);
     for (int i = 0; i < image.nColorCount; ++i) {
         const std::uint8_t* pEntry = pData + header.nPaletteOffset + i * header.nPaletteEntrySize;
         const PaletteColor& color = image.colors[i];
-        Check(image.palette[i] == PlainColor(pEntry[2], pEntry[1], pEntry[0]) && color.nRed == pEntry[2] &&
+        Check(palette[i] == PlainColor(pEntry[2], pEntry[1], pEntry[0]) && color.nRed == pEntry[2] &&
                   color.nGreen == pEntry[1] && color.nBlue == pEntry[0] && color.nAlpha == 255,
               "palette entry differs");
     }

@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "convert/byte_reader.h"
-#include "convert/image_file.h"
+#include "convert/image.h"
 #include "convert/png/png_reader.h"
 #include "fuzz_support.h"
 
@@ -49,7 +49,7 @@ int FuzzPng(const std::uint8_t* pInput, std::size_t nSize)
     ByteReader reader(pData, nSize);
     DecodedImage image;
     if (ReadPngImage(reader, &image) != Refusal::kNone) {
-        Check(!image.surface.m_pBits && !image.indexed.indices.Data(), "a refused file holds no pixels");
+        Check(!image.trueColor.pixels.Data() && !image.indexed.indices.Data(), "a refused file holds no pixels");
         return 0;
     }
     // An accepted file starts with its IHDR: signature, length, type, fields.
@@ -61,7 +61,7 @@ int FuzzPng(const std::uint8_t* pInput, std::size_t nSize)
     const std::size_t nPixels = std::size_t{nWidth} * nHeight;
     if (nColorType == 3) {
         const IndexedImage& indexed = image.indexed;
-        Check(image.nBitCount == 8 && indexed.nWidth == static_cast<int>(nWidth) &&
+        Check(image.eShape == ImageShape::kIndexed && indexed.nWidth == static_cast<int>(nWidth) &&
                   indexed.nHeight == static_cast<int>(nHeight) && indexed.nColorCount >= 1 &&
                   indexed.nColorCount <= (1 << nDepth),
               "a palette image keeps the IHDR size and a PLTE that fits its depth");
@@ -69,13 +69,13 @@ int FuzzPng(const std::uint8_t* pInput, std::size_t nSize)
             Check(indexed.indices.Data()[i] < (1 << nDepth), "indices fit the depth");
         return 0;
     }
-    const CDibSurface& surface = image.surface;
-    Check(surface.m_nWidth == static_cast<int>(nWidth) && surface.m_nHeight == static_cast<int>(nHeight) &&
-              surface.m_nBitCount == image.nBitCount && (image.nBitCount == 24 || image.nBitCount == 32),
+    const TrueColorImage& trueColor = image.trueColor;
+    Check(image.eShape == ImageShape::kTrueColor && trueColor.nWidth == static_cast<int>(nWidth) &&
+              trueColor.nHeight == static_cast<int>(nHeight),
           "a true-colour image keeps the IHDR size");
-    Check((nColorType != 4 && nColorType != 6) || image.nBitCount == 32, "alpha images keep their alpha");
-    for (std::size_t i = 0; image.nBitCount == 24 && i < nPixels; ++i)
-        Check(surface.m_pBits[4 * i + 3] == 0xFF, "a 24-bit image is opaque");
+    Check((nColorType != 4 && nColorType != 6) || trueColor.bAlpha, "alpha images keep their alpha");
+    for (std::size_t i = 0; !trueColor.bAlpha && i < nPixels; ++i)
+        Check(trueColor.pixels.Data()[4 * i + 3] == 0xFF, "a 24-bit image is opaque");
     return 0;
 }
 

@@ -6,7 +6,7 @@
 #include <stdexcept>
 #include <string>
 
-#include "convert/output/default_output.h"
+#include "convert/byte_sink.h"
 
 namespace zandrel::fuzz {
 

@@ -6,8 +6,9 @@
 #include <vector>
 
 #include "convert/bmp/dib_surface.h"
-#include "convert/output/true_color_arrays.h"
 #include "convert/bmp/true_color_rows.h"
+#include "convert/output/default_arrays.h"
+#include "convert/output/default_text.h"
 #include "fuzz_support.h"
 
 namespace zandrel::fuzz {
@@ -51,7 +52,7 @@ int FuzzTrueColor(const std::uint8_t* pData, std::size_t nSize)
     LargeBuffer words, alpha;
     if (!surface.Load(reader)) {
         Check(!surface.m_pBits && surface.m_eRefusal != Refusal::kNone &&
-                  BuildTrueColorArrays(surface, &words, &alpha) != Refusal::kNone && !words.Size() && !alpha.Size(),
+                  BuildTrueColorArrays(surface.m_image, &words, &alpha) != Refusal::kNone && !words.Size() && !alpha.Size(),
               "a refused file gave pixels or arrays");
         return 0;
     }
@@ -86,7 +87,7 @@ int FuzzTrueColor(const std::uint8_t* pData, std::size_t nSize)
               chunked == expected,
           "rows read in small chunks differ");
 
-    Check(BuildTrueColorArrays(surface, &words, &alpha) == Refusal::kNone && words.Size() == 2 * nPixels &&
+    Check(BuildTrueColorArrays(surface.m_image, &words, &alpha) == Refusal::kNone && words.Size() == 2 * nPixels &&
               alpha.Size() == (surface.m_nBitCount == 32 ? nPixels : 0),
           "array sizes");
     const Color16* pWords = words.As<Color16>();

@@ -1,5 +1,7 @@
+// zandrel-cli: the option table, the help made from it, one report line per file.
 #include "cli/cli.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdint>
 #include <cstring>
@@ -7,56 +9,34 @@
 #include <vector>
 
 #include "convert/convert.h"
-#include "convert/png/png_reader.h"
-#include "zandrel_version.h"
 #include "convert/texture/layout.h"
-#include "convert/texture/texture_file.h"
+#include "convert/texture/pixel_format.h"
 #include "framework/file_system.h"
+#include "zandrel_version.h"
 
 namespace zandrel {
 namespace {
 
 constexpr const char* kVersionText = "Zandrel " ZANDREL_VERSION;
 
-constexpr const char* kUsageText =
+constexpr const char* kUsageIntro =
     "Usage: zandrel-cli [OPTIONS] FILE...\n"
     "Convert BMP files (8, 24 or 32 bits per pixel) and PNG files into C source for the PSP.\n"
-    "Each FILE gets a .c file next to it (and a .bin file with --binary).\n"
-    "\n"
-    "Options:\n"
-    "  --binary      also write the raw .bin file\n"
-    "  --no-const    declare the arrays without const\n"
-    "  --no-prefix   do not put image_ in front of file and array names\n"
-    "  --big-endian  write the 16-bit words of the .bin high byte first\n"
-    "  --header      also write a .h declaring the arrays\n"
-    "  --name NAME   the array name (one FILE only)\n"
-    "  --outdir DIR  write the outputs into DIR (created when missing)\n"
-    "  --help        show this help and exit\n"
-    "  --version     show the version and exit\n"
-    "  --            treat every later argument as a file\n"
-    "\n"
-    "Textures for the PSP's graphics engine (a .c and a .h for each FILE):\n"
-    "  --format F             5650, 5551, 4444, 8888, t8 or t4\n"
-    "  --clut F               colour table of t8/t4: 5650, 5551, 4444 or 8888 (default)\n"
-    "  --swizzle              store the texels in the swizzled block order\n"
-    "  --pow2                 pad width and height to powers of two\n"
-    "  --dither               ordered dithering for 16-bit formats\n"
-    "  --alpha-threshold N    5551: alpha bit set when alpha >= N (0-255, default 128)\n"
-    "  --key RRGGBB           make pixels of this colour transparent\n"
-    "  --transparent-index N  make palette entry N transparent\n";
+    "Each FILE gets a .c file next to it (and a .bin file with --binary).\n";
 
 struct Arguments {
+    NamingOptions naming;
     ConvertOptions options;
     TextureOptions texture;
     bool bFormat = false;
     std::vector<const char*> files;
+    bool bOptionsEnded = false;
     bool bHelp = false;
     bool bVersion = false;
     const char* pszBadOption = nullptr;
-    std::string valueError;              // the first option with a missing or bad value
+    std::string valueError;                // the first option with a missing or bad value
     const char* pszTextureOnly = nullptr;  // the first option that needs --format
-    const char* pszName = nullptr;
-    const char* pszOutdir = nullptr;
+    const char* pszOutdir = nullptr;       // as given, for creating it and naming it in errors
 };
 
 bool ParseNumber(const char* psz, int nMax, int* pValue)
@@ -93,46 +73,76 @@ bool ParseKey(const char* psz, std::uint32_t* pRgb)
     return nDigits == 6;
 }
 
-bool IsCIdentifier(const char* psz)
+// Build scripts on Windows often spell paths with '/'. The naming rule looks
+// for the platform's separator, so turn them into backslashes ('/' is never
+// the second byte of a double-byte character).
+CString NativePath(const char* pszFile)
 {
-    if (!((*psz >= 'A' && *psz <= 'Z') || (*psz >= 'a' && *psz <= 'z') || *psz == '_'))
-        return false;
-    for (++psz; *psz; ++psz) {
-        if (!((*psz >= 'A' && *psz <= 'Z') || (*psz >= 'a' && *psz <= 'z') || (*psz >= '0' && *psz <= '9') ||
-              *psz == '_'))
-            return false;
+    std::string path(pszFile);
+#ifdef _WIN32
+    for (char& ch : path) {
+        if (ch == '/')
+            ch = '\\';
     }
-    return true;
+#endif
+    return CString(std::move(path));
 }
 
-// One option: its spelling, whether it only makes sense with --format, and
-// what it does. Options with a value return what a value must look like when
-// it does not.
+// The groups of the help text, in its order.
+enum class OptionGroup { kGeneral, kTexture };
+
+// One option: its spelling, its value's name and its help line, where the
+// help lists it, whether it only makes sense with --format, and what it
+// does. Options with a value return what a value must look like when it
+// does not.
 struct OptionRule {
     const char* pszName;
+    const char* pszAlias;  // another spelling, not listed; or null
+    const char* pszValue;  // the value as the help names it; null for a flag
+    const char* pszHelp;
+    OptionGroup eGroup;
     bool bTextureOnly;
     void (*pfnFlag)(Arguments&);
     const char* (*pfnValue)(Arguments&, const char*);
 };
 
+constexpr OptionGroup kGeneral = OptionGroup::kGeneral;
+constexpr OptionGroup kTexture = OptionGroup::kTexture;
+
 const OptionRule kOptions[] = {
-    {"--binary", false, [](Arguments& a) { a.options.m_bWriteBinary = 1; }, nullptr},
-    {"--no-const", false, [](Arguments& a) { a.options.m_bAddConst = 0; }, nullptr},
-    {"--no-prefix", false, [](Arguments& a) { a.options.m_bAddPrefix = 0; }, nullptr},
-    {"--big-endian", false, [](Arguments& a) { a.options.m_bLittleEndian = 0; }, nullptr},
-    {"--header", false, [](Arguments& a) { a.options.m_bWriteHeader = 1; }, nullptr},
-    {"--help", false, [](Arguments& a) { a.bHelp = true; }, nullptr},
-    {"-h", false, [](Arguments& a) { a.bHelp = true; }, nullptr},
-    {"--version", false, [](Arguments& a) { a.bVersion = true; }, nullptr},
-    {"--swizzle", true, [](Arguments& a) { a.texture.bSwizzle = true; }, nullptr},
-    {"--pow2", true, [](Arguments& a) { a.texture.bPow2 = true; }, nullptr},
-    {"--dither", true, [](Arguments& a) { a.texture.bDither = true; }, nullptr},
-    {"--format", false, nullptr,
+    {"--binary", nullptr, nullptr, "also write the raw .bin file", kGeneral, false,
+     [](Arguments& a) { a.options.m_bWriteBinary = 1; }, nullptr},
+    {"--no-const", nullptr, nullptr, "declare the arrays without const", kGeneral, false,
+     [](Arguments& a) { a.options.m_bAddConst = 0; }, nullptr},
+    {"--no-prefix", nullptr, nullptr, "do not put image_ in front of file and array names", kGeneral, false,
+     [](Arguments& a) { a.naming.bAddPrefix = false; }, nullptr},
+    {"--big-endian", nullptr, nullptr, "write the 16-bit words of the .bin high byte first", kGeneral, false,
+     [](Arguments& a) { a.options.m_bLittleEndian = 0; }, nullptr},
+    {"--header", nullptr, nullptr, "also write a .h declaring the arrays", kGeneral, false,
+     [](Arguments& a) { a.options.m_bWriteHeader = 1; }, nullptr},
+    {"--name", nullptr, "NAME", "the array name (one FILE only)", kGeneral, false, nullptr,
+     [](Arguments& a, const char* v) -> const char* {
+         a.naming.strArrayName = v;
+         return IsCIdentifier(v) ? nullptr : "a C identifier";
+     }},
+    {"--outdir", nullptr, "DIR", "write the outputs into DIR (created when missing)", kGeneral, false, nullptr,
+     [](Arguments& a, const char* v) -> const char* {
+         a.pszOutdir = v;
+         a.naming.strOutdir = NativePath(v);
+         return *v ? nullptr : "a folder";
+     }},
+    {"--help", "-h", nullptr, "show this help and exit", kGeneral, false, [](Arguments& a) { a.bHelp = true; },
+     nullptr},
+    {"--version", nullptr, nullptr, "show the version and exit", kGeneral, false,
+     [](Arguments& a) { a.bVersion = true; }, nullptr},
+    {"--", nullptr, nullptr, "treat every later argument as a file", kGeneral, false,
+     [](Arguments& a) { a.bOptionsEnded = true; }, nullptr},
+    {"--format", nullptr, "F", "5650, 5551, 4444, 8888, t8 or t4", kTexture, false, nullptr,
      [](Arguments& a, const char* v) -> const char* {
          a.bFormat = true;
          return ParseTextureFormat(v, &a.texture.eFormat) ? nullptr : "5650, 5551, 4444, 8888, t8 or t4";
      }},
-    {"--clut", true, nullptr,
+    {"--clut", nullptr, "F", "colour table of t8/t4: 5650, 5551, 4444 or 8888 (default)", kTexture, true, nullptr,
      [](Arguments& a, const char* v) -> const char* {
          TextureFormat eFormat;
          if (!ParseTextureFormat(v, &eFormat) || IsIndexFormat(eFormat))
@@ -140,30 +150,65 @@ const OptionRule kOptions[] = {
          a.texture.eClutFormat = eFormat;
          return nullptr;
      }},
-    {"--alpha-threshold", true, nullptr,
+    {"--swizzle", nullptr, nullptr, "store the texels in the swizzled block order", kTexture, true,
+     [](Arguments& a) { a.texture.bSwizzle = true; }, nullptr},
+    {"--pow2", nullptr, nullptr, "pad width and height to powers of two", kTexture, true,
+     [](Arguments& a) { a.texture.bPow2 = true; }, nullptr},
+    {"--dither", nullptr, nullptr, "ordered dithering for 16-bit formats", kTexture, true,
+     [](Arguments& a) { a.texture.bDither = true; }, nullptr},
+    {"--alpha-threshold", nullptr, "N", "5551: alpha bit set when alpha >= N (0-255, default 128)", kTexture, true,
+     nullptr,
      [](Arguments& a, const char* v) -> const char* {
          return ParseNumber(v, 255, &a.texture.nAlphaThreshold) ? nullptr : "0 to 255";
      }},
-    {"--key", true, nullptr,
+    {"--key", nullptr, "RRGGBB", "make pixels of this colour transparent", kTexture, true, nullptr,
      [](Arguments& a, const char* v) -> const char* {
          a.texture.bKey = true;
          return ParseKey(v, &a.texture.nKeyRgb) ? nullptr : "six hex digits RRGGBB";
      }},
-    {"--transparent-index", true, nullptr,
+    {"--transparent-index", nullptr, "N", "make palette entry N transparent", kTexture, true, nullptr,
      [](Arguments& a, const char* v) -> const char* {
          return ParseNumber(v, 255, &a.texture.nTransparentIndex) ? nullptr : "0 to 255";
      }},
-    {"--name", false, nullptr,
-     [](Arguments& a, const char* v) -> const char* {
-         a.pszName = v;
-         return IsCIdentifier(v) ? nullptr : "a C identifier";
-     }},
-    {"--outdir", false, nullptr,
-     [](Arguments& a, const char* v) -> const char* {
-         a.pszOutdir = v;
-         return *v ? nullptr : "a folder";
-     }},
 };
+
+struct GroupHeading {
+    OptionGroup eGroup;
+    const char* pszHeading;
+};
+
+constexpr GroupHeading kGroupHeadings[] = {
+    {kGeneral, "Options:"},
+    {kTexture, "Textures for the PSP's graphics engine (a .c and a .h for each FILE):"},
+};
+
+// "--name NAME" as the help spells an option.
+std::string Spelling(const OptionRule& rule)
+{
+    return rule.pszValue ? std::string(rule.pszName) + " " + rule.pszValue : std::string(rule.pszName);
+}
+
+// The help: the introduction, then each group's options, their help lines
+// aligned two spaces after the group's longest spelling.
+std::string UsageText()
+{
+    std::string text = kUsageIntro;
+    for (const GroupHeading& group : kGroupHeadings) {
+        std::size_t nColumn = 0;
+        for (const OptionRule& rule : kOptions) {
+            if (rule.eGroup == group.eGroup)
+                nColumn = std::max(nColumn, Spelling(rule).size());
+        }
+        text += std::string("\n") + group.pszHeading + "\n";
+        for (const OptionRule& rule : kOptions) {
+            if (rule.eGroup != group.eGroup)
+                continue;
+            const std::string spelling = Spelling(rule);
+            text += "  " + spelling + std::string(nColumn - spelling.size() + 2, ' ') + rule.pszHelp + "\n";
+        }
+    }
+    return text;
+}
 
 // The rule for arg ("--name" or "--name=value"); *ppszValue gets the inline
 // value, null when there is none.
@@ -171,8 +216,11 @@ const OptionRule* FindOption(const char* arg, const char** ppszValue)
 {
     const char* pszEquals = std::strchr(arg, '=');
     const std::size_t nLength = pszEquals ? static_cast<std::size_t>(pszEquals - arg) : std::strlen(arg);
+    const auto IsSpelledAs = [&](const char* pszSpelling) {
+        return pszSpelling && std::strlen(pszSpelling) == nLength && std::strncmp(arg, pszSpelling, nLength) == 0;
+    };
     for (const OptionRule& rule : kOptions) {
-        if (std::strlen(rule.pszName) == nLength && std::strncmp(arg, rule.pszName, nLength) == 0) {
+        if (IsSpelledAs(rule.pszName) || IsSpelledAs(rule.pszAlias)) {
             if (pszEquals && !rule.pfnValue)
                 return nullptr;
             *ppszValue = pszEquals ? pszEquals + 1 : nullptr;
@@ -185,15 +233,10 @@ const OptionRule* FindOption(const char* arg, const char** ppszValue)
 Arguments ParseArguments(int argc, const char* const* argv)
 {
     Arguments args;
-    bool bOptionsEnded = false;
     for (int i = 1; i < argc; ++i) {
         const char* arg = argv[i];
-        if (bOptionsEnded || arg[0] != '-' || std::strcmp(arg, "-") == 0) {
+        if (args.bOptionsEnded || arg[0] != '-' || std::strcmp(arg, "-") == 0) {
             args.files.push_back(arg);
-            continue;
-        }
-        if (std::strcmp(arg, "--") == 0) {
-            bOptionsEnded = true;
             continue;
         }
         const char* pszValue = nullptr;
@@ -233,7 +276,7 @@ std::string CombinationError(const Arguments& args)
     if (args.bFormat && args.texture.eFormat == TextureFormat::k5650 &&
         (args.texture.bKey || args.texture.nTransparentIndex >= 0))
         return "--key and --transparent-index cannot be used with --format 5650 (it has no alpha)";
-    if (args.pszName && args.files.size() > 1)
+    if (!args.naming.strArrayName.IsEmpty() && args.files.size() > 1)
         return "--name takes one input file only";
     return std::string();
 }
@@ -265,9 +308,9 @@ bool ReportFile(const char* pszFile, const ConversionReport& report, std::FILE* 
             std::fprintf(out, "%s: wrote %s\n", pszFile, JoinWritten(report.output.written).c_str());
         return false;
     default:
-        if (report.eRefusal == Refusal::kUnsupportedDepth && report.nBitCount > 0) {
+        if (report.eRefusal == Refusal::kUnsupportedDepth && report.nRefusalDetail > 0) {
             std::fprintf(err, "zandrel-cli: %s: refused: %d bits per pixel (only 8, 24 and 32 are converted)\n",
-                         pszFile, report.nBitCount);
+                         pszFile, report.nRefusalDetail);
         } else if (report.eRefusal == Refusal::kTextureIndexTooLarge) {
             std::fprintf(err, "zandrel-cli: %s: refused: %s; the image uses index %d\n", pszFile,
                          DescribeRefusal(report.eRefusal), report.nRefusalDetail);
@@ -276,39 +319,6 @@ bool ReportFile(const char* pszFile, const ConversionReport& report, std::FILE* 
         }
         return false;
     }
-}
-
-// Build scripts on Windows often spell paths with '/'. The naming rule looks
-// for the platform's separator, so turn them into backslashes ('/' is never
-// the second byte of a double-byte character).
-CString NativePath(const char* pszFile)
-{
-    std::string path(pszFile);
-#ifdef _WIN32
-    for (char& ch : path) {
-        if (ch == '/')
-            ch = '\\';
-    }
-#endif
-    return CString(std::move(path));
-}
-
-// The output names of one file: derived from its path, or from its name in
-// the output folder; the array name given by --name.
-OutputNames NamesFor(const CString& strPath, const Arguments& args, const PathStyle& style)
-{
-    CString strNamingPath = strPath;
-    if (args.pszOutdir) {
-        const int nSlash = strPath.ReverseFind(style.chSeparator, style.nCodePage);
-        CString strFolder = NativePath(args.pszOutdir);
-        if (strFolder.GetLength() > 0 && strFolder.GetAt(strFolder.GetLength() - 1) != style.chSeparator)
-            strFolder += style.chSeparator;
-        strNamingPath = strFolder + strPath.Mid(nSlash + 1);
-    }
-    OutputNames names = DeriveOutputNames(strNamingPath, args.options.m_bAddPrefix, style);
-    if (args.pszName)
-        names.strArrayName = args.pszName;
-    return names;
 }
 
 void WarnIfTooLargeForTheGe(const char* pszFile, const ConversionReport& report, std::FILE* err)
@@ -325,7 +335,9 @@ void WarnIfTooLargeForTheGe(const char* pszFile, const ConversionReport& report,
 
 int RunCli(int argc, const char* const* argv, std::FILE* out, std::FILE* err)
 {
-    const Arguments args = ParseArguments(argc, argv);
+    Arguments args = ParseArguments(argc, argv);
+    const std::string usage = UsageText();
+    const char* const kUsageText = usage.c_str();
     if (args.pszBadOption) {
         std::fprintf(err, "zandrel-cli: unknown option: %s\n%s", args.pszBadOption, kUsageText);
         return kExitUsage;
@@ -359,17 +371,20 @@ int RunCli(int argc, const char* const* argv, std::FILE* out, std::FILE* err)
         }
     }
 
+    // The texture's files are const and binary as the default output's are.
+    args.texture.bAddConst = args.options.m_bAddConst != 0;
+    args.texture.bWriteBinary = args.options.m_bWriteBinary != 0;
     const PathStyle style = PathStyle::Native();
     bool bAllConverted = true;
     for (const char* pszFile : args.files) {
         const CString strPath = NativePath(pszFile);
-        const OutputNames names = NamesFor(strPath, args, style);
+        const OutputNames names = DeriveOutputNames(strPath, args.naming, style);
         ConversionReport report;
         if (args.bFormat) {
-            report = ConvertTextureFile(strPath, names, args.options, args.texture, kBmpAndPng, style);
+            report = ConvertTextureFile(strPath, names, args.texture, kBmpAndPng);
             WarnIfTooLargeForTheGe(pszFile, report, err);
         } else {
-            report = ConvertImageFileTo(strPath, names, args.options, kBmpAndPng);
+            report = ConvertImageFile(strPath, names, args.options, kBmpAndPng);
         }
         bAllConverted = ReportFile(pszFile, report, out, err) && bAllConverted;
         std::fflush(out);

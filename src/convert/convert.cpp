@@ -1,74 +1,86 @@
+// The entry points: decode, then the default output's or the texture's writers.
 #include "convert/convert.h"
 
-#include "convert/bmp/indexed_rows.h"
-#include "convert/output/names.h"
+#include <utility>
+
+#include "convert/color16.h"
+#include "convert/large_buffer.h"
+#include "convert/output/default_arrays.h"
+#include "convert/texture/encoder.h"
 #include "convert/texture/texture_writer.h"
 
 namespace zandrel {
+namespace {
 
-ConversionReport ConvertBitmapFile(const CString& strPath, const ConvertOptions& options, const PathStyle& style)
+ConversionReport ConvertIndexedImage(const IndexedImage& image, const OutputNames& names,
+                                     const ConvertOptions& options)
 {
-    return ConvertImageFile(strPath, options, style, kBmpOnly);
+    Color16 palette[256] = {};
+    PackPalette(image, palette);
+    return ReportWritten(image.nWidth, image.nHeight,
+                         WriteIndexedFiles(names, options, palette, image.nColorCount, image.indices.Data(),
+                                           image.nWidth, image.nHeight));
 }
 
-ConversionReport ConvertImageFile(const CString& strPath, const ConvertOptions& options, const PathStyle& style,
+}  // namespace
+
+ConversionReport ConvertImageFile(const CString& strPath, const OutputNames& names, const ConvertOptions& options,
                                   InputFormats eFormats)
 {
-    // Names first, for every file, refused or not; nothing is created for a
-    // refused one.
-    return ConvertImageFileTo(strPath, DeriveOutputNames(strPath, options.m_bAddPrefix, style), options, eFormats);
+    DecodedImage image;
+    int nDetail = 0;
+    const Refusal eRefusal = DecodeImageFile(strPath, eFormats, &image, &nDetail);
+    if (eRefusal != Refusal::kNone)
+        return ReportRefused(eRefusal, nDetail);
+    if (image.eShape == ImageShape::kIndexed)
+        return ConvertIndexedImage(image.indexed, names, options);
+    return ConvertTrueColorImage(image.trueColor, names, options);
 }
 
-ConversionReport ConvertImageFileTo(const CString& strPath, const OutputNames& names, const ConvertOptions& options,
+ConversionReport ConvertTrueColorImage(const TrueColorImage& image, const OutputNames& names,
+                                       const ConvertOptions& options)
+{
+    LargeBuffer words;
+    LargeBuffer alpha;
+    const Refusal eRefusal = BuildTrueColorArrays(image, &words, &alpha);
+    if (eRefusal != Refusal::kNone)
+        return ReportRefused(eRefusal, 0);
+    return ReportWritten(image.nWidth, image.nHeight,
+                         WriteTrueColorFiles(names, options, words.As<Color16>(), alpha.Data(), image.nWidth,
+                                             image.nHeight));
+}
+
+ConversionReport ConvertIndexedBitmapFile(const CString& strPath, const OutputNames& names,
+                                          const ConvertOptions& options)
+{
+    DecodedImage image;
+    int nDetail = 0;
+    const Refusal eRefusal = DecodeImageFile(strPath, kBmpOnly, &image, &nDetail);
+    if (eRefusal != Refusal::kNone)
+        return ReportRefused(eRefusal, nDetail);
+    // The file changed since the desktop tool measured it as 8 bits.
+    if (image.eShape != ImageShape::kIndexed)
+        return ReportRefused(Refusal::kUnsupportedDepth, 0);
+    return ConvertIndexedImage(image.indexed, names, options);
+}
+
+ConversionReport ConvertTextureFile(const CString& strPath, const OutputNames& names, const TextureOptions& options,
                                     InputFormats eFormats)
 {
-    const OutputRequest request = MakeOutputRequest(names, options);
-
-    DecodedImage image;
-    const Refusal eRefusal = DecodeImageFile(strPath, eFormats, &image);
-    if (eRefusal != Refusal::kNone)
-        return ReportRefused(eRefusal, image.nBitCount);
-    ConversionReport report;
-    if (image.nBitCount != 8) {
-        report = ConvertTrueColor(image.surface, request);
-    } else {
-        IndexedImage& indexed = image.indexed;
-        report = ReportWritten(8, indexed.nWidth, indexed.nHeight,
-                               WriteIndexedFiles(request, indexed.palette, indexed.nColorCount,
-                                                 indexed.indices.Data(), indexed.nWidth, indexed.nHeight));
-    }
-    if (options.m_bWriteHeader && report.nResult != kConvertRefused) {
-        WriteFileAtomically(
-            HeaderPathFor(request.strSourcePath),
-            [&](ByteSink& sink) {
-                return FormatImageHeader(sink, request.strIdentifier, request.m_bAddConst, image.nBitCount,
-                                         report.nWidth, report.nHeight);
-            },
-            &report.output);
-        report.nResult = report.output.Succeeded() ? kConvertDone : kConvertWriteFailed;
-    }
-    return report;
-}
-
-ConversionReport ConvertIndexedBitmapFile(const CString& strPath, const ConvertOptions& options,
-                                          const PathStyle& style)
-{
-    const OutputRequest request = MakeOutputRequest(DeriveOutputNames(strPath, options.m_bAddPrefix, style), options);
-
-    IndexedImage image;
+    EncodedTexture texture;
+    int nDetail = 0;
+    Refusal eRefusal;
     {
-        ByteReader reader;
-        if (!reader.OpenFile(strPath))
-            return ReportRefused(Refusal::kCannotOpen, 0);
-        // The input is read completely and closed before any output is opened.
-        const Refusal eRefusal = ReadIndexedImage(reader, &image);
-        if (eRefusal != Refusal::kNone)
-            return ReportRefused(eRefusal, 8);
+        // The decoded image is let go as soon as the texture holds its pixels.
+        DecodedImage image;
+        eRefusal = DecodeImageFile(strPath, eFormats, &image, &nDetail);
+        if (eRefusal == Refusal::kNone)
+            eRefusal = EncodeTexture(image, options, &texture, &nDetail);
     }
-
-    return ReportWritten(8, image.nWidth, image.nHeight,
-                         WriteIndexedFiles(request, image.palette, image.nColorCount, image.indices.Data(),
-                                           image.nWidth, image.nHeight));
+    if (eRefusal != Refusal::kNone)
+        return ReportRefused(eRefusal, nDetail);
+    return ReportWritten(static_cast<int>(texture.layout.nWidth), static_cast<int>(texture.layout.nHeight),
+                         WriteTextureFiles(names, options, texture));
 }
 
 }  // namespace zandrel

@@ -1,8 +1,11 @@
+// DecodeImageFile: the signature sniffed, then one reader run.
 #include "convert/image_file.h"
 
 #include <algorithm>
 #include <cstdint>
-#include <cstring>
+
+#include "convert/bmp/bmp_reader.h"
+#include "convert/png/png_signature.h"
 
 namespace zandrel {
 namespace {
@@ -17,40 +20,22 @@ bool StartsWithPngSignature(const CString& strPath)
     return reader.Read(signature, nHead) && IsPngSignature(signature, nHead);
 }
 
-Refusal DecodeBitmapFile(const CString& strPath, DecodedImage* pImage)
-{
-    // The surface measures every bitmap; 8-bit files are then read by the
-    // indexed reader, which takes the palette and indices as they stand.
-    const int nLoaded = pImage->surface.Load(strPath);
-    pImage->nBitCount = pImage->surface.m_nBitCount;
-    if (pImage->surface.m_nBitCount == 8) {
-        ByteReader reader;
-        if (!reader.OpenFile(strPath))
-            return Refusal::kCannotOpen;
-        return ReadIndexedImage(reader, &pImage->indexed);
-    }
-    if (nLoaded && (pImage->surface.m_nBitCount == 24 || pImage->surface.m_nBitCount == 32))
-        return Refusal::kNone;
-    return pImage->surface.m_eRefusal != Refusal::kNone ? pImage->surface.m_eRefusal : Refusal::kUnsupportedDepth;
-}
-
 }  // namespace
 
-bool IsPngSignature(const std::uint8_t* pBytes, std::size_t nCount)
+Refusal DecodeImageFile(const CString& strPath, InputFormats eFormats, DecodedImage* pImage, int* pnDetail)
 {
-    static const std::uint8_t kSignature[8] = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
-    return nCount >= sizeof kSignature && std::memcmp(pBytes, kSignature, sizeof kSignature) == 0;
-}
-
-Refusal DecodeImageFile(const CString& strPath, InputFormats eFormats, DecodedImage* pImage)
-{
-    if (eFormats.pfnReadPng && StartsWithPngSignature(strPath)) {
-        ByteReader reader;
-        if (!reader.OpenFile(strPath))
-            return Refusal::kCannotOpen;
+    *pnDetail = 0;
+    ByteReader reader;
+    const bool bPng = eFormats.pfnReadPng && StartsWithPngSignature(strPath);
+    if (!reader.OpenFile(strPath))
+        return Refusal::kCannotOpen;
+    if (bPng)
         return eFormats.pfnReadPng(reader, pImage);
-    }
-    return DecodeBitmapFile(strPath, pImage);
+    int nBitCount = 0;
+    const Refusal eRefusal = ReadBmpImage(reader, pImage, &nBitCount);
+    if (eRefusal == Refusal::kUnsupportedDepth)
+        *pnDetail = nBitCount;
+    return eRefusal;
 }
 
 }  // namespace zandrel

@@ -57,29 +57,30 @@ struct WriteOutcome {
 struct ConversionReport {
     int nResult = kConvertRefused;
     Refusal eRefusal = Refusal::kNone;
-    int nBitCount = 0;      // depth of the input as its header gives it, 0 when unknown
+    // The number a refusal carries: the depth the header gives for
+    // kUnsupportedDepth (0 when unknown), the highest index used for
+    // kTextureIndexTooLarge.
+    int nRefusalDetail = 0;
     int nWidth = 0;
     int nHeight = 0;
     WriteOutcome output;    // empty when refused
-    int nRefusalDetail = 0; // kTextureIndexTooLarge: the highest index used
 };
 
 // The report of a file that was refused: nothing was written.
-inline ConversionReport ReportRefused(Refusal eRefusal, int nBitCount)
+inline ConversionReport ReportRefused(Refusal eRefusal, int nDetail)
 {
     ConversionReport report;
     report.eRefusal = eRefusal;
-    report.nBitCount = nBitCount;
+    report.nRefusalDetail = nDetail;
     return report;
 }
 
 // The report of an image that was read and handed to the writers: done when
 // every output was written, a write failure otherwise.
-inline ConversionReport ReportWritten(int nBitCount, int nWidth, int nHeight, WriteOutcome outcome)
+inline ConversionReport ReportWritten(int nWidth, int nHeight, WriteOutcome outcome)
 {
     ConversionReport report;
     report.nResult = outcome.Succeeded() ? kConvertDone : kConvertWriteFailed;
-    report.nBitCount = nBitCount;
     report.nWidth = nWidth;
     report.nHeight = nHeight;
     report.output = std::move(outcome);

@@ -1,19 +1,16 @@
+// CConvertDlg: the conversion of a dropped file, the drop loop, the menus and the minimised icon.
 #include "shell/convert_dlg.h"
 
 #include <cstdint>
 #include <string>
 
-#include "convert/convert.h"
 #include "res/resource.h"
 #include "shell/about_dlg.h"
 #include "shell/shell_text.h"
 
-CConvertDlg::CConvertDlg(CWnd* pParent) : CDialog(IDD_MAIN_DIALOG, pParent)
+CConvertDlg::CConvertDlg(CWnd* pParent)
+    : CDialog(IDD_MAIN_DIALOG, pParent), m_bWriteBinary(0), m_bAddPrefix(1), m_bAddConst(1), m_bLittleEndian(1)
 {
-    m_options.m_bWriteBinary = 0;
-    m_options.m_bAddPrefix = 1;
-    m_options.m_bAddConst = 1;
-    m_options.m_bLittleEndian = 1;
     LPCSTR pszIcon = MAKEINTRESOURCEA(IDR_MAINFRAME);
     m_hIcon = ::LoadIconA(AfxFindResourceHandle(pszIcon, RT_GROUP_ICON), pszIcon);
 }
@@ -21,22 +18,47 @@ CConvertDlg::CConvertDlg(CWnd* pParent) : CDialog(IDD_MAIN_DIALOG, pParent)
 int CConvertDlg::ConvertFile(CString strPath)
 {
     UpdateData(TRUE);
-    return zandrel::ConvertBitmapFile(strPath, m_options, zandrel::PathStyle::Native()).nResult;
+    // Names first, for every file, refused or not; nothing is created for a
+    // refused one.
+    const zandrel::OutputNames names = NamesFor(strPath);
+    zandrel::CDibSurface surface;
+    const int nLoaded = surface.Load(strPath);
+    if (surface.m_nBitCount == 8)
+        return ConvertIndexed(strPath);
+    if (nLoaded && (surface.m_nBitCount == 24 || surface.m_nBitCount == 32))
+        return zandrel::ConvertTrueColorImage(surface.m_image, names, OutputOptions()).nResult;
+    return zandrel::kConvertRefused;
 }
 
 int CConvertDlg::ConvertIndexed(CString strPath)
 {
     UpdateData(TRUE);
-    return zandrel::ConvertIndexedBitmapFile(strPath, m_options, zandrel::PathStyle::Native()).nResult;
+    return zandrel::ConvertIndexedBitmapFile(strPath, NamesFor(strPath), OutputOptions()).nResult;
+}
+
+zandrel::OutputNames CConvertDlg::NamesFor(const CString& strPath) const
+{
+    zandrel::NamingOptions naming;
+    naming.bAddPrefix = m_bAddPrefix != 0;
+    return zandrel::DeriveOutputNames(strPath, naming, zandrel::PathStyle::Native());
+}
+
+zandrel::ConvertOptions CConvertDlg::OutputOptions() const
+{
+    zandrel::ConvertOptions options;
+    options.m_bWriteBinary = m_bWriteBinary;
+    options.m_bAddConst = m_bAddConst;
+    options.m_bLittleEndian = m_bLittleEndian;
+    return options;
 }
 
 void CConvertDlg::DoDataExchange(CDataExchange* pDX)
 {
     CDialog::DoDataExchange(pDX);
-    DDX_Check(pDX, IDC_WRITE_BINARY, m_options.m_bWriteBinary);
-    DDX_Check(pDX, IDC_ADD_PREFIX, m_options.m_bAddPrefix);
-    DDX_Check(pDX, IDC_ADD_CONST, m_options.m_bAddConst);
-    DDX_Check(pDX, IDC_LITTLE_ENDIAN, m_options.m_bLittleEndian);
+    DDX_Check(pDX, IDC_WRITE_BINARY, m_bWriteBinary);
+    DDX_Check(pDX, IDC_ADD_PREFIX, m_bAddPrefix);
+    DDX_Check(pDX, IDC_ADD_CONST, m_bAddConst);
+    DDX_Check(pDX, IDC_LITTLE_ENDIAN, m_bLittleEndian);
 }
 
 BOOL CConvertDlg::OnInitDialog()

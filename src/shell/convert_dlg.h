@@ -5,7 +5,7 @@
 #include <windows.h>
 #include <shellapi.h>
 
-#include "convert/options.h"
+#include "convert/convert.h"
 #include "framework/cstring.h"
 #include "framework/win32/afx.h"
 
@@ -13,16 +13,21 @@ class CConvertDlg : public CDialog {
 public:
     explicit CConvertDlg(CWnd* pParent = nullptr);
 
-    // Attributes
-    zandrel::ConvertOptions m_options;  // bound to the four check boxes
-    HICON m_hIcon;                      // the application icon, shared: never destroyed
+    // Attributes: the options, bound to the four check boxes (0 off, 1 on).
+    int m_bWriteBinary;   // also write the .bin file
+    int m_bAddPrefix;     // "image_" before the output file names and the array names
+    int m_bAddConst;      // declare the arrays const
+    int m_bLittleEndian;  // 16-bit words of the .bin low byte first
+    HICON m_hIcon;        // the application icon, shared: never destroyed
 
-    // Conversion
-    // Takes the check boxes into m_options, then converts one file. The
-    // engine's result: 1 converted, 0 refused, 2 read but not written.
-    // Virtual so that tests can stand in for the engine.
+    // Conversion: the engine's result, 1 converted, 0 refused, 2 read but
+    // not written.
+    // Takes the check boxes into the options, derives the names, loads the
+    // file into a surface and hands it on by its depth: 8 bits to
+    // ConvertIndexed, 24 and 32 to the true-colour path. Virtual so that
+    // tests can stand in for the engine.
     virtual int ConvertFile(CString strPath);
-    // The same for the indexed path on its own (8-bit bitmaps).
+    // The indexed path: reads the 8-bit bitmap file itself.
     int ConvertIndexed(CString strPath);
 
     // Overridables
@@ -43,6 +48,11 @@ protected:
     // watch them without real boxes.
     virtual int ShowResultBox(const char* pszText, UINT nType);   // AfxMessageBox
     virtual void FinishDrop(HDROP hDropInfo);                      // DragFinish
+
+private:
+    // What the engine takes of the options: the naming's and the writers'.
+    zandrel::OutputNames NamesFor(const CString& strPath) const;
+    zandrel::ConvertOptions OutputOptions() const;
 };
 
 // Where the icon goes in the client area of the minimised window: centred,

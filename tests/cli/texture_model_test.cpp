@@ -179,8 +179,9 @@ TEST(TextureModelTest, EveryTexelIsTheSourceRoundedToNearest)
         const Case& c = cases[i];
         SCOPED_TRACE("case " + std::to_string(i));
         zandrel::DecodedImage source;
+        int nDetail = 0;
         ASSERT_EQ(zandrel::DecodeImageFile(CString(dir.File(std::to_string(i) + ".bmp").c_str()),
-                                           zandrel::kBmpOnly, &source), zandrel::Refusal::kNone);
+                                           zandrel::kBmpOnly, &source, &nDetail), zandrel::Refusal::kNone);
         std::array<int, 8> macros{};
         const Bytes texels = ReadArray(out, &macros);
         const int nBits = kPsmBits[c.nPsm], nTexW = static_cast<int>(std::bit_ceil(unsigned(c.nWidth))),
@@ -212,8 +213,8 @@ TEST(TextureModelTest, EveryTexelIsTheSourceRoundedToNearest)
                 Rgba got{static_cast<int>(v)}, want{};
                 if (x < c.nWidth && y < c.nHeight) {
                     Rgba s;
-                    if (const std::uint8_t* p = source.surface.m_pBits) {
-                        p += y * source.surface.m_nStride + 4 * x;
+                    if (const std::uint8_t* p = source.trueColor.pixels.Data()) {
+                        p += (y * c.nWidth + x) * 4;
                         s = {p[2], p[1], p[0], p[3]};
                     } else {
                         const int nIndex = source.indexed.indices.Data()[y * c.nWidth + x];

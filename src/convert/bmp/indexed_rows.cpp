@@ -1,10 +1,9 @@
+// The 8-bit bitmap's palette and rows: plain rows here, RLE8 in rle8.cpp.
 #include "convert/bmp/indexed_rows.h"
 
-#include <climits>
 #include <cstddef>
 #include <utility>
 
-#include "convert/bmp/bmp_header.h"
 #include "convert/bmp/rle8.h"
 
 namespace zandrel {
@@ -28,9 +27,8 @@ Refusal CheckIndexedHeader(const BmpHeader& header)
         return Refusal::kTopDownRle;
     if (header.nWidth <= 0 || header.nHeight < 0)
         return Refusal::kBadHeader;
-    if (static_cast<std::int64_t>(header.nWidth) * header.nHeight > INT_MAX)
-        return Refusal::kTooLarge;
-    return Refusal::kNone;
+    return CheckImageSize(ImageShape::kIndexed, static_cast<std::uint64_t>(header.nWidth),
+                          static_cast<std::uint64_t>(header.nHeight));
 }
 
 Refusal ReadPalette(ByteReader& reader, const BmpHeader& header, IndexedImage* pImage)
@@ -45,7 +43,6 @@ Refusal ReadPalette(ByteReader& reader, const BmpHeader& header, IndexedImage* p
     for (std::uint32_t i = 0; i < header.nPaletteCount; ++i) {
         const std::uint8_t* pEntry = raw + i * nEntrySize;  // blue, green, red[, reserved]
         pImage->colors[i] = {pEntry[2], pEntry[1], pEntry[0], 255};
-        pImage->palette[i] = PackColor16(pEntry[2], pEntry[1], pEntry[0]);
     }
     pImage->nColorCount = static_cast<int>(header.nPaletteCount);
     return Refusal::kNone;
@@ -69,12 +66,9 @@ Refusal ReadPlainRows(ByteReader& reader, const BmpHeader& header, std::uint8_t*
 
 }  // namespace
 
-Refusal ReadIndexedImage(ByteReader& reader, IndexedImage* pImage)
+Refusal ReadIndexedBitmap(ByteReader& reader, const BmpHeader& header, IndexedImage* pImage)
 {
-    BmpHeader header;
-    Refusal eRefusal = ReadBmpHeader(reader, &header);
-    if (eRefusal == Refusal::kNone)
-        eRefusal = CheckIndexedHeader(header);
+    Refusal eRefusal = CheckIndexedHeader(header);
     if (eRefusal != Refusal::kNone)
         return eRefusal;
 

@@ -1,3 +1,5 @@
+// The rows of 24- and 32-bit bitmaps: masks, streaming through a bounded chunk,
+// bottom-up order and the padding fourth byte.
 #include "convert/bmp/true_color_rows.h"
 
 #include <algorithm>
@@ -256,6 +258,37 @@ Refusal ReadTrueColorPixels(ByteReader& reader, const TrueColorLayout& layout, s
     if (eRefusal == Refusal::kNone && !layout.bAlphaMask && layout.eKind != TrueColorLayout::Kind::kBgr24)
         MakeOpaqueWhenFourthIsPadding(pSurface, nW * nH);
     return eRefusal;
+}
+
+Refusal ReadTrueColorBitmap(ByteReader& reader, const BmpHeader& header, TrueColorImage* pImage)
+{
+    pImage->Release();
+    TrueColorLayout layout;
+    const Refusal eLayout = MakeTrueColorLayout(header, &layout);
+    if (eLayout != Refusal::kNone)
+        return eLayout;
+    if (header.nWidth <= 0 || header.nHeight <= 0)
+        return Refusal::kBadHeader;
+
+    // A header that claims a huge image in a tiny file costs nothing.
+    const auto nWidth = static_cast<std::uint64_t>(header.nWidth);
+    const auto nHeight = static_cast<std::uint64_t>(header.nHeight);
+    const Refusal eSize = CheckImageSize(ImageShape::kTrueColor, nWidth, nHeight);
+    if (eSize != Refusal::kNone)
+        return eSize;
+    const std::uint64_t nStoredBytes = BmpRowStride(header.nWidth, header.nBitCount) * nHeight;
+    if (nStoredBytes > reader.Size() - header.nPixelOffset)
+        return Refusal::kTruncated;
+
+    if (!pImage->Allocate(header.nWidth, header.nHeight, header.nBitCount == 32))
+        return Refusal::kOutOfMemory;
+    Refusal ePixels = reader.SkipTo(header.nPixelOffset) ? Refusal::kNone : Refusal::kTruncated;
+    if (ePixels == Refusal::kNone)
+        ePixels = ReadTrueColorPixels(reader, layout, header.nWidth, header.nHeight, header.bTopDown,
+                                      pImage->pixels.Data());
+    if (ePixels != Refusal::kNone)
+        pImage->Release();
+    return ePixels;
 }
 
 }  // namespace zandrel

@@ -1,10 +1,10 @@
-// Stored pixels of an uncompressed 24- or 32-bit bitmap, unpacked into the
-// 32-bit surface layout (bytes blue, green, red, fourth; top row first).
+// The rows of an uncompressed 24- or 32-bit bitmap, unpacked into a
+// TrueColorImage (bytes blue, green, red, fourth; top row first).
 //
-// Holds:
-//   ChannelField       - one channel of a 32-bit pixel, cut out by its mask
-//   TrueColorLayout    - how the bytes of one stored pixel become surface bytes
+//   ChannelField       one channel of a 32-bit pixel, cut out by its mask
+//   TrueColorLayout    how the bytes of one stored pixel become image bytes
 //   MakeTrueColorLayout, ReadTrueColorPixels
+//   ReadTrueColorBitmap  the whole image after the headers
 #pragma once
 
 #include <array>
@@ -13,6 +13,7 @@
 
 #include "convert/bmp/bmp_header.h"
 #include "convert/byte_reader.h"
+#include "convert/image.h"
 #include "convert/report.h"
 
 namespace zandrel {
@@ -49,7 +50,7 @@ Refusal MakeTrueColorLayout(const BmpHeader& header, TrueColorLayout* pLayout);
 constexpr std::size_t kPixelChunkBytes = std::size_t{1} << 20;
 
 // Reads nHeight stored rows of nWidth pixels from the reader's position into
-// pSurface (4 * nWidth bytes per row, top row first), every fourth byte 0xFF
+// pSurface (4 * nWidth bytes a row, top row first), every fourth byte 0xFF
 // where the layout has no alpha mask and the file's are all 0. The caller has checked
 // that the input holds them and that the sizes fit. Never holds more than
 // about nChunkBytes of the file at once. kTruncated when a read fails,
@@ -57,5 +58,10 @@ constexpr std::size_t kPixelChunkBytes = std::size_t{1} << 20;
 Refusal ReadTrueColorPixels(ByteReader& reader, const TrueColorLayout& layout, std::int32_t nWidth,
                             std::int32_t nHeight, bool bTopDown, std::uint8_t* pSurface,
                             std::size_t nChunkBytes = kPixelChunkBytes);
+
+// Reads the pixels of a 24- or 32-bit bitmap whose headers were read (the
+// reader anywhere before the pixel offset) into *pImage. Every size is
+// settled before anything is allocated; a refused image holds nothing.
+Refusal ReadTrueColorBitmap(ByteReader& reader, const BmpHeader& header, TrueColorImage* pImage);
 
 }  // namespace zandrel

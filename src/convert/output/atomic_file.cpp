@@ -1,3 +1,4 @@
+// Output files written whole or not at all, through a temporary file beside each.
 #include "convert/output/atomic_file.h"
 
 #include <cerrno>

@@ -1,24 +1,21 @@
-// The true-colour path's arrays: one colour word per surface pixel, and for a
-// 32-bit image one alpha byte per pixel, both row-major, top row first.
+// The default output's arrays made from a decoded image: one colour word per
+// pixel (and one alpha byte for a 32-bit input) of a true-colour image, both
+// row-major, top row first; the palette words of a palette image.
 #pragma once
 
-#include <cstddef>
-#include <cstdint>
-
 #include "convert/color16.h"
-#include "convert/report.h"
-#include "convert/bmp/dib_surface.h"
+#include "convert/image.h"
 #include "convert/large_buffer.h"
+#include "convert/report.h"
 
 namespace zandrel {
 
-// Packs nPixels surface pixels (bytes blue, green, red, fourth) into colour
-// words, and their fourth bytes into pAlpha unless it is null.
-void PackSurfacePixels(const std::uint8_t* pBits, std::size_t nPixels, Color16* pWords, std::uint8_t* pAlpha);
+// Fills pWords (and pAlpha when the image has alpha; it is left empty
+// otherwise). kOutOfMemory when a buffer cannot be had, kBadHeader for an
+// image that holds no pixels.
+Refusal BuildTrueColorArrays(const TrueColorImage& image, LargeBuffer* pWords, LargeBuffer* pAlpha);
 
-// Fills pWords (and pAlpha for a 32-bit surface; it is left empty for 24
-// bits) from a filled surface. kOutOfMemory when a buffer cannot be had,
-// kBadHeader for a surface that holds no 24- or 32-bit image.
-Refusal BuildTrueColorArrays(const CDibSurface& surface, LargeBuffer* pWords, LargeBuffer* pAlpha);
+// The colour words of the first nColorCount palette entries.
+void PackPalette(const IndexedImage& image, Color16 (&palette)[256]);
 
 }  // namespace zandrel

@@ -1,10 +1,46 @@
+// The naming rule and the C identifier rule.
 #include "convert/output/names.h"
 
-namespace zandrel {
+#include <string>
+#include <utility>
 
-OutputNames DeriveOutputNames(const CString& strPath, int bAddPrefix, const PathStyle& style)
+#include "framework/mbcs.h"
+
+namespace zandrel {
+namespace {
+
+bool IsIdentifierChar(char ch)
 {
-    const CString strPrefix = bAddPrefix ? "image_" : "";
+    return (ch >= 'A' && ch <= 'Z') || (ch >= 'a' && ch <= 'z') || (ch >= '0' && ch <= '9') || ch == '_';
+}
+
+bool IsDigit(char ch)
+{
+    return ch >= '0' && ch <= '9';
+}
+
+// strFolder with its separator at the end. The last character is found by
+// characters of the code page: a trail byte equal to the separator is none.
+CString WithSeparator(const CString& strFolder, const PathStyle& style)
+{
+    if (strFolder.ReverseFind(style.chSeparator, style.nCodePage) == strFolder.GetLength() - 1)
+        return strFolder;
+    return strFolder + CString(&style.chSeparator, 1);
+}
+
+}  // namespace
+
+PathStyle PathStyle::Native()
+{
+#ifdef _WIN32
+    return PathStyle{'\\', CurrentMultiByteCodePage()};
+#else
+    return PathStyle{'/', kSingleByteCodePage};
+#endif
+}
+
+OutputNames DeriveOutputNames(const CString& strPath, const NamingOptions& naming, const PathStyle& style)
+{
     const int nSeparator = strPath.ReverseFind(style.chSeparator, style.nCodePage);
     const int nDot = strPath.ReverseFind('.', style.nCodePage);
 
@@ -13,29 +49,33 @@ OutputNames DeriveOutputNames(const CString& strPath, int bAddPrefix, const Path
     const int nBaseEnd = nDot > nSeparator ? nDot : strPath.GetLength();
     const CString strBase = strPath.Mid(nSeparator + 1, nBaseEnd - nSeparator - 1);
 
-    // With no separator the outputs go to the current folder: no folder part.
-    CString strStem;
-    if (nSeparator >= 0)
-        strStem = strPath.Left(nSeparator) + CString(&style.chSeparator, 1);
-    strStem += strPrefix + strBase;
-
     OutputNames names;
-    names.strSourcePath = strStem + ".c";
-    names.strBinaryPath = strStem + ".bin";
-    names.strArrayName = strPrefix + strBase;
+    // With no separator and no output folder the outputs go to the current folder.
+    names.strFolder = naming.strOutdir.IsEmpty() ? strPath.Left(nSeparator + 1) : WithSeparator(naming.strOutdir, style);
+    names.strStem = (naming.bAddPrefix ? CString("image_") : CString()) + strBase;
+    names.strArrayName = naming.strArrayName.IsEmpty() ? MakeCIdentifier(names.strStem) : naming.strArrayName;
     return names;
+}
+
+bool IsCIdentifier(const CString& strName)
+{
+    const std::string& name = strName.Str();
+    if (name.empty() || IsDigit(name[0]))
+        return false;
+    for (const char ch : name) {
+        if (!IsIdentifierChar(ch))
+            return false;
+    }
+    return true;
 }
 
 CString MakeCIdentifier(const CString& strName)
 {
     std::string identifier;
-    identifier.reserve(static_cast<size_t>(strName.GetLength()) + 1);
-    for (const char ch : strName.Str()) {
-        const bool bWordChar = (ch >= 'A' && ch <= 'Z') || (ch >= 'a' && ch <= 'z') ||
-                               (ch >= '0' && ch <= '9') || ch == '_';
-        identifier += bWordChar ? ch : '_';
-    }
-    if (identifier.empty() || (identifier[0] >= '0' && identifier[0] <= '9'))
+    identifier.reserve(static_cast<std::size_t>(strName.GetLength()) + 1);
+    for (const char ch : strName.Str())
+        identifier += IsIdentifierChar(ch) ? ch : '_';
+    if (identifier.empty() || IsDigit(identifier[0]))
         identifier.insert(identifier.begin(), '_');
     return CString(std::move(identifier));
 }

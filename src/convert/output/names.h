@@ -1,24 +1,49 @@
-// The naming rule: from a dropped path to the output paths and array name.
+// The naming rule: from an input path to the outputs' folder, file stem and
+// array name; how paths are spelled on the platform; what a C identifier is.
 #pragma once
 
-#include "convert/options.h"
 #include "framework/cstring.h"
 
 namespace zandrel {
 
+// How a path separates folders and which code page its bytes are in.
+struct PathStyle {
+    char chSeparator = '/';
+    unsigned nCodePage = 0;
+
+    // Backslash and the C runtime's multi-byte code page on Windows; '/' and
+    // single bytes elsewhere.
+    static PathStyle Native();
+};
+
+// What the naming rule takes besides the path.
+struct NamingOptions {
+    bool bAddPrefix = true;  // "image_" before the stem
+    CString strOutdir;       // the outputs' folder; empty: the input's folder
+    CString strArrayName;    // the array name, a C identifier; empty: from the stem
+};
+
 struct OutputNames {
-    CString strSourcePath;  // <folder><sep><prefix><base>.c
-    CString strBinaryPath;  // <folder><sep><prefix><base>.bin
-    CString strArrayName;   // <prefix><base>, as the file name spells it
+    CString strFolder;     // ends in its separator; empty: the current folder
+    CString strStem;       // <prefix><base>: the file name of every output before its ending
+    CString strArrayName;  // the arrays' name in the C text, a C identifier
+
+    // <folder><stem><ending>, e.g. PathOf(".c").
+    CString PathOf(const char* pszEnding) const { return strFolder + strStem + pszEnding; }
 };
 
 // Base name: the file name after the last separator, cut before its last dot
-// (the whole file name when it has no dot). Folder: everything before the last
-// separator; with no separator the outputs go to the current folder.
-OutputNames DeriveOutputNames(const CString& strPath, int bAddPrefix, const PathStyle& style);
+// (the whole file name when it has no dot). Folder: everything up to the last
+// separator, or the output folder when one is given. Array name: the stem
+// made a C identifier, unless one is given. Separators and dots are found by
+// characters of the style's code page.
+OutputNames DeriveOutputNames(const CString& strPath, const NamingOptions& naming, const PathStyle& style);
 
-// The array name as it is written into the C text: every byte other than
-// A-Z a-z 0-9 _ becomes '_', and a leading digit gets a '_' in front.
+// A C identifier: A-Z a-z _ first, then A-Z a-z 0-9 _.
+bool IsCIdentifier(const CString& strName);
+
+// strName as a C identifier: every byte other than A-Z a-z 0-9 _ becomes '_',
+// and a leading digit (or nothing at all) gets a '_' in front.
 CString MakeCIdentifier(const CString& strName);
 
 }  // namespace zandrel

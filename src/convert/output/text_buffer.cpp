@@ -1,3 +1,4 @@
+// TextBuffer: lookup tables of whole elements, copied into a reused block.
 #include "convert/output/text_buffer.h"
 
 #include <algorithm>
@@ -52,20 +53,10 @@ const ElementTables& Tables()
 
 }  // namespace
 
-const char* WordElementText(std::uint16_t nWord)
-{
-    return Tables().words[nWord];
-}
-
-const char* ByteElementText(std::uint8_t nByte)
-{
-    return Tables().bytes[nByte];
-}
-
 TextBuffer::TextBuffer(ByteSink& sink) : m_sink(sink), m_pBlock(new (std::nothrow) char[kCapacity + kSlack])
 {
     if (!m_pBlock)
-        m_bGood = false, m_bOutOfMemory = true;
+        m_bGood = false;
 }
 
 bool TextBuffer::Flush()
@@ -104,44 +95,11 @@ bool TextBuffer::Append(const char* psz)
     return Append(psz, std::strlen(psz));
 }
 
-bool TextBuffer::AppendWords(const Color16* pWords, std::size_t nCount)
-{
-    const auto& table = Tables().words;
-    while (nCount) {
-        if (!MakeRoom(kWordElementSize))
-            return false;
-        const std::size_t n = std::min(nCount, (kCapacity - m_nUsed) / kWordElementSize);
-        char* p = m_pBlock.get() + m_nUsed;
-        for (std::size_t i = 0; i < n; ++i, p += kWordElementSize)
-            std::memcpy(p, table[pWords[i]], kSlot);
-        m_nUsed += n * kWordElementSize;
-        pWords += n;
-        nCount -= n;
-    }
-    return m_bGood;
-}
-
-bool TextBuffer::AppendBytes(const std::uint8_t* pBytes, std::size_t nCount)
-{
-    const auto& table = Tables().bytes;
-    while (nCount) {
-        if (!MakeRoom(kByteElementSize))
-            return false;
-        const std::size_t n = std::min(nCount, (kCapacity - m_nUsed) / kByteElementSize);
-        char* p = m_pBlock.get() + m_nUsed;
-        for (std::size_t i = 0; i < n; ++i, p += kByteElementSize)
-            std::memcpy(p, table[pBytes[i]], kSlot);
-        m_nUsed += n * kByteElementSize;
-        pBytes += n;
-        nCount -= n;
-    }
-    return m_bGood;
-}
-
 template <typename Format>
-bool TextBuffer::AppendElements(const std::uint8_t* pSource, std::size_t nCount, std::size_t nSourceSize,
+bool TextBuffer::AppendElements(const void* pSourceBytes, std::size_t nCount, std::size_t nSourceSize,
                                 std::size_t nElementSize, Format format)
 {
+    const auto* pSource = static_cast<const std::uint8_t*>(pSourceBytes);
     while (nCount) {
         if (!MakeRoom(nElementSize))
             return false;
@@ -153,6 +111,23 @@ bool TextBuffer::AppendElements(const std::uint8_t* pSource, std::size_t nCount,
         nCount -= n;
     }
     return m_bGood;
+}
+
+bool TextBuffer::AppendWords(const Color16* pWords, std::size_t nCount)
+{
+    const auto& table = Tables().words;
+    return AppendElements(pWords, nCount, sizeof(Color16), kWordElementSize, [&](const std::uint8_t* pWord, char* p) {
+        Color16 nWord;
+        std::memcpy(&nWord, pWord, sizeof nWord);
+        std::memcpy(p, table[nWord], kSlot);
+    });
+}
+
+bool TextBuffer::AppendBytes(const std::uint8_t* pBytes, std::size_t nCount)
+{
+    const auto& table = Tables().bytes;
+    return AppendElements(pBytes, nCount, 1, kByteElementSize,
+                          [&](const std::uint8_t* pByte, char* p) { std::memcpy(p, table[*pByte], kSlot); });
 }
 
 bool TextBuffer::AppendLittleEndianWords(const std::uint8_t* pBytes, std::size_t nCount)

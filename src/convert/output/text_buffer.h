@@ -17,11 +17,6 @@ constexpr std::size_t kWordElementSize = 7;  // "0xHHHH,"
 constexpr std::size_t kByteElementSize = 5;  // "0xHH,"
 constexpr std::size_t kDwordElementSize = 11;  // "0xHHHHHHHH,"
 
-// The eight bytes whose first kWordElementSize / kByteElementSize are the
-// element's text; the rest is padding so that a whole entry can be copied.
-const char* WordElementText(std::uint16_t nWord);
-const char* ByteElementText(std::uint8_t nByte);
-
 class TextBuffer {
 public:
     static constexpr std::size_t kCapacity = std::size_t{1} << 20;
@@ -44,23 +39,20 @@ public:
     bool Flush();
 
     bool Good() const { return m_bGood; }
-    // True when the block itself could not be allocated (no sink failure).
-    bool OutOfMemory() const { return m_bOutOfMemory; }
 
 private:
     // Room for at least one element, flushing when the block is full.
     bool MakeRoom(std::size_t nElementSize);
-    // Formats nCount elements of nSourceSize bytes each into nElementSize
-    // characters each, formatting one with format(source, destination).
+    // The one element loop: formats nCount elements of nSourceSize bytes
+    // each into nElementSize characters each, one by format(source, text).
     template <typename Format>
-    bool AppendElements(const std::uint8_t* pSource, std::size_t nCount, std::size_t nSourceSize,
-                        std::size_t nElementSize, Format format);
+    bool AppendElements(const void* pSource, std::size_t nCount, std::size_t nSourceSize, std::size_t nElementSize,
+                        Format format);
 
     ByteSink& m_sink;
     std::unique_ptr<char[]> m_pBlock;
     std::size_t m_nUsed = 0;
     bool m_bGood = true;
-    bool m_bOutOfMemory = false;
 };
 
 }  // namespace zandrel

@@ -1,3 +1,4 @@
+// The PNG chunk walk: lengths, CRCs, order, IHDR, PLTE and tRNS.
 #include "convert/png/png_chunks.h"
 
 #include <zlib.h>
@@ -10,14 +11,10 @@ namespace {
 
 constexpr std::size_t kSignatureSize = 8;
 constexpr std::uint32_t kMaxChunkLength = 0x7FFFFFFF;
-// The true-colour path's arrays and its binary file (3 bytes a pixel) are
-// counted in 32-bit signed integers, as for bitmaps.
-constexpr std::uint64_t kMaxArrayBytes = INT_MAX;
 // Deflate cannot expand data more than this (a 258-byte match in two bits),
 // so image data shorter than its image over this is cut short or corrupt:
 // refused before a tiny file gets a huge image allocated.
 constexpr std::uint64_t kMaxDeflateRatio = 1032;
-
 
 std::uint32_t ReadBE32(const std::uint8_t* p)
 {
@@ -69,10 +66,8 @@ Refusal ReadHeader(const std::uint8_t* p, std::uint32_t nLength, PngHeader* pHea
         !IsValidDepth(pHeader->nColorType, pHeader->nBitDepth) || p[10] != 0 || p[11] != 0 || p[12] > 1)
         return Refusal::kPngBadHeader;
     // Settled before anything is allocated for the pixels.
-    const std::uint64_t nWidth = pHeader->nWidth;
-    if (3 * nWidth * pHeader->nHeight > kMaxArrayBytes || 4 * nWidth > kMaxArrayBytes)
-        return Refusal::kTooLarge;
-    return Refusal::kNone;
+    return CheckImageSize(pHeader->nColorType == kPngPalette ? ImageShape::kIndexed : ImageShape::kTrueColor,
+                          pHeader->nWidth, pHeader->nHeight);
 }
 
 Refusal ReadPalette(const std::uint8_t* p, std::uint32_t nLength, PngHeader* pHeader)

@@ -6,8 +6,8 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "convert/image.h"
 #include "convert/report.h"
-#include "convert/bmp/indexed_rows.h"
 
 namespace zandrel {
 

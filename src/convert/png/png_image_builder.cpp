@@ -1,8 +1,7 @@
+// PngImageBuilder: samples scaled to 8 bits, 16 bits rounded, tRNS applied.
 #include "convert/png/png_image_builder.h"
 
 #include <cstddef>
-
-#include "convert/color16.h"
 
 namespace zandrel {
 namespace {
@@ -30,7 +29,7 @@ std::uint8_t To8(unsigned nValue, int nBits)
     return static_cast<std::uint8_t>(nValue * 255u / ((1u << nBits) - 1));
 }
 
-// 8-bit samples to surface pixels; the fourth byte from the alpha sample or
+// 8-bit samples to image pixels; the fourth byte from the alpha sample or
 // opaque. A loop of its own for each layout, as this is the common case.
 template <std::size_t nChannels>
 void Copy8(std::uint8_t* pOut, std::uint32_t nX0, std::uint32_t nStepX, std::uint32_t nWidth,
@@ -58,21 +57,18 @@ Refusal PngImageBuilder::Begin(const PngHeader& header, DecodedImage* pImage)
     const std::size_t nPixels = std::size_t{header.nWidth} * header.nHeight;
     if (header.nColorType == kPngPalette) {
         IndexedImage& indexed = pImage->indexed;
-        pImage->nBitCount = 8;
-        for (int i = 0; i < header.nPaletteCount; ++i) {
-            const PaletteColor& color = header.palette[i];
-            indexed.colors[i] = color;
-            indexed.palette[i] = PackColor16(color.nRed, color.nGreen, color.nBlue);
-        }
+        pImage->eShape = ImageShape::kIndexed;
+        for (int i = 0; i < header.nPaletteCount; ++i)
+            indexed.colors[i] = header.palette[i];
         indexed.nColorCount = header.nPaletteCount;
         indexed.nWidth = static_cast<int>(header.nWidth);
         indexed.nHeight = static_cast<int>(header.nHeight);
         return indexed.indices.Allocate(nPixels) ? Refusal::kNone : Refusal::kOutOfMemory;
     }
     m_bOutputAlpha = header.nColorType == kPngGreyAlpha || header.nColorType == kPngRgba || header.bHasKey;
-    pImage->nBitCount = m_bOutputAlpha ? 32 : 24;
-    return pImage->surface.Allocate(static_cast<int>(header.nWidth), static_cast<int>(header.nHeight),
-                                    pImage->nBitCount)
+    pImage->eShape = ImageShape::kTrueColor;
+    return pImage->trueColor.Allocate(static_cast<int>(header.nWidth), static_cast<int>(header.nHeight),
+                                      m_bOutputAlpha)
                ? Refusal::kNone
                : Refusal::kOutOfMemory;
 }
@@ -99,7 +95,7 @@ void PngImageBuilder::TakeRow(std::uint32_t nY, std::uint32_t nX0, std::uint32_t
     if (m_layout.bIndexed)
         TakeIndices(m_pImage->indexed.indices.Data() + nY * nWidth, nX0, nStepX, pRow);
     else
-        TakeColors(m_pImage->surface.m_pBits + nY * 4 * nWidth, nX0, nStepX, pRow);
+        TakeColors(m_pImage->trueColor.pixels.Data() + nY * 4 * nWidth, nX0, nStepX, pRow);
 }
 
 // An index past the palette is kept as it stands, as for bitmaps.
@@ -110,7 +106,7 @@ void PngImageBuilder::TakeIndices(std::uint8_t* pOut, std::uint32_t nX0, std::ui
         pOut[x] = static_cast<std::uint8_t>(SampleAt(pRow, x, m_layout.nBits));
 }
 
-// Surface pixels are blue, green, red and alpha (0xFF in a 24-bit image).
+// Image pixels are blue, green, red and alpha (0xFF without alpha).
 void PngImageBuilder::TakeColors(std::uint8_t* pOut, std::uint32_t nX0, std::uint32_t nStepX,
                                  const std::uint8_t* pRow) const
 {

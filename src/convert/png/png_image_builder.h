@@ -1,11 +1,11 @@
 // PngImageBuilder: turns decoded PNG rows into a DecodedImage, the same
-// shapes a bitmap gives: a palette image's indices, or a 24-bit (opaque) or
-// 32-bit (with alpha) surface.
+// shapes a bitmap gives: a palette image's indices, or a true-colour image
+// opaque (as from 24 bits) or with alpha (as from 32).
 #pragma once
 
 #include <cstdint>
 
-#include "convert/image_file.h"
+#include "convert/image.h"
 #include "convert/png/png_chunks.h"
 #include "convert/png/png_decoder.h"
 

@@ -1,12 +1,13 @@
+// ReadPngImage: the whole file in one buffer, its chunks checked, then decoded.
 #include "convert/png/png_reader.h"
 
-#include <cstring>
+#include <cstdint>
 
-#include "convert/image_file.h"
 #include "convert/large_buffer.h"
 #include "convert/png/png_chunks.h"
 #include "convert/png/png_decoder.h"
 #include "convert/png/png_image_builder.h"
+#include "convert/png/png_signature.h"
 
 namespace zandrel {
 
@@ -39,7 +40,8 @@ Refusal ReadPngImage(ByteReader& reader, DecodedImage* pImage)
     if (eRefusal != Refusal::kNone && kPngDecoderChecksDataCrcs && !PngDataCrcsMatch(file.Data(), nKept))
         eRefusal = Refusal::kPngBadChecksum;
     if (eRefusal != Refusal::kNone) {
-        pImage->surface.Release();
+        pImage->eShape = ImageShape::kNone;
+        pImage->trueColor.Release();
         pImage->indexed.indices.Release();
     }
     return eRefusal;

@@ -1,3 +1,4 @@
+// EncodeTexture: rows encoded one at a time and put in their stored place.
 #include "convert/texture/encoder.h"
 
 #include <algorithm>
@@ -64,7 +65,7 @@ public:
     RowEncoder(const DecodedImage& image, const TextureOptions& options)
         : m_image(image), m_eFormat(options.eFormat), m_rule(MakeRule(options.eFormat, options))
     {
-        if (image.nBitCount == 8) {
+        if (image.eShape == ImageShape::kIndexed) {
             m_palette = MakeEffectivePalette(image.indexed, options);
             m_rule.bKey = false;  // already applied to the palette
         }
@@ -73,7 +74,7 @@ public:
     // Palette images going to a direct format are expanded a row at a time.
     bool Prepare(int nWidth)
     {
-        if (m_image.nBitCount == 8 && !IsIndexFormat(m_eFormat)) {
+        if (m_image.eShape == ImageShape::kIndexed && !IsIndexFormat(m_eFormat)) {
             try {
                 m_expanded.resize(static_cast<std::size_t>(nWidth) * 4);
             } catch (const std::bad_alloc&) {
@@ -85,10 +86,10 @@ public:
 
     void Encode(int y, std::uint8_t* pRow)
     {
-        if (m_image.nBitCount != 8) {
-            const CDibSurface& surface = m_image.surface;
-            PackPixels(m_rule, surface.m_pBits + static_cast<std::size_t>(y) * surface.m_nStride, surface.m_nWidth, y,
-                       pRow);
+        if (m_image.eShape == ImageShape::kTrueColor) {
+            const TrueColorImage& trueColor = m_image.trueColor;
+            PackPixels(m_rule, trueColor.pixels.Data() + static_cast<std::size_t>(y) * 4 * trueColor.nWidth,
+                       trueColor.nWidth, y, pRow);
             return;
         }
         const IndexedImage& indexed = m_image.indexed;
@@ -157,7 +158,7 @@ private:
 Refusal EncodeTexture(const DecodedImage& image, const TextureOptions& options, EncodedTexture* pTexture,
                       int* pDetail)
 {
-    const bool bPalette = image.nBitCount == 8;
+    const bool bPalette = image.eShape == ImageShape::kIndexed;
     if (!bPalette && options.nTransparentIndex >= 0)
         return Refusal::kTransparentIndexNeedsPalette;
     if (!bPalette && IsIndexFormat(options.eFormat))
@@ -172,8 +173,8 @@ Refusal EncodeTexture(const DecodedImage& image, const TextureOptions& options, 
         }
     }
 
-    const int nWidth = bPalette ? image.indexed.nWidth : image.surface.m_nWidth;
-    const int nHeight = bPalette ? image.indexed.nHeight : image.surface.m_nHeight;
+    const int nWidth = bPalette ? image.indexed.nWidth : image.trueColor.nWidth;
+    const int nHeight = bPalette ? image.indexed.nHeight : image.trueColor.nHeight;
     TextureLayout layout;
     if (!ComputeTextureLayout(options.eFormat, nWidth, nHeight, options.bPow2, options.bSwizzle, &layout))
         return Refusal::kTextureTooLarge;

@@ -5,25 +5,14 @@
 #include <cstdint>
 #include <vector>
 
-#include "convert/report.h"
-#include "convert/image_file.h"
+#include "convert/image.h"
 #include "convert/large_buffer.h"
+#include "convert/report.h"
 #include "convert/texture/layout.h"
 #include "convert/texture/pixel_format.h"
+#include "convert/texture/texture_options.h"
 
 namespace zandrel {
-
-struct TextureOptions {
-    TextureFormat eFormat = TextureFormat::k8888;
-    TextureFormat eClutFormat = TextureFormat::k8888;  // a direct format
-    bool bPow2 = false;
-    bool bSwizzle = false;
-    bool bDither = false;
-    int nAlphaThreshold = 128;
-    bool bKey = false;
-    std::uint32_t nKeyRgb = 0;    // 0xRRGGBB
-    int nTransparentIndex = -1;   // a palette entry made transparent, -1 for none
-};
 
 struct EncodedTexture {
     TextureLayout layout;

@@ -1,23 +1,16 @@
+// The texture's .c, .h and .bin files.
 #include "convert/texture/texture_writer.h"
 
 #include <algorithm>
 #include <cstdio>
 #include <string>
 
+#include "convert/output/atomic_file.h"
+#include "convert/output/c_text.h"
 #include "convert/output/text_buffer.h"
 
 namespace zandrel {
 namespace {
-
-std::string MacroPrefix(const CString& strIdentifier)
-{
-    std::string prefix = strIdentifier.Str();
-    for (char& ch : prefix) {
-        if (ch >= 'a' && ch <= 'z')
-            ch = static_cast<char>(ch - 'a' + 'A');
-    }
-    return prefix;
-}
 
 const char* ElementType(TextureFormat eFormat)
 {
@@ -30,17 +23,10 @@ const char* ElementType(TextureFormat eFormat)
 
 // "const unsigned short name[] __attribute__((aligned(16)))", the GE's
 // alignment for textures and CLUTs alike.
-std::string ArrayDeclarator(int bAddConst, TextureFormat eFormat, const std::string& name)
+std::string ArrayDeclarator(bool bAddConst, TextureFormat eFormat, const std::string& name)
 {
     return std::string(bAddConst ? "const " : "") + ElementType(eFormat) + " " + name +
            "[] __attribute__((aligned(16)))";
-}
-
-void AppendDefine(TextBuffer& text, const std::string& prefix, const char* pszName, long long nValue)
-{
-    // Built as a string: a prefix from a long file name must not be cut.
-    const std::string line = "#define " + prefix + "_" + pszName + " " + std::to_string(nValue) + "\r\n";
-    text.Append(line.data(), line.size());
 }
 
 // Lines of nLineBytes stored bytes, as elements of the format's width.
@@ -65,12 +51,10 @@ bool WriteBytes(ByteSink& sink, const std::uint8_t* pBytes, std::size_t nCount)
     return nCount == 0 || sink.Write(pBytes, nCount);
 }
 
-}  // namespace
-
-bool FormatTextureSource(ByteSink& sink, const TextureRequest& request, const EncodedTexture& texture)
+bool FormatTextureSource(ByteSink& sink, const OutputNames& names, bool bAddConst, const EncodedTexture& texture)
 {
     const TextureLayout& layout = texture.layout;
-    const std::string name = request.strIdentifier.Str();
+    const std::string name = names.strArrayName.Str();
     TextBuffer text(sink);
     char szLine[200];
     text.Append("// texture for the PSP's graphics engine\r\n");
@@ -81,16 +65,16 @@ bool FormatTextureSource(ByteSink& sink, const TextureRequest& request, const En
                   static_cast<long long>(layout.nStoredRows), layout.bSwizzled ? ", swizzled" : "");
     text.Append(szLine);
     text.Append("#include \"");
-    text.Append(request.strIncludeName);
+    text.Append(names.strStem + ".h");
     text.Append("\"\r\n\r\n");
-    text.Append((ArrayDeclarator(request.m_bAddConst, layout.eFormat, name) + "={\r\n").c_str());
+    text.Append((ArrayDeclarator(bAddConst, layout.eFormat, name) + "={\r\n").c_str());
     AppendStoredLines(text, layout.eFormat, texture.texels.Data(), layout.nBytes, layout.nRowBytes);
     text.Append("};\r\n");
     if (IsIndexFormat(layout.eFormat)) {
         std::snprintf(szLine, sizeof szLine, "\r\n\r\n// colour table: format %s, entries = %d\r\n",
                       TextureFormatName(texture.eClutFormat), texture.nClutEntries);
         text.Append(szLine);
-        text.Append((ArrayDeclarator(request.m_bAddConst, texture.eClutFormat, name + "_clut") + "={\r\n").c_str());
+        text.Append((ArrayDeclarator(bAddConst, texture.eClutFormat, name + "_clut") + "={\r\n").c_str());
         // One 32-byte block, the unit the GE loads, a line.
         AppendStoredLines(text, texture.eClutFormat, texture.clut.data(),
                           static_cast<std::int64_t>(texture.clut.size()), 32);
@@ -99,15 +83,15 @@ bool FormatTextureSource(ByteSink& sink, const TextureRequest& request, const En
     return text.Flush();
 }
 
-bool FormatTextureHeader(ByteSink& sink, const TextureRequest& request, const EncodedTexture& texture)
+bool FormatTextureHeader(ByteSink& sink, const OutputNames& names, bool bAddConst, const EncodedTexture& texture)
 {
     const TextureLayout& layout = texture.layout;
-    const std::string name = request.strIdentifier.Str();
-    const std::string prefix = MacroPrefix(request.strIdentifier);
+    const std::string name = names.strArrayName.Str();
+    const std::string prefix = MacroPrefix(names.strArrayName);
     const bool bIndexed = IsIndexFormat(layout.eFormat);
     TextBuffer text(sink);
     text.Append("// texture for the PSP's graphics engine\r\n");
-    text.Append(("#ifndef " + prefix + "_H\r\n#define " + prefix + "_H\r\n\r\n").c_str());
+    AppendGuardOpening(text, prefix);
     AppendDefine(text, prefix, "WIDTH", layout.nWidth);
     AppendDefine(text, prefix, "HEIGHT", layout.nHeight);
     AppendDefine(text, prefix, "TEXTURE_WIDTH", layout.nTextureWidth);
@@ -129,68 +113,40 @@ bool FormatTextureHeader(ByteSink& sink, const TextureRequest& request, const En
     text.Append((" *   sceGuTexImage(0, " + prefix + "_TEXTURE_WIDTH, " + prefix + "_TEXTURE_HEIGHT, " + prefix +
                  "_BUFFER_WIDTH, " + name + ");\r\n */\r\n\r\n")
                     .c_str());
-    text.Append(("extern " + ArrayDeclarator(request.m_bAddConst, layout.eFormat, name) + ";\r\n").c_str());
+    text.Append(("extern " + ArrayDeclarator(bAddConst, layout.eFormat, name) + ";\r\n").c_str());
     if (bIndexed) {
         text.Append(
-            ("extern " + ArrayDeclarator(request.m_bAddConst, texture.eClutFormat, name + "_clut") + ";\r\n").c_str());
+            ("extern " + ArrayDeclarator(bAddConst, texture.eClutFormat, name + "_clut") + ";\r\n").c_str());
     }
-    text.Append("\r\n#endif\r\n");
+    AppendGuardClosing(text);
     return text.Flush();
 }
 
-WriteOutcome WriteTextureFiles(const TextureRequest& request, const EncodedTexture& texture)
+}  // namespace
+
+WriteOutcome WriteTextureFiles(const OutputNames& names, const TextureOptions& options, const EncodedTexture& texture)
 {
     WriteOutcome outcome;
     WriteFileAtomically(
-        request.strStem + ".c", [&](ByteSink& sink) { return FormatTextureSource(sink, request, texture); },
-        &outcome);
+        names.PathOf(".c"),
+        [&](ByteSink& sink) { return FormatTextureSource(sink, names, options.bAddConst, texture); }, &outcome);
     WriteFileAtomically(
-        request.strStem + ".h", [&](ByteSink& sink) { return FormatTextureHeader(sink, request, texture); },
-        &outcome);
-    if (!request.m_bWriteBinary)
+        names.PathOf(".h"),
+        [&](ByteSink& sink) { return FormatTextureHeader(sink, names, options.bAddConst, texture); }, &outcome);
+    if (!options.bWriteBinary)
         return outcome;
     WriteFileAtomically(
-        request.strStem + ".bin",
+        names.PathOf(".bin"),
         [&](ByteSink& sink) {
             return WriteBytes(sink, texture.texels.Data(), static_cast<std::size_t>(texture.layout.nBytes));
         },
         &outcome);
     if (IsIndexFormat(texture.layout.eFormat)) {
         WriteFileAtomically(
-            request.strStem + "_clut.bin",
+            names.PathOf("_clut.bin"),
             [&](ByteSink& sink) { return WriteBytes(sink, texture.clut.data(), texture.clut.size()); }, &outcome);
     }
     return outcome;
-}
-
-bool FormatImageHeader(ByteSink& sink, const CString& strIdentifier, int bAddConst, int nBitCount, int nWidth,
-                       int nHeight)
-{
-    const std::string name = strIdentifier.Str();
-    const std::string prefix = MacroPrefix(strIdentifier);
-    const std::string qualifier = bAddConst ? "extern const " : "extern ";
-    TextBuffer text(sink);
-    text.Append("// bitmap image for PSP\r\n");
-    text.Append(("#ifndef " + prefix + "_H\r\n#define " + prefix + "_H\r\n\r\n").c_str());
-    AppendDefine(text, prefix, "WIDTH", nWidth);
-    AppendDefine(text, prefix, "HEIGHT", nHeight);
-    text.Append("\r\n");
-    if (nBitCount == 8) {
-        text.Append((qualifier + "unsigned short " + name + "_palette[];\r\n").c_str());
-        text.Append((qualifier + "unsigned char " + name + "[];\r\n").c_str());
-    } else {
-        text.Append((qualifier + "unsigned short " + name + "[];\r\n").c_str());
-        if (nBitCount == 32)
-            text.Append((qualifier + "unsigned char " + name + "_alpha[];\r\n").c_str());
-    }
-    text.Append("\r\n#endif\r\n");
-    return text.Flush();
-}
-
-CString HeaderPathFor(const CString& strSourcePath)
-{
-    // The default output's name always ends in ".c".
-    return strSourcePath.Left(strSourcePath.GetLength() - 2) + ".h";
 }
 
 }  // namespace zandrel

@@ -1,0 +1,28 @@
+// What a GE texture is asked to be: its formats and encoding, and which of
+// its files carry what.
+#pragma once
+
+#include <cstdint>
+
+#include "convert/texture/pixel_format.h"
+
+namespace zandrel {
+
+struct TextureOptions {
+    // Encoding
+    TextureFormat eFormat = TextureFormat::k8888;
+    TextureFormat eClutFormat = TextureFormat::k8888;  // a direct format
+    bool bPow2 = false;
+    bool bSwizzle = false;
+    bool bDither = false;
+    int nAlphaThreshold = 128;
+    bool bKey = false;
+    std::uint32_t nKeyRgb = 0;    // 0xRRGGBB
+    int nTransparentIndex = -1;   // a palette entry made transparent, -1 for none
+
+    // Files
+    bool bAddConst = true;        // declare the arrays const
+    bool bWriteBinary = false;    // also write the raw .bin files
+};
+
+}  // namespace zandrel
