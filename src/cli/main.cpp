@@ -1,3 +1,4 @@
+// zandrel-cli's entry: the ANSI code page for paths, then RunCli.
 #include <cstdio>
 
 #ifdef _WIN32

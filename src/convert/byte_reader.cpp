@@ -1,3 +1,4 @@
+// ByteReader: bounded reads from a file or from memory.
 #include "convert/byte_reader.h"
 
 #include <cstring>

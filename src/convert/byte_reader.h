@@ -24,7 +24,6 @@ public:
     void Close();
 
     std::uint64_t Size() const { return m_nSize; }
-    std::uint64_t Position() const { return m_nPosition; }
     std::uint64_t Remaining() const { return m_nSize - m_nPosition; }
 
     // Exactly nCount bytes into pDst, or false (input too short or unreadable).

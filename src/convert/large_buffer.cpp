@@ -1,3 +1,4 @@
+// LargeBuffer: huge-page-aligned mappings on Linux, heap memory elsewhere.
 #include "convert/large_buffer.h"
 
 #include <cstdint>

@@ -1,3 +1,4 @@
+// DescribeRefusal: the sentence the command-line tool prints for each reason.
 #include "convert/report.h"
 
 namespace zandrel {

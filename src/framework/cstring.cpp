@@ -1,3 +1,4 @@
+// CString: substrings with clamped counts, and the search by characters of a code page.
 #include "framework/cstring.h"
 
 #include <algorithm>
@@ -8,11 +9,6 @@ CString::CString(const char* pch, int nLength)
 {
     if (pch && nLength > 0)
         m_str.assign(pch, static_cast<size_t>(nLength));
-}
-
-CString CString::Mid(int nFirst) const
-{
-    return Mid(nFirst, GetLength());
 }
 
 CString CString::Mid(int nFirst, int nCount) const
@@ -26,12 +22,6 @@ CString CString::Mid(int nFirst, int nCount) const
 CString CString::Left(int nCount) const
 {
     return Mid(0, nCount);
-}
-
-CString CString::Right(int nCount) const
-{
-    nCount = std::clamp(nCount, 0, GetLength());
-    return Mid(GetLength() - nCount, nCount);
 }
 
 int CString::ReverseFind(char ch) const

@@ -7,7 +7,6 @@
 #pragma once
 
 #include <string>
-#include <string_view>
 
 class CString {
 public:
@@ -16,7 +15,6 @@ public:
     CString(const char* psz) : m_str(psz ? psz : "") {}
     CString(const char* pch, int nLength);
     explicit CString(std::string str) : m_str(std::move(str)) {}
-    explicit CString(std::string_view str) : m_str(str) {}
 
     // Attributes
     int GetLength() const { return static_cast<int>(m_str.size()); }
@@ -27,10 +25,8 @@ public:
     char GetAt(int nIndex) const { return m_str.at(static_cast<size_t>(nIndex)); }
 
     // Operations
-    CString Mid(int nFirst) const;
     CString Mid(int nFirst, int nCount) const;
     CString Left(int nCount) const;
-    CString Right(int nCount) const;
 
     // Position (from 0, in bytes) of the last character `ch`, or -1. The
     // string is walked by characters of `nCodePage`, so the trailing byte of a

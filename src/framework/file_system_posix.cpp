@@ -1,3 +1,4 @@
+// The file operations on POSIX systems: regular files only, mkstemp, rename.
 #include "framework/file_system.h"
 
 #include <cerrno>

@@ -1,3 +1,4 @@
+// The file operations on Windows: wide-character "\\?\" paths, exclusive temporaries, MoveFileEx.
 #include "framework/file_system.h"
 
 #include <cerrno>

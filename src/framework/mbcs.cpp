@@ -1,3 +1,4 @@
+// The lead bytes of the East Asian code pages, and the C runtime's current one.
 #include "framework/mbcs.h"
 
 #ifdef _WIN32

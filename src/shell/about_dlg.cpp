@@ -1,3 +1,4 @@
+// CAboutDlg: the title and the copyright line set at start.
 #include "shell/about_dlg.h"
 
 #include "res/resource.h"

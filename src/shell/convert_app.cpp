@@ -1,3 +1,4 @@
+// CConvertApp::InitInstance: the main dialog run modally.
 #include "shell/convert_app.h"
 
 #include "shell/convert_dlg.h"

@@ -1,3 +1,4 @@
+// The program's texts, in code page 932.
 #include "shell/shell_text.h"
 
 #include "zandrel_version.h"

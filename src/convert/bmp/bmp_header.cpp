@@ -1,3 +1,4 @@
+// ReadBmpHeader: every header size, masks, the palette's place and the checks before any pixel.
 #include "convert/bmp/bmp_header.h"
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// DecodeRle8: the run-length stream read through a bounded chunk, every write bounded.
 #include "convert/bmp/rle8.h"
 
 #include <cstddef>

@@ -1,3 +1,4 @@
+// ComputeTextureLayout: buffer width, stored rows and sizes, checked against the limit.
 #include "convert/texture/layout.h"
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// The GE pixel formats: names, sizes, channel rounding tables and the row packers.
 #include "convert/texture/pixel_format.h"
 
 #include <array>

@@ -26,10 +26,6 @@ inline bool IsIndexFormat(TextureFormat eFormat)
 {
     return eFormat == TextureFormat::kT4 || eFormat == TextureFormat::kT8;
 }
-inline bool HasAlpha(TextureFormat eFormat)
-{
-    return eFormat != TextureFormat::k5650;
-}
 
 // How direct-colour texels are made from blue, green, red, alpha pixels.
 struct PixelRule {

@@ -11,13 +11,10 @@ constexpr UINT kAppExitCommand = 0xE141;    // ID_APP_EXIT
 
 }  // namespace
 
-CWinApp::CWinApp(const char* pszAppName) : m_pModuleState(AfxGetModuleState())
+CWinApp::CWinApp() : m_pModuleState(AfxGetModuleState())
 {
     m_pModuleState->m_pCurrentWinApp = this;
-    if (pszAppName)
-        m_strAppName = pszAppName;
-    else
-        m_strAppName.LoadStringA(kAppTitleStringId);
+    m_strAppName.LoadStringA(kAppTitleStringId);
     m_pszAppName = m_strAppName;
 }
 

@@ -21,9 +21,9 @@ class CWinApp {
     AFX_MODULE_STATE* const m_pModuleState;
 
 public:
-    // Construction: registers the one application object. With no name the
-    // title is string AFX_IDS_APP_TITLE of the resources.
-    explicit CWinApp(const char* pszAppName = nullptr);
+    // Construction: registers the one application object, whose title is
+    // string AFX_IDS_APP_TITLE of the resources.
+    CWinApp();
     CWinApp(const CWinApp&) = delete;
     CWinApp& operator=(const CWinApp&) = delete;
     virtual ~CWinApp();
