@@ -89,18 +89,18 @@ void UnpackMasked32(const TrueColorLayout& layout, const std::uint8_t* pSrc, std
     }
 }
 
-// Rows already in surface order are read straight into their place, a group
+// Rows already in image order are read straight into their place, a group
 // of rows per read. Bottom-up groups land in one block and are put in order
 // there, which keeps reads large for narrow images without a second buffer.
 Refusal ReadRowsInPlace(ByteReader& reader, std::uint64_t nWidth, std::uint64_t nHeight, bool bTopDown,
-                        std::uint8_t* pSurface, std::size_t nChunkBytes)
+                        std::uint8_t* pPixels, std::size_t nChunkBytes)
 {
     const std::uint64_t nRowBytes = 4 * nWidth;
     const std::uint64_t nRowsPerRead = std::max<std::uint64_t>(1, nChunkBytes / nRowBytes);
     for (std::uint64_t nStored = 0; nStored < nHeight;) {
         const std::uint64_t nRows = std::min(nRowsPerRead, nHeight - nStored);
         const std::uint64_t nFirstRow = bTopDown ? nStored : nHeight - nStored - nRows;
-        std::uint8_t* pBlock = pSurface + nFirstRow * nRowBytes;
+        std::uint8_t* pBlock = pPixels + nFirstRow * nRowBytes;
         if (!reader.Read(pBlock, static_cast<std::size_t>(nRows * nRowBytes)))
             return Refusal::kTruncated;
         if (!bTopDown) {
@@ -118,13 +118,13 @@ Refusal ReadRowsInPlace(ByteReader& reader, std::uint64_t nWidth, std::uint64_t 
 // read when a row fits, pieces of a row when it does not.
 template <typename Unpack>
 Refusal StreamRows(ByteReader& reader, std::uint64_t nWidth, std::uint64_t nHeight, bool bTopDown,
-                   std::uint8_t* pSurface, std::size_t nChunkBytes, std::uint64_t nBytesPerPixel, Unpack unpack)
+                   std::uint8_t* pPixels, std::size_t nChunkBytes, std::uint64_t nBytesPerPixel, Unpack unpack)
 {
     const std::uint64_t nRowBytes = nWidth * nBytesPerPixel;
     const std::uint64_t nStride = (nRowBytes + 3) / 4 * 4;
     const std::uint64_t nOutRowBytes = 4 * nWidth;
-    auto SurfaceRow = [&](std::uint64_t nStored) {
-        return pSurface + (bTopDown ? nStored : nHeight - 1 - nStored) * nOutRowBytes;
+    auto ImageRow = [&](std::uint64_t nStored) {
+        return pPixels + (bTopDown ? nStored : nHeight - 1 - nStored) * nOutRowBytes;
     };
 
     LargeBuffer chunk;
@@ -137,7 +137,7 @@ Refusal StreamRows(ByteReader& reader, std::uint64_t nWidth, std::uint64_t nHeig
             if (!reader.Read(chunk.Data(), static_cast<std::size_t>(nRows * nStride)))
                 return Refusal::kTruncated;
             for (std::uint64_t i = 0; i < nRows; ++i)
-                unpack(chunk.Data() + i * nStride, static_cast<std::size_t>(nWidth), SurfaceRow(nStored + i));
+                unpack(chunk.Data() + i * nStride, static_cast<std::size_t>(nWidth), ImageRow(nStored + i));
             nStored += nRows;
         }
         return Refusal::kNone;
@@ -148,7 +148,7 @@ Refusal StreamRows(ByteReader& reader, std::uint64_t nWidth, std::uint64_t nHeig
         return Refusal::kOutOfMemory;
     std::uint8_t padding[4];
     for (std::uint64_t nStored = 0; nStored < nHeight; ++nStored) {
-        std::uint8_t* pRow = SurfaceRow(nStored);
+        std::uint8_t* pRow = ImageRow(nStored);
         for (std::uint64_t x = 0; x < nWidth;) {
             const std::uint64_t nPixels = std::min(nPixelsPerRead, nWidth - x);
             if (!reader.Read(chunk.Data(), static_cast<std::size_t>(nPixels * nBytesPerPixel)))
@@ -164,26 +164,26 @@ Refusal StreamRows(ByteReader& reader, std::uint64_t nWidth, std::uint64_t nHeig
 
 // A fourth byte that is 0 in every pixel of a file without an alpha mask is
 // padding, not alpha: such an image is opaque.
-void MakeOpaqueWhenFourthIsPadding(std::uint8_t* pSurface, std::uint64_t nPixels)
+void MakeOpaqueWhenFourthIsPadding(std::uint8_t* pPixels, std::uint64_t nPixels)
 {
     for (std::uint64_t i = 0; i < nPixels; ++i) {
-        if (pSurface[4 * i + 3] != 0)
+        if (pPixels[4 * i + 3] != 0)
             return;
     }
     for (std::uint64_t i = 0; i < nPixels; ++i)
-        pSurface[4 * i + 3] = kNoAlpha;
+        pPixels[4 * i + 3] = kNoAlpha;
 }
 
 Refusal ReadRows(ByteReader& reader, const TrueColorLayout& layout, std::uint64_t nW, std::uint64_t nH,
-                 bool bTopDown, std::uint8_t* pSurface, std::size_t nChunkBytes)
+                 bool bTopDown, std::uint8_t* pPixels, std::size_t nChunkBytes)
 {
     switch (layout.eKind) {
     case TrueColorLayout::Kind::kBgrx32:
-        return ReadRowsInPlace(reader, nW, nH, bTopDown, pSurface, nChunkBytes);
+        return ReadRowsInPlace(reader, nW, nH, bTopDown, pPixels, nChunkBytes);
     case TrueColorLayout::Kind::kBgr24:
-        return StreamRows(reader, nW, nH, bTopDown, pSurface, nChunkBytes, 3, UnpackBgr24);
+        return StreamRows(reader, nW, nH, bTopDown, pPixels, nChunkBytes, 3, UnpackBgr24);
     case TrueColorLayout::Kind::kMasked32:
-        return StreamRows(reader, nW, nH, bTopDown, pSurface, nChunkBytes, 4,
+        return StreamRows(reader, nW, nH, bTopDown, pPixels, nChunkBytes, 4,
                           [&layout](const std::uint8_t* pSrc, std::size_t nPixels, std::uint8_t* pDst) {
                               UnpackMasked32(layout, pSrc, nPixels, pDst);
                           });
@@ -240,23 +240,23 @@ Refusal MakeTrueColorLayout(const BmpHeader& header, TrueColorLayout* pLayout)
         }
     }
 
-    const bool bSurfaceOrder = IsWholeByte(layout.blue, 0) && IsWholeByte(layout.green, 1) &&
+    const bool bImageOrder = IsWholeByte(layout.blue, 0) && IsWholeByte(layout.green, 1) &&
                                IsWholeByte(layout.red, 2) && IsWholeByte(layout.fourth, 3);
-    layout.eKind = bSurfaceOrder ? TrueColorLayout::Kind::kBgrx32 : TrueColorLayout::Kind::kMasked32;
+    layout.eKind = bImageOrder ? TrueColorLayout::Kind::kBgrx32 : TrueColorLayout::Kind::kMasked32;
     *pLayout = layout;
     return Refusal::kNone;
 }
 
 Refusal ReadTrueColorPixels(ByteReader& reader, const TrueColorLayout& layout, std::int32_t nWidth,
-                            std::int32_t nHeight, bool bTopDown, std::uint8_t* pSurface, std::size_t nChunkBytes)
+                            std::int32_t nHeight, bool bTopDown, std::uint8_t* pPixels, std::size_t nChunkBytes)
 {
     if (nWidth <= 0 || nHeight <= 0)
         return Refusal::kBadHeader;
     const auto nW = static_cast<std::uint64_t>(nWidth);
     const auto nH = static_cast<std::uint64_t>(nHeight);
-    const Refusal eRefusal = ReadRows(reader, layout, nW, nH, bTopDown, pSurface, nChunkBytes);
+    const Refusal eRefusal = ReadRows(reader, layout, nW, nH, bTopDown, pPixels, nChunkBytes);
     if (eRefusal == Refusal::kNone && !layout.bAlphaMask && layout.eKind != TrueColorLayout::Kind::kBgr24)
-        MakeOpaqueWhenFourthIsPadding(pSurface, nW * nH);
+        MakeOpaqueWhenFourthIsPadding(pPixels, nW * nH);
     return eRefusal;
 }
 

@@ -31,7 +31,7 @@ struct ChannelField {
 struct TrueColorLayout {
     enum class Kind {
         kBgr24,    // three bytes per pixel, padded rows
-        kBgrx32,   // four bytes per pixel already in surface order
+        kBgrx32,   // four bytes per pixel already in image order
         kMasked32  // four bytes per pixel, channels cut out by masks
     };
     Kind eKind = Kind::kBgr24;
@@ -50,13 +50,13 @@ Refusal MakeTrueColorLayout(const BmpHeader& header, TrueColorLayout* pLayout);
 constexpr std::size_t kPixelChunkBytes = std::size_t{1} << 20;
 
 // Reads nHeight stored rows of nWidth pixels from the reader's position into
-// pSurface (4 * nWidth bytes a row, top row first), every fourth byte 0xFF
+// pPixels (4 * nWidth bytes a row, top row first), every fourth byte 0xFF
 // where the layout has no alpha mask and the file's are all 0. The caller has checked
 // that the input holds them and that the sizes fit. Never holds more than
 // about nChunkBytes of the file at once. kTruncated when a read fails,
 // kOutOfMemory when the chunk cannot be had.
 Refusal ReadTrueColorPixels(ByteReader& reader, const TrueColorLayout& layout, std::int32_t nWidth,
-                            std::int32_t nHeight, bool bTopDown, std::uint8_t* pSurface,
+                            std::int32_t nHeight, bool bTopDown, std::uint8_t* pPixels,
                             std::size_t nChunkBytes = kPixelChunkBytes);
 
 // Reads the pixels of a 24- or 32-bit bitmap whose headers were read (the
