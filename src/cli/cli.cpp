@@ -263,6 +263,9 @@ Arguments ParseArguments(int argc, const char* const* argv)
             args.valueError = std::string("invalid value for ") + pRule->pszName + ": " + pszValue + " (" +
                               pszExpected + ")";
     }
+    // A texture's files are const and binary as the default output's are.
+    args.texture.bAddConst = args.options.m_bAddConst != 0;
+    args.texture.bWriteBinary = args.options.m_bWriteBinary != 0;
     return args;
 }
 
@@ -335,19 +338,19 @@ void WarnIfTooLargeForTheGe(const char* pszFile, const ConversionReport& report,
 
 int RunCli(int argc, const char* const* argv, std::FILE* out, std::FILE* err)
 {
-    Arguments args = ParseArguments(argc, argv);
+    const Arguments args = ParseArguments(argc, argv);
     const std::string usage = UsageText();
-    const char* const kUsageText = usage.c_str();
+    const char* pszUsage = usage.c_str();
     if (args.pszBadOption) {
-        std::fprintf(err, "zandrel-cli: unknown option: %s\n%s", args.pszBadOption, kUsageText);
+        std::fprintf(err, "zandrel-cli: unknown option: %s\n%s", args.pszBadOption, pszUsage);
         return kExitUsage;
     }
     if (!args.valueError.empty()) {
-        std::fprintf(err, "zandrel-cli: %s\n%s", args.valueError.c_str(), kUsageText);
+        std::fprintf(err, "zandrel-cli: %s\n%s", args.valueError.c_str(), pszUsage);
         return kExitUsage;
     }
     if (args.bHelp) {
-        std::fputs(kUsageText, out);
+        std::fputs(pszUsage, out);
         return kExitAllConverted;
     }
     if (args.bVersion) {
@@ -355,12 +358,12 @@ int RunCli(int argc, const char* const* argv, std::FILE* out, std::FILE* err)
         return kExitAllConverted;
     }
     if (args.files.empty()) {
-        std::fprintf(err, "zandrel-cli: no input file\n%s", kUsageText);
+        std::fprintf(err, "zandrel-cli: no input file\n%s", pszUsage);
         return kExitUsage;
     }
     const std::string combination = CombinationError(args);
     if (!combination.empty()) {
-        std::fprintf(err, "zandrel-cli: %s\n%s", combination.c_str(), kUsageText);
+        std::fprintf(err, "zandrel-cli: %s\n%s", combination.c_str(), pszUsage);
         return kExitUsage;
     }
     if (args.pszOutdir) {
@@ -371,9 +374,6 @@ int RunCli(int argc, const char* const* argv, std::FILE* out, std::FILE* err)
         }
     }
 
-    // The texture's files are const and binary as the default output's are.
-    args.texture.bAddConst = args.options.m_bAddConst != 0;
-    args.texture.bWriteBinary = args.options.m_bWriteBinary != 0;
     const PathStyle style = PathStyle::Native();
     bool bAllConverted = true;
     for (const char* pszFile : args.files) {

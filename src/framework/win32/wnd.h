@@ -9,7 +9,6 @@
 
 #include <windows.h>
 
-#include "framework/cstring.h"
 #include "framework/win32/menu.h"
 
 class CWnd;
