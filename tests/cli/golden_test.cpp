@@ -1,5 +1,6 @@
 // Golden cases: each folder of tests/data/golden holds inputs, case.txt (args, exit, stdout, stderr) and
-// expect/ (every file written, byte for byte). ZANDREL_UPDATE_GOLDEN=1 rewrites both from the run.
+// expect/ (every file written, byte for byte); the inputs of "refusals" are built from their table.
+// ZANDREL_UPDATE_GOLDEN=1 rewrites case.txt and expect/ from the run.
 #include <gtest/gtest.h>
 
 #include <cctype>
@@ -10,6 +11,7 @@
 
 #include "cli/cli.h"
 #include "support/bitmap_builder.h"
+#include "support/refusal_bitmaps.h"
 #include "support/temp_dir.h"
 
 namespace {
@@ -48,6 +50,8 @@ TEST_P(GoldenTest, WritesExactlyTheExpectedFiles)
     const std::string expected(inputs["case.txt"].begin(), inputs["case.txt"].end());
     inputs.erase("case.txt");
     std::erase_if(inputs, [](const auto& file) { return file.first.starts_with("expect/"); });
+    if (folder.filename() == "refusals")
+        inputs.merge(zandrel::test::RefusalBitmaps());
     for (const auto& [name, bytes] : inputs)
         zandrel::test::WriteFileBytes(work.File(name), bytes);
 
