@@ -111,14 +111,13 @@ Bytes MakeSource(const Case& c, unsigned nSeed)
     if (!c.bPalette)
         return zandrel::test::MakeTrueColorBitmap(c.nWidth, c.nHeight, 32, pixel);
     const int nColors = c.nPsm == kT4 ? 11 : 200;
-    zandrel::test::BitmapRecipe recipe;
-    recipe.nWidth = c.nWidth, recipe.nHeight = c.nHeight, recipe.nBitCount = 8;
-    recipe.nClrUsed = static_cast<std::uint32_t>(nColors);
-    for (int i = 0; i < nColors; ++i)
-        recipe.palette.push_back(i ? pixel(i, -1) : zandrel::test::Bgra{});  // black: no key, nothing cleared
-    recipe.pixels = zandrel::test::StoreIndexedRows(c.nWidth, c.nHeight, false,
-                                                    [&](int x, int y) { return pixel(x, y)[0] % (nColors + 3); });
-    return zandrel::test::BuildBitmap(recipe);
+    std::vector<zandrel::test::Bgra> palette(1);  // black first: no key, nothing cleared
+    for (int i = 1; i < nColors; ++i)
+        palette.push_back(pixel(i, -1));
+    return zandrel::test::BuildBitmap({.nWidth = c.nWidth, .nHeight = c.nHeight, .nBitCount = 8,
+        .nClrUsed = static_cast<std::uint32_t>(nColors), .palette = palette,
+        .pixels = zandrel::test::StoreIndexedRows(c.nWidth, c.nHeight, false,
+                                                  [&](int x, int y) { return pixel(x, y)[0] % (nColors + 3); })});
 }
 
 // One dumped array: "<misalignment> <byte count> <hex bytes>", then its macros.

@@ -13,21 +13,21 @@ namespace zandrel::test {
 using Bytes = std::vector<std::uint8_t>;
 using Bgra = std::array<std::uint8_t, 4>;  // blue, green, red, fourth byte
 
-// Fields in the order the file holds them. Left alone, every size and offset is the one the
-// bytes written give; each knob below makes one of them lie.
+// Fields in the order the file holds them. Left alone, a black 1 x 1 24-bit bitmap whose sizes and
+// offsets are those of the bytes written; each knob makes one of them wrong.
 struct BitmapRecipe {
     std::string signature = "BM";
     std::optional<std::uint32_t> nOffBits = {};  // bfOffBits, when not where the pixels are written
-    std::uint32_t nInfoSize = 40;  // 12: the OS/2 core header (16-bit sizes, 3-byte palette entries)
+    std::uint32_t nInfoSize = 40;                // 12: the OS/2 core header (16-bit sizes, 3-byte colours)
     std::int32_t nWidth = 1;
-    std::int32_t nHeight = 1;      // as stored: negative means top-down
+    std::int32_t nHeight = 1;                    // as stored: negative means top-down
     std::uint16_t nBitCount = 24;
     std::uint32_t nCompression = 0;
-    std::uint32_t nClrUsed = 0;    // biClrUsed as written
-    std::vector<std::uint32_t> masks = {};  // after the 40 fields: past a 40-byte header, else inside it
+    std::uint32_t nClrUsed = 0;                  // biClrUsed as written
+    std::vector<std::uint32_t> masks = {};       // after the 40 fields: past a 40-byte header, else in it
     std::vector<Bgra> palette = {};
-    Bytes pixels = {};                // pixel data exactly as stored in the file
-    std::optional<std::size_t> nCutAt = {};  // the file ends after this many bytes
+    Bytes pixels = Bytes(4);                     // pixel data exactly as stored in the file
+    std::optional<std::size_t> nCutAt = {};      // the file ends after this many bytes
 };
 
 Bytes BuildBitmap(const BitmapRecipe& recipe);
