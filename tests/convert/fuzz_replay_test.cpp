@@ -2,9 +2,6 @@
 // at every length; and an image whose text passes the writers' 1 MiB block four times, once inside a line end.
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <map>
-
 #include "convert/dib_surface.h"
 #include "fuzz_support.h"
 #include "support/bitmap_builder.h"
@@ -13,20 +10,10 @@
 namespace {
 
 using Target = int (*)(const std::uint8_t*, std::size_t);
-using Files = std::map<std::string, zandrel::test::Bytes>;
-
-Files FilesUnder(const std::string& folder)
-{
-    Files files;
-    for (const auto& entry : std::filesystem::recursive_directory_iterator(folder)) {
-        if (entry.is_regular_file())
-            files[entry.path().string()] = *zandrel::test::ReadFileBytes(entry.path().string());
-    }
-    return files;
-}
+using zandrel::test::ReadFilesUnder;
 
 // bImages: every file is a true-colour image, so its checks are not passed by refusing it.
-void Replay(const Files& files, std::initializer_list<Target> targets, bool bImages = false)
+void Replay(const zandrel::test::Files& files, std::initializer_list<Target> targets, bool bImages = false)
 {
     for (const auto& [name, bytes] : files) {
         zandrel::ByteReader reader(bytes.data(), bytes.size());
@@ -41,11 +28,11 @@ void Replay(const Files& files, std::initializer_list<Target> targets, bool bIma
 TEST(FuzzReplay, SeedsFindingsAndGoldenInputsKeepEveryInvariant)
 {
     using namespace zandrel::fuzz;
-    Replay(FilesUnder(ZANDREL_FUZZ_DIR "/corpus/fuzz_true_color"), {FuzzTrueColor}, true);
-    Replay(FilesUnder(ZANDREL_FUZZ_DIR "/corpus/fuzz_indexed"), {FuzzIndexed});
-    Replay(FilesUnder(ZANDREL_FUZZ_DIR "/corpus/fuzz_naming"), {FuzzNaming});
-    Replay(FilesUnder(ZANDREL_FUZZ_DIR "/corpus/fuzz_png"), {FuzzPng});
-    Replay(FilesUnder(ZANDREL_TEST_DATA_DIR), {FuzzTrueColor, FuzzIndexed});
+    Replay(ReadFilesUnder(ZANDREL_FUZZ_DIR "/corpus/fuzz_true_color"), {FuzzTrueColor}, true);
+    Replay(ReadFilesUnder(ZANDREL_FUZZ_DIR "/corpus/fuzz_indexed"), {FuzzIndexed});
+    Replay(ReadFilesUnder(ZANDREL_FUZZ_DIR "/corpus/fuzz_naming"), {FuzzNaming});
+    Replay(ReadFilesUnder(ZANDREL_FUZZ_DIR "/corpus/fuzz_png"), {FuzzPng});
+    Replay(ReadFilesUnder(ZANDREL_TEST_DATA_DIR), {FuzzTrueColor, FuzzIndexed});
     Replay(zandrel::test::RefusalBitmaps(), {FuzzTrueColor, FuzzIndexed});
 }
 

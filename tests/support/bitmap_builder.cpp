@@ -2,6 +2,7 @@
 #include "support/bitmap_builder.h"
 
 #include <algorithm>
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <utility>
@@ -91,6 +92,16 @@ std::optional<Bytes> ReadFileBytes(const std::string& path)
 {
     std::ifstream file(path, std::ios::binary);
     return file ? std::optional(Bytes(std::istreambuf_iterator<char>(file), {})) : std::nullopt;
+}
+
+Files ReadFilesUnder(const std::string& folder)
+{
+    Files files;
+    for (const auto& entry : std::filesystem::recursive_directory_iterator(folder)) {
+        if (entry.is_regular_file())
+            files[std::filesystem::relative(entry.path(), folder).generic_string()] = *ReadFileBytes(entry.path().string());
+    }
+    return files;
 }
 
 }  // namespace zandrel::test

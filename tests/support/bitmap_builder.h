@@ -4,6 +4,7 @@
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <map>
 #include <optional>
 #include <string>
 #include <vector>
@@ -12,6 +13,7 @@ namespace zandrel::test {
 
 using Bytes = std::vector<std::uint8_t>;
 using Bgra = std::array<std::uint8_t, 4>;  // blue, green, red, fourth byte
+using Files = std::map<std::string, Bytes>;  // by name
 
 // Fields in the order the file holds them. Left alone, a black 1 x 1 24-bit bitmap whose sizes and
 // offsets are those of the bytes written; each knob makes one of them wrong.
@@ -40,5 +42,7 @@ Bytes MakeTrueColorBitmap(int nWidth, int nHeight, int nBitCount, const std::fun
 
 bool WriteFileBytes(const std::string& path, const Bytes& bytes);
 std::optional<Bytes> ReadFileBytes(const std::string& path);
+// Every file below folder, named by its path inside it with '/' between folders.
+Files ReadFilesUnder(const std::string& folder);
 
 }  // namespace zandrel::test

@@ -6,7 +6,7 @@
 
 namespace zandrel::test {
 
-std::map<std::string, Bytes> RefusalBitmaps()
+Files RefusalBitmaps()
 {
     const auto paletted = [](BitmapRecipe recipe) {  // two colours, and biClrUsed says so
         recipe.nClrUsed = 2;
@@ -64,7 +64,7 @@ std::map<std::string, Bytes> RefusalBitmaps()
         {"indexed_rle8_stream_far_too_short.bmp", {.nWidth = 524294, .nHeight = 3, .nBitCount = 8, .nCompression = 1, .nClrUsed = 4, .palette = DistinctPalette(4),
                                                    .pixels = {6, 1, 0, 0, 0, 3, 2, 3, 1, 0, 2, 0, 0, 0, 0, 2, 1, 0, 2, 3, 0, 0, 0, 1}}},
     };
-    std::map<std::string, Bytes> files;
+    Files files;
     for (const auto& [pszName, recipe] : rows)
         files[pszName] = BuildBitmap(recipe);
     return files;

@@ -1,14 +1,11 @@
 // The refused bitmaps of the golden case "refusals", built from one table at test time.
 #pragma once
 
-#include <map>
-#include <string>
-
 #include "support/bitmap_builder.h"
 
 namespace zandrel::test {
 
 // File name to contents: one defect a file.
-std::map<std::string, Bytes> RefusalBitmaps();
+Files RefusalBitmaps();
 
 }  // namespace zandrel::test
