@@ -99,7 +99,8 @@ Files ReadFilesUnder(const std::string& folder)
     Files files;
     for (const auto& entry : std::filesystem::recursive_directory_iterator(folder)) {
         if (entry.is_regular_file())
-            files[std::filesystem::relative(entry.path(), folder).generic_string()] = *ReadFileBytes(entry.path().string());
+            files[std::filesystem::relative(entry.path(), folder).generic_string()] =
+                *ReadFileBytes(entry.path().string());
     }
     return files;
 }

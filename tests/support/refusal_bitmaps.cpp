@@ -2,7 +2,6 @@
 #include "support/refusal_bitmaps.h"
 
 #include <climits>
-#include <utility>
 
 namespace zandrel::test {
 
@@ -14,7 +13,7 @@ Files RefusalBitmaps()
         return recipe;
     };
     const auto rle8 = [&](Bytes stream, std::int32_t nHeight = 2) {  // 4 pixels wide
-        return paletted({.nWidth = 4, .nHeight = nHeight, .nBitCount = 8, .nCompression = 1, .pixels = std::move(stream)});
+        return paletted({.nWidth = 4, .nHeight = nHeight, .nBitCount = 8, .nCompression = 1, .pixels = stream});
     };
     const std::pair<const char*, BitmapRecipe> rows[] = {
         {"empty.bmp", {.nCutAt = 0}},
@@ -61,8 +60,9 @@ Files RefusalBitmaps()
         {"rle8_absolute_cut.bmp", rle8({0, 4, 1, 1})},
         {"rle8_absolute_past_row.bmp", rle8({0, 5, 1, 1, 1, 1, 1, 0, 0, 1})},
         // 1.5 million pixels claimed by a stream of 24 bytes (found by fuzzing).
-        {"indexed_rle8_stream_far_too_short.bmp", {.nWidth = 524294, .nHeight = 3, .nBitCount = 8, .nCompression = 1, .nClrUsed = 4, .palette = DistinctPalette(4),
-                                                   .pixels = {6, 1, 0, 0, 0, 3, 2, 3, 1, 0, 2, 0, 0, 0, 0, 2, 1, 0, 2, 3, 0, 0, 0, 1}}},
+        {"indexed_rle8_stream_far_too_short.bmp",
+         {.nWidth = 524294, .nHeight = 3, .nBitCount = 8, .nCompression = 1, .nClrUsed = 4, .palette = DistinctPalette(4),
+          .pixels = {6, 1, 0, 0, 0, 3, 2, 3, 1, 0, 2, 0, 0, 0, 0, 2, 1, 0, 2, 3, 0, 0, 0, 1}}},
     };
     Files files;
     for (const auto& [pszName, recipe] : rows)
