@@ -14,6 +14,7 @@
 #include <functional>
 
 #include "support/bitmap_builder.h"
+#include "support/refusal_bitmaps.h"
 #include "support/temp_dir.h"
 
 namespace {
@@ -88,7 +89,8 @@ TEST(CrashSafety, KilledWhileWritingKeepsEarlierOutputsAndTheNextRunIsUndisturbe
         ASSERT_EQ(Wait(Start(dir, {"--binary", "pic.bmp"})), 0) << Read(dir.File("err.txt"));
         EXPECT_EQ(Read(dir.File("image_pic.c")) == source, temp == "image_pic.bin.");
         EXPECT_EQ(fs::file_size(dir.File("image_pic.bin")), 3u * 4096 * 1024);
-        EXPECT_EQ(Count(dir, temp) * 10 + Count(dir, "image_pic."), 13);
+        EXPECT_EQ(Count(dir, temp), 1) << "the killed run's temporary file";
+        EXPECT_EQ(Count(dir, "image_pic."), 3);
     }
 }
 
@@ -121,10 +123,11 @@ TEST(CrashSafety, WriteFailuresKeepEarlierOutputReportItAndLeaveNoTemporaryFile)
 TEST(CrashSafety, RefusalsAndUsageErrorsTakeNeitherMemoryNorTimeAndWriteNothing)
 {
     TempDir dir;
-    fs::copy(fs::path(ZANDREL_TEST_DATA_DIR) / "golden" / "refusals", dir.Path());
     std::vector<std::string> args{"pipe.bmp", "/dev/zero"};
-    for (const auto& entry : fs::directory_iterator(dir.Path()))
-        args.push_back(entry.path().filename().string());
+    for (const auto& [name, bytes] : zandrel::test::RefusalBitmaps()) {
+        zandrel::test::WriteFileBytes(dir.File(name), bytes);
+        args.push_back(name);
+    }
     ASSERT_EQ(mkfifo(dir.File("pipe.bmp").c_str(), 0600), 0);
 #ifdef __SANITIZE_ADDRESS__
     const rlimit limit{RLIM_INFINITY, RLIM_INFINITY};
@@ -136,8 +139,10 @@ TEST(CrashSafety, RefusalsAndUsageErrorsTakeNeitherMemoryNorTimeAndWriteNothing)
     EXPECT_EQ(err.find("memory"), std::string::npos) << err;
     EXPECT_EQ(err.find("pipe.bmp: refused: cannot be opened\nzandrel-cli: /dev/zero: refused: cannot be opened"), 13u);
     args.back() = "--bogus";
-    EXPECT_EQ(Wait(Start(dir, args)) * 10 + Wait(Start(dir, {})), 22);
-    EXPECT_EQ(Read(dir.File("out.txt")) + Read(dir.File("err.txt")).substr(0, 26), "zandrel-cli: no input file");
+    EXPECT_EQ(Wait(Start(dir, args)), 2);
+    EXPECT_EQ(Wait(Start(dir, {})), 2);
+    EXPECT_EQ(Read(dir.File("out.txt")), "");
+    EXPECT_TRUE(Read(dir.File("err.txt")).starts_with("zandrel-cli: no input file"));
     EXPECT_EQ(Count(dir, "image_"), 0);
 }
 

@@ -1,32 +1,23 @@
 // Golden cases: each folder of tests/data/golden holds inputs, case.txt (args, exit, stdout, stderr) and
-// expect/ (every file written, byte for byte). ZANDREL_UPDATE_GOLDEN=1 rewrites both from the run.
+// expect/ (every file written, byte for byte); the inputs of "refusals" are built from their table.
+// ZANDREL_UPDATE_GOLDEN=1 rewrites case.txt and expect/ from the run.
 #include <gtest/gtest.h>
 
 #include <cctype>
 #include <cstdlib>
 #include <filesystem>
-#include <map>
 #include <sstream>
 
 #include "cli/cli.h"
 #include "support/bitmap_builder.h"
+#include "support/refusal_bitmaps.h"
 #include "support/temp_dir.h"
 
 namespace {
 
 namespace fs = std::filesystem;
-using Files = std::map<std::string, zandrel::test::Bytes>;
-
-Files FilesIn(const fs::path& folder)
-{
-    Files files;
-    for (const auto& entry : fs::recursive_directory_iterator(folder)) {
-        if (entry.is_regular_file())
-            files[fs::relative(entry.path(), folder).generic_string()] =
-                *zandrel::test::ReadFileBytes(entry.path().string());
-    }
-    return files;
-}
+using zandrel::test::Files;
+using zandrel::test::ReadFilesUnder;
 
 std::string Slurp(std::FILE* pFile)
 {
@@ -44,10 +35,12 @@ TEST_P(GoldenTest, WritesExactlyTheExpectedFiles)
 {
     const fs::path folder = GetParam().path();
     zandrel::test::TempDir work;
-    Files inputs = FilesIn(folder);
+    Files inputs = ReadFilesUnder(folder.string());
     const std::string expected(inputs["case.txt"].begin(), inputs["case.txt"].end());
     inputs.erase("case.txt");
     std::erase_if(inputs, [](const auto& file) { return file.first.starts_with("expect/"); });
+    if (folder.filename() == "refusals")
+        inputs.merge(zandrel::test::RefusalBitmaps());
     for (const auto& [name, bytes] : inputs)
         zandrel::test::WriteFileBytes(work.File(name), bytes);
 
@@ -64,7 +57,7 @@ TEST_P(GoldenTest, WritesExactlyTheExpectedFiles)
     fs::current_path(previous);
     const std::string run = "args: " + args + "\nexit: " + std::to_string(nExit) + "\nstdout:\n" + Slurp(pOut) +
                             "stderr:\n" + Slurp(pErr);
-    Files written = FilesIn(work.Path());
+    Files written = ReadFilesUnder(work.Path());
     std::erase_if(written, [&](const auto& file) { return inputs[file.first] == file.second; });
 
     if (std::getenv("ZANDREL_UPDATE_GOLDEN")) {
@@ -78,7 +71,7 @@ TEST_P(GoldenTest, WritesExactlyTheExpectedFiles)
         return;
     }
     EXPECT_EQ(run, expected);
-    EXPECT_TRUE(written == (fs::exists(folder / "expect") ? FilesIn(folder / "expect") : Files{}))
+    EXPECT_TRUE(written == (fs::exists(folder / "expect") ? ReadFilesUnder((folder / "expect").string()) : Files{}))
         << "the files written differ from expect/";
 }
 

@@ -111,29 +111,27 @@ Bytes MakeSource(const Case& c, unsigned nSeed)
     if (!c.bPalette)
         return zandrel::test::MakeTrueColorBitmap(c.nWidth, c.nHeight, 32, pixel);
     const int nColors = c.nPsm == kT4 ? 11 : 200;
-    zandrel::test::BitmapRecipe recipe;
-    recipe.nWidth = c.nWidth, recipe.nHeight = c.nHeight, recipe.nBitCount = 8;
-    recipe.nClrUsed = static_cast<std::uint32_t>(nColors);
-    for (int i = 0; i < nColors; ++i)
-        recipe.palette.push_back(i ? pixel(i, -1) : zandrel::test::Bgra{});  // black: no key, nothing cleared
-    recipe.pixels = zandrel::test::StoreIndexedRows(c.nWidth, c.nHeight, false,
-                                                    [&](int x, int y) { return pixel(x, y)[0] % (nColors + 3); });
-    return zandrel::test::BuildBitmap(recipe);
+    std::vector<zandrel::test::Bgra> palette(1);  // black first: no key, nothing cleared
+    for (int i = 1; i < nColors; ++i)
+        palette.push_back(pixel(i, -1));
+    return zandrel::test::BuildBitmap({.nWidth = c.nWidth, .nHeight = c.nHeight, .nBitCount = 8,
+        .nClrUsed = static_cast<std::uint32_t>(nColors), .palette = palette,
+        .pixels = zandrel::test::StoreIndexedRows(c.nWidth, c.nHeight, false,
+                                                  [&](int x, int y) { return pixel(x, y)[0] % (nColors + 3); })});
 }
 
-// One dumped array: "<misalignment> <byte count> <hex bytes>", then its macros;
-// (*pMacros)[0] gets the misalignment.
+// One dumped array: "<misalignment> <byte count> <hex bytes>", then its macros.
 template <std::size_t N>
-Bytes ReadArray(std::istream& in, std::array<int, N>* pMacros)
+Bytes ReadArray(std::istream& in, int* pMisalignment, std::array<int, N>* pMacros)
 {
     std::size_t nCount = 0;
-    in >> (*pMacros)[0] >> nCount >> std::hex;
+    in >> *pMisalignment >> nCount >> std::hex;
     Bytes bytes(nCount);
     for (unsigned v; auto& b : bytes)
         b = static_cast<std::uint8_t>((in >> v, v));
     in >> std::dec;
-    for (std::size_t i = 1; i < N; ++i)
-        in >> (*pMacros)[i];
+    for (int& nMacro : *pMacros)
+        in >> nMacro;
     return bytes;
 }
 
@@ -182,31 +180,34 @@ TEST(TextureModelTest, EveryTexelIsTheSourceRoundedToNearest)
         int nDetail = 0;
         ASSERT_EQ(zandrel::DecodeImageFile(CString(dir.File(std::to_string(i) + ".bmp").c_str()),
                                            zandrel::kBmpOnly, &source, &nDetail), zandrel::Refusal::kNone);
-        std::array<int, 8> macros{};
-        const Bytes texels = ReadArray(out, &macros);
+        int nMisalignment = 0;
+        std::array<int, 7> macros{};  // WIDTH, HEIGHT, TEXTURE_WIDTH, TEXTURE_HEIGHT, BUFFER_WIDTH, PSM, SWIZZLED
+        const Bytes texels = ReadArray(out, &nMisalignment, &macros);
         const int nBits = kPsmBits[c.nPsm], nTexW = static_cast<int>(std::bit_ceil(unsigned(c.nWidth))),
                   nTexH = static_cast<int>(std::bit_ceil(unsigned(c.nHeight)));
         const int nBufferWidth = RoundUp(c.bPow2 ? nTexW : c.nWidth, 128 / nBits);
         const int nRows = RoundUp(c.bPow2 ? nTexH : c.nHeight, c.bSwizzle ? 8 : 1);
-        EXPECT_EQ(macros, (std::array<int, 8>{0, c.nWidth, c.nHeight, nTexW, nTexH, nBufferWidth, c.nPsm, c.bSwizzle}));
+        EXPECT_EQ(nMisalignment, 0) << "texels not 16-byte aligned";
+        EXPECT_EQ(macros, (std::array<int, 7>{c.nWidth, c.nHeight, nTexW, nTexH, nBufferWidth, c.nPsm, c.bSwizzle}));
         ASSERT_EQ(texels.size(), static_cast<std::size_t>(nBufferWidth) * nBits / 8 * nRows);
 
         Bytes clut;
         const int nColors = c.nPsm == kT4 ? 11 : 200, nEntryBytes = kPsmBits[c.nClutPsm] / 8;
         const bool bIndexed = c.nPsm >= kT4;
         if (bIndexed) {
-            std::array<int, 4> clutMacros{};
-            clut = ReadArray(out, &clutMacros);
+            std::array<int, 3> clutMacros{};  // CLUT_PSM, CLUT_ENTRIES, CLUT_BLOCKS
+            clut = ReadArray(out, &nMisalignment, &clutMacros);
+            EXPECT_EQ(nMisalignment, 0) << "CLUT not 16-byte aligned";
             const std::uint8_t* pIndices = source.indexed.indices.Data();
             const int nUsed = std::max(nColors, 1 + *std::max_element(pIndices, pIndices + c.nWidth * c.nHeight));
-            EXPECT_EQ(clutMacros, (std::array<int, 4>{0, c.nClutPsm, RoundUp(nUsed, 32 / nEntryBytes),
+            EXPECT_EQ(clutMacros, (std::array<int, 3>{c.nClutPsm, RoundUp(nUsed, 32 / nEntryBytes),
                                                       static_cast<int>(clut.size() / 32)}));
-            EXPECT_EQ(clut.size(), static_cast<std::size_t>(clutMacros[2] * nEntryBytes));
+            EXPECT_EQ(clut.size(), static_cast<std::size_t>(clutMacros[1] * nEntryBytes));
             for (std::size_t n = static_cast<std::size_t>(nColors) * nEntryBytes; n < clut.size(); ++n)
                 EXPECT_EQ(clut[n], 0) << "CLUT padding byte " << n;
         }
 
-        int nWrong = 0, nFirstWrong = -1;
+        int nWrong = 0, nFirstWrongX = -1, nFirstWrongY = -1;
         for (int y = 0; y < nRows; ++y) {
             for (int x = 0; x < nBufferWidth; ++x) {
                 const unsigned v = Fetch(texels, nBits, texels.size() / nRows, c.bSwizzle, x, y);
@@ -226,10 +227,10 @@ TEST(TextureModelTest, EveryTexelIsTheSourceRoundedToNearest)
                     want = Expected(bIndexed ? c.nClutPsm : c.nPsm, s, c.nThreshold);
                 }
                 if (got != want && nWrong++ == 0)
-                    nFirstWrong = y << 16 | x;
+                    nFirstWrongX = x, nFirstWrongY = y;
             }
         }
-        EXPECT_EQ(nWrong, 0) << "first wrong texel: " << (nFirstWrong & 0xFFFF) << "," << (nFirstWrong >> 16);
+        EXPECT_EQ(nWrong, 0) << "first wrong texel: " << nFirstWrongX << "," << nFirstWrongY;
     }
 }
 

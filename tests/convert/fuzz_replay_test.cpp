@@ -1,5 +1,5 @@
-// The fuzz targets' checks over every seed, finding (tests/data/fuzz) and golden file, cut at every
-// length; and an image whose text passes the writers' 1 MiB block four times, once inside a line end.
+// The fuzz targets' checks over every seed, finding (tests/data/fuzz), golden file and refused bitmap, cut
+// at every length; and an image whose text passes the writers' 1 MiB block four times, once inside a line end.
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -7,23 +7,22 @@
 #include "convert/bmp/dib_surface.h"
 #include "fuzz_support.h"
 #include "support/bitmap_builder.h"
+#include "support/refusal_bitmaps.h"
 
 namespace {
 
 using Target = int (*)(const std::uint8_t*, std::size_t);
+using zandrel::test::ReadFilesUnder;
 
 // bImages: every file is a true-colour image, so its checks are not passed by refusing it.
-void Replay(const std::string& folder, std::initializer_list<Target> targets, bool bImages = false)
+void Replay(const zandrel::test::Files& files, std::initializer_list<Target> targets, bool bImages = false)
 {
-    for (const auto& entry : std::filesystem::recursive_directory_iterator(folder)) {
-        if (!entry.is_regular_file())
-            continue;
-        const zandrel::test::Bytes bytes = *zandrel::test::ReadFileBytes(entry.path().string());
+    for (const auto& [name, bytes] : files) {
         zandrel::ByteReader reader(bytes.data(), bytes.size());
-        EXPECT_TRUE(!bImages || zandrel::CDibSurface().Load(reader)) << entry.path();
+        EXPECT_TRUE(!bImages || zandrel::CDibSurface().Load(reader)) << name;
         for (std::size_t n = 0; n <= bytes.size(); ++n) {
             for (const Target target : targets)
-                ASSERT_NO_THROW(target(bytes.data(), n)) << entry.path() << " cut to " << n << " bytes";
+                ASSERT_NO_THROW(target(bytes.data(), n)) << name << " cut to " << n << " bytes";
         }
     }
 }
@@ -31,11 +30,12 @@ void Replay(const std::string& folder, std::initializer_list<Target> targets, bo
 TEST(FuzzReplay, SeedsFindingsAndGoldenInputsKeepEveryInvariant)
 {
     using namespace zandrel::fuzz;
-    Replay(ZANDREL_FUZZ_DIR "/corpus/fuzz_true_color", {FuzzTrueColor}, true);
-    Replay(ZANDREL_FUZZ_DIR "/corpus/fuzz_indexed", {FuzzIndexed});
-    Replay(ZANDREL_FUZZ_DIR "/corpus/fuzz_naming", {FuzzNaming});
-    Replay(ZANDREL_FUZZ_DIR "/corpus/fuzz_png", {FuzzPng});
-    Replay(ZANDREL_TEST_DATA_DIR, {FuzzTrueColor, FuzzIndexed});
+    Replay(ReadFilesUnder(ZANDREL_FUZZ_DIR "/corpus/fuzz_true_color"), {FuzzTrueColor}, true);
+    Replay(ReadFilesUnder(ZANDREL_FUZZ_DIR "/corpus/fuzz_indexed"), {FuzzIndexed});
+    Replay(ReadFilesUnder(ZANDREL_FUZZ_DIR "/corpus/fuzz_naming"), {FuzzNaming});
+    Replay(ReadFilesUnder(ZANDREL_FUZZ_DIR "/corpus/fuzz_png"), {FuzzPng});
+    Replay(ReadFilesUnder(ZANDREL_TEST_DATA_DIR), {FuzzTrueColor, FuzzIndexed, FuzzPng});
+    Replay(zandrel::test::RefusalBitmaps(), {FuzzTrueColor, FuzzIndexed});
 }
 
 TEST(FuzzReplay, ImageLargerThanTheTextBlockAndTheReadChunk)

@@ -1,6 +1,10 @@
+// CString: the last-character search by characters of a code page, and substrings clamped to the string.
 #include "framework/cstring.h"
 
 #include <gtest/gtest.h>
+
+#include <iterator>
+#include <utility>
 
 #include "framework/mbcs.h"
 
@@ -21,8 +25,10 @@ TEST(CStringTest, ReverseFindSkipsTrailBytesAndSubstringsClamp)
     }
     EXPECT_EQ(CString("a.\x83").ReverseFind('.', zandrel::kCodePageShiftJis), 1);
     const CString text("abcdef");  // substring counts outside it are clamped
-    EXPECT_EQ(text.Mid(2, 3) + text.Mid(4, 9) + text.Mid(-2, 3) + text.Left(9), "cdeefabcabcdef");
-    EXPECT_EQ(text.Mid(3, -1) + text.Mid(10, 2) + text.Left(-1), "");
+    const std::pair<CString, const char*> cuts[] = {{text.Mid(2, 3), "cde"}, {text.Mid(4, 9), "ef"},
+        {text.Mid(-2, 3), "abc"}, {text.Left(9), "abcdef"}, {text.Mid(3, -1), ""}, {text.Mid(10, 2), ""}, {text.Left(-1), ""}};
+    for (std::size_t i = 0; i < std::size(cuts); ++i)
+        EXPECT_EQ(cuts[i].first.Str(), cuts[i].second) << "cut " << i;
 }
 
 }  // namespace

@@ -1,19 +1,16 @@
-// What the end-to-end test cannot see from outside: the resources as the
-// platform reads them, and the cursor while a dropped file converts.
+// What the end-to-end test cannot see from outside: the manifest as the
+// platform reads it, and the cursor while a dropped file converts.
 #include <windows.h>
 #include <shellapi.h>
 #include <shlobj.h>
 
 #include <gtest/gtest.h>
 
-#include <array>
-#include <cstdint>
 #include <cstring>
 #include <string>
 #include <vector>
 
 #include "convert/report.h"
-#include "res/resource.h"
 #include "shell/convert_dlg.h"
 
 namespace {
@@ -38,41 +35,6 @@ TEST(Resources, ManifestRunsAsInvokerSystemDpiAwareWithCommonControls6)
           "name=\"Microsoft.Windows.Common-Controls\" version=\"6.0.0.0\"",
           sizeof(void*) == 8 ? "processorArchitecture=\"amd64\"" : "processorArchitecture=\"x86\""})
         EXPECT_NE(manifest.find(entry), std::string::npos) << entry;
-}
-
-// A string-or-ordinal field of a dialog template.
-const WORD* SkipField(const WORD* p)
-{
-    if (*p == 0xFFFF)
-        return p + 2;
-    while (*p++ != 0) {
-    }
-    return p;
-}
-
-TEST(Resources, AboutBoxIconControlIs20By20)
-{
-    DWORD nSize = 0;
-    const auto* pDlg = static_cast<const DLGTEMPLATE*>(JapaneseResource(MAKEINTRESOURCEA(IDD_ABOUTBOX), RT_DIALOG, &nSize));
-    ASSERT_NE(pDlg, nullptr);
-    ASSERT_TRUE(pDlg->style & DS_SETFONT);
-    const WORD* p = SkipField(SkipField(SkipField(reinterpret_cast<const WORD*>(pDlg + 1))));  // menu, class, title
-    p = SkipField(p + 1);                                                                      // point size, face
-    int nIcons = 0;
-    for (WORD i = 0; i < pDlg->cdit; ++i) {
-        const auto nAligned = (reinterpret_cast<std::uintptr_t>(p) + 3) & ~std::uintptr_t{3};
-        const auto* pItem = reinterpret_cast<const DLGITEMTEMPLATE*>(nAligned);
-        const WORD* pClass = reinterpret_cast<const WORD*>(pItem + 1);
-        const WORD* pTitle = SkipField(pClass);
-        if (pTitle[0] == 0xFFFF && pTitle[1] == IDR_MAINFRAME) {  // the only control named by a resource id
-            ++nIcons;
-            EXPECT_EQ(pItem->style & SS_TYPEMASK, DWORD{SS_ICON});
-            EXPECT_EQ((std::array{pItem->x, pItem->y, pItem->cx, pItem->cy}), (std::array<short, 4>{11, 17, 20, 20}));
-        }
-        const WORD* pExtra = SkipField(pTitle);
-        p = reinterpret_cast<const WORD*>(reinterpret_cast<const BYTE*>(pExtra + 1) + *pExtra);
-    }
-    EXPECT_EQ(nIcons, 1);
 }
 
 // The main dialog's drop handling, recording the cursor while each file

@@ -1,10 +1,20 @@
+// Builds small BMP files in memory, one knob per defect, and reads and writes whole files.
 #include "support/bitmap_builder.h"
 
+#include <algorithm>
+#include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <utility>
 
 namespace zandrel::test {
 namespace {
+
+void PutLittleEndian(Bytes& out, std::uint32_t nValue, int nBytes)
+{
+    for (int i = 0; i < nBytes; ++i)
+        out.push_back(std::uint8_t(nValue >> 8 * i));
+}
 
 Bytes StoreRows(int nWidth, int nHeight, int nBytesPerPixel, bool bTopDown, const std::function<Bgra(int, int)>& pixel)
 {
@@ -22,18 +32,43 @@ Bytes StoreRows(int nWidth, int nHeight, int nBytesPerPixel, bool bTopDown, cons
 
 Bytes BuildBitmap(const BitmapRecipe& recipe)
 {
-    const auto nOffset = std::uint32_t(54 + 4 * recipe.palette.size());
-    const auto nPixels = std::uint32_t(recipe.pixels.size());
-    Bytes file{'B', 'M'};
-    for (const std::uint32_t nValue : {nOffset + nPixels, 0u, nOffset, 40u, std::uint32_t(recipe.nWidth),
-                                       std::uint32_t(recipe.nHeight), 1u | recipe.nBitCount << 16, 0u, nPixels,
-                                       2835u, 2835u, recipe.nClrUsed, 0u})
-        for (int nShift = 0; nShift < 32; nShift += 8)
-            file.push_back(std::uint8_t(nValue >> nShift));
+    const bool bCore = recipe.nInfoSize == 12;
+    Bytes info;
+    if (bCore) {
+        for (const std::uint32_t nValue : {std::uint32_t(recipe.nWidth), std::uint32_t(recipe.nHeight), 1u,
+                                           std::uint32_t(recipe.nBitCount)})
+            PutLittleEndian(info, nValue, 2);
+    } else {
+        for (const std::uint32_t nValue : {std::uint32_t(recipe.nWidth), std::uint32_t(recipe.nHeight),
+                                           1u | recipe.nBitCount << 16, recipe.nCompression,
+                                           std::uint32_t(recipe.pixels.size()), 2835u, 2835u, recipe.nClrUsed, 0u})
+            PutLittleEndian(info, nValue, 4);
+        for (const std::uint32_t nMask : recipe.masks)
+            PutLittleEndian(info, nMask, 4);
+        // biSize itself goes out with the file header.
+        info.resize(std::max<std::size_t>(info.size() + 4, recipe.nInfoSize) - 4, 0);
+    }
+    Bytes palette;
     for (const Bgra& entry : recipe.palette)
-        file.insert(file.end(), entry.begin(), entry.end());
-    file.insert(file.end(), recipe.pixels.begin(), recipe.pixels.end());
+        palette.insert(palette.end(), entry.begin(), entry.begin() + (bCore ? 3 : 4));
+
+    const auto nOffset = std::uint32_t(18 + info.size() + palette.size());
+    Bytes file(recipe.signature.begin(), recipe.signature.end());
+    for (const std::uint32_t nValue : {nOffset + std::uint32_t(recipe.pixels.size()), 0u,
+                                       recipe.nOffBits.value_or(nOffset), recipe.nInfoSize})
+        PutLittleEndian(file, nValue, 4);
+    for (const Bytes* pPart : {&std::as_const(info), &std::as_const(palette), &recipe.pixels})
+        file.insert(file.end(), pPart->begin(), pPart->end());
+    file.resize(std::min(file.size(), recipe.nCutAt.value_or(file.size())));
     return file;
+}
+
+std::vector<Bgra> DistinctPalette(int nColors)
+{
+    std::vector<Bgra> palette;
+    for (int i = 0; i < nColors; ++i)
+        palette.push_back({std::uint8_t(37 * i), std::uint8_t(255 - 37 * i), std::uint8_t(i), 0});
+    return palette;
 }
 
 Bytes StoreIndexedRows(int nWidth, int nHeight, bool bTopDown, const std::function<std::uint8_t(int x, int y)>& index)
@@ -43,7 +78,7 @@ Bytes StoreIndexedRows(int nWidth, int nHeight, bool bTopDown, const std::functi
 
 Bytes MakeTrueColorBitmap(int nWidth, int nHeight, int nBitCount, const std::function<Bgra(int x, int y)>& pixel)
 {
-    return BuildBitmap({.nWidth = nWidth, .nHeight = nHeight, .nBitCount = std::uint16_t(nBitCount), .palette = {},
+    return BuildBitmap({.nWidth = nWidth, .nHeight = nHeight, .nBitCount = std::uint16_t(nBitCount),
                         .pixels = StoreRows(nWidth, nHeight, nBitCount / 8, false, pixel)});
 }
 
@@ -57,6 +92,17 @@ std::optional<Bytes> ReadFileBytes(const std::string& path)
 {
     std::ifstream file(path, std::ios::binary);
     return file ? std::optional(Bytes(std::istreambuf_iterator<char>(file), {})) : std::nullopt;
+}
+
+Files ReadFilesUnder(const std::string& folder)
+{
+    Files files;
+    for (const auto& entry : std::filesystem::recursive_directory_iterator(folder)) {
+        if (entry.is_regular_file())
+            files[std::filesystem::relative(entry.path(), folder).generic_string()] =
+                *ReadFileBytes(entry.path().string());
+    }
+    return files;
 }
 
 }  // namespace zandrel::test
