@@ -44,9 +44,7 @@ else()
     COMPATIBILITY SameMajorVersion ARCH_INDEPENDENT)
   install(FILES ${PROJECT_BINARY_DIR}/ZandrelConfig.cmake ${PROJECT_BINARY_DIR}/ZandrelConfigVersion.cmake
     DESTINATION ${ZANDREL_CMAKE_DIR})
-  if(EXISTS ${PROJECT_SOURCE_DIR}/cmake/ZandrelTextures.cmake)
-    install(FILES cmake/ZandrelTextures.cmake DESTINATION ${ZANDREL_CMAKE_DIR})
-  endif()
+  install(FILES cmake/ZandrelTextures.cmake DESTINATION ${ZANDREL_CMAKE_DIR})
 
   set(CPACK_GENERATOR DEB TGZ)
   set(CPACK_DEBIAN_PACKAGE_NAME zandrel-cli)
