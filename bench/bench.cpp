@@ -223,165 +223,256 @@ zandrel::OutputNames DerivedNames(const std::string& path)
     return zandrel::DeriveOutputNames(CString(path), zandrel::NamingOptions(), zandrel::PathStyle{'/', 0});
 }
 
-// Prints why a conversion did not give the whole output, if it did not.
-bool Skipped(const zandrel::ConversionReport& report)
+// What one run of a case gives: a time and a byte count, or why it measured nothing.
+struct CaseResult {
+    int nExit = 0;        // non-zero: the case failed outright (exit status of the child)
+    std::string skipped;  // the reason, when the case measured nothing
+    double dSeconds = 0;
+    std::uint64_t nBytes = 0;
+};
+
+CaseResult Skip(const char* pszReason)
+{
+    CaseResult result;
+    result.skipped = pszReason;
+    return result;
+}
+
+CaseResult Fail()
+{
+    CaseResult result;
+    result.nExit = 1;
+    return result;
+}
+
+CaseResult Measured(double dSeconds, std::uint64_t nBytes)
+{
+    CaseResult result;
+    result.dSeconds = dSeconds;
+    result.nBytes = nBytes;
+    return result;
+}
+
+// Why a conversion did not give the whole output, or nullptr if it did.
+const char* Shortfall(const zandrel::ConversionReport& report)
 {
     if (report.nResult == zandrel::kConvertDone)
-        return false;
-    std::printf("skipped %s\n", report.nResult == zandrel::kConvertRefused ? zandrel::DescribeRefusal(report.eRefusal)
-                                                                           : "an output could not be written");
-    return true;
+        return nullptr;
+    return report.nResult == zandrel::kConvertRefused ? zandrel::DescribeRefusal(report.eRefusal)
+                                                      : "an output could not be written";
 }
+
+// Where a case reads and writes.
+struct CaseInput {
+    std::string folder;
+    std::string bitmap;  // image32.bmp or image24.bmp, by the case's depth
+    std::string base;    // folder/out_<case>: the stem of the case's own outputs
+    bool b32 = false;
+    std::uint64_t nPlainBytes = 0;  // what writer32 wrote, for plain32
+};
+
+CaseResult ConvertPng(const CaseInput& in)
+{
+    zandrel::ConvertOptions options;
+    options.m_bWriteBinary = 1;
+    const Clock::time_point start = Clock::now();
+    const zandrel::ConversionReport report = zandrel::ConvertImageFile(
+        CString(in.folder + "/image32.png"), DerivedNames(in.folder + "/image32.png"), options, zandrel::kBmpAndPng);
+    const double dSeconds = SecondsSince(start);
+    if (const char* pszShortfall = Shortfall(report))
+        return Skip(pszShortfall);
+    return Measured(dSeconds, FileSize(in.folder + "/image_image32.c") + FileSize(in.folder + "/image_image32.bin"));
+}
+
+CaseResult DecodeWithSpng(const CaseInput& in)
+{
+    const Clock::time_point start = Clock::now();
+    std::vector<std::uint8_t> file;
+    std::vector<std::uint8_t> rgba(4 * kPixels);
+    spng_ctx* pContext = spng_ctx_new(0);
+    const bool bOk = ReadWholeFile(in.folder + "/image32.png", &file) && pContext &&
+                     spng_set_png_buffer(pContext, file.data(), file.size()) == 0 &&
+                     spng_decode_image(pContext, rgba.data(), rgba.size(), SPNG_FMT_RGBA8, 0) == 0;
+    spng_ctx_free(pContext);
+    const double dSeconds = SecondsSince(start);
+    if (!bOk)
+        return Skip("libspng cannot decode the PNG");
+    return Measured(dSeconds, rgba.size());
+}
+
+CaseResult ConvertBitmap(const CaseInput& in)
+{
+    zandrel::ConvertOptions options;
+    options.m_bWriteBinary = 1;
+    const Clock::time_point start = Clock::now();
+    const zandrel::ConversionReport report =
+        zandrel::ConvertImageFile(CString(in.bitmap), DerivedNames(in.bitmap), options, zandrel::kBmpOnly);
+    const double dSeconds = SecondsSince(start);
+    if (const char* pszShortfall = Shortfall(report))
+        return Skip(pszShortfall);
+    const std::string out = in.folder + (in.b32 ? "/image_image32" : "/image_image24");
+    return Measured(dSeconds, FileSize(out + ".c") + FileSize(out + ".bin"));
+}
+
+CaseResult ConvertTexture(const CaseInput& in, zandrel::TextureFormat eFormat, bool bSwizzle)
+{
+    zandrel::TextureOptions texture;
+    texture.bWriteBinary = true;
+    texture.eFormat = eFormat;
+    texture.bSwizzle = bSwizzle;
+    const Clock::time_point start = Clock::now();
+    const zandrel::ConversionReport report =
+        zandrel::ConvertTextureFile(CString(in.bitmap), DerivedNames(in.bitmap), texture, zandrel::kBmpOnly);
+    const double dSeconds = SecondsSince(start);
+    if (const char* pszShortfall = Shortfall(report))
+        return Skip(pszShortfall);
+    const std::string out = in.folder + "/image_image32";
+    return Measured(dSeconds, FileSize(out + ".c") + FileSize(out + ".h") + FileSize(out + ".bin"));
+}
+
+// The plain bitmap written above, decoded the simple way: the whole file read
+// at once, rows bottom-up, then packed and written with fprintf.
+CaseResult ConvertTheSimpleWay(const CaseInput& in)
+{
+    const Clock::time_point start = Clock::now();
+    std::vector<std::uint8_t> file(FileSize(in.bitmap));
+    std::FILE* pFile = std::fopen(in.bitmap.c_str(), "rb");
+    if (!pFile || std::fread(file.data(), 1, file.size(), pFile) != file.size())
+        return Skip("the bitmap cannot be read");
+    std::fclose(pFile);
+    const std::size_t nBytesPerPixel = in.b32 ? 4 : 3;
+    const std::size_t nRow = (kWidth * nBytesPerPixel + 3) & ~std::size_t{3};
+    std::vector<zandrel::Color16> words(kPixels);
+    std::vector<std::uint8_t> alpha(in.b32 ? kPixels : 0);
+    std::size_t i = 0;
+    for (int y = 0; y < kHeight; ++y) {
+        const std::uint8_t* p = file.data() + 54 + nRow * static_cast<std::size_t>(kHeight - 1 - y);
+        for (int x = 0; x < kWidth; ++x, ++i, p += nBytesPerPixel) {
+            words[i] = zandrel::PackColor16(p[2], p[1], p[0]);
+            if (in.b32)
+                alpha[i] = p[3];
+        }
+    }
+    file = {};
+    const std::uint64_t nBytes = WriteWithPrintf(in.base, words.data(), in.b32 ? alpha.data() : nullptr);
+    return Measured(SecondsSince(start), nBytes);
+}
+
+// Synthetic arrays written by our writers (bPrintf false) or by fprintf.
+CaseResult WriteSynthetic(const CaseInput& in, bool bPrintf)
+{
+    SyntheticImage image;
+    if (!MakeSynthetic(&image, in.b32))
+        return Skip("out of memory");
+    auto* pWords = image.words.As<zandrel::Color16>();
+    const std::uint8_t* pAlpha = in.b32 ? image.alpha.Data() : nullptr;
+    const Clock::time_point start = Clock::now();
+    if (bPrintf) {
+        const std::uint64_t nBytes = WriteWithPrintf(in.base, pWords, pAlpha);
+        return Measured(SecondsSince(start), nBytes);
+    }
+    zandrel::ConvertOptions options;
+    options.m_bWriteBinary = 1;
+    const zandrel::WriteOutcome outcome =
+        zandrel::WriteTrueColorFiles(NamesFor(in.base), options, pWords, pAlpha, kWidth, kHeight);
+    const double dSeconds = SecondsSince(start);
+    if (!outcome.Succeeded())
+        return Skip("an output could not be written");
+    return Measured(dSeconds, FileSize(in.base + ".c") + FileSize(in.base + ".bin"));
+}
+
+// First touch of a 64 MiB block from LargeBuffer (bLarge) or from malloc.
+CaseResult TouchBlock(bool bLarge)
+{
+    constexpr std::size_t kBlock = 64 * kMiB;
+    zandrel::LargeBuffer large;
+    const Clock::time_point start = Clock::now();
+    std::uint8_t* p = nullptr;
+    if (bLarge) {
+        if (!large.Allocate(kBlock))
+            return Fail();
+        p = large.Data();
+    } else {
+        p = static_cast<std::uint8_t*>(std::malloc(kBlock));
+        if (!p)
+            return Fail();
+    }
+    std::memset(p, 1, kBlock);
+    const double dSeconds = SecondsSince(start);
+    if (!bLarge)
+        std::free(p);
+    return Measured(dSeconds, kBlock);
+}
+
+CaseResult WritePlainBlocks(const CaseInput& in)
+{
+    std::vector<char> block(kMiB, 'x');
+    const Clock::time_point start = Clock::now();
+    std::FILE* pFile = std::fopen((in.base + ".dat").c_str(), "wb");
+    if (!pFile)
+        return Fail();
+    std::uint64_t nBytes = 0;
+    for (std::uint64_t nLeft = in.nPlainBytes; nLeft;) {
+        const std::size_t n = static_cast<std::size_t>(std::min<std::uint64_t>(nLeft, kMiB));
+        if (std::fwrite(block.data(), 1, n, pFile) != n)
+            break;
+        nLeft -= n;
+        nBytes += n;
+    }
+    std::fclose(pFile);
+    return Measured(SecondsSince(start), nBytes);
+}
+
+// Every case in the order it runs and is printed; the depth picks the bitmap
+// (image32.bmp or image24.bmp) for the cases that read one.
+struct Case {
+    const char* pszName;
+    int nBitCount;
+    CaseResult (*run)(const CaseInput&);
+};
+
+constexpr Case kCases[] = {
+    {"writer32", 32, [](const CaseInput& in) { return WriteSynthetic(in, false); }},
+    {"printf32", 32, [](const CaseInput& in) { return WriteSynthetic(in, true); }},
+    {"plain32", 32, WritePlainBlocks},
+    {"writer24", 24, [](const CaseInput& in) { return WriteSynthetic(in, false); }},
+    {"printf24", 24, [](const CaseInput& in) { return WriteSynthetic(in, true); }},
+    {"convert32", 32, ConvertBitmap},
+    {"reference32", 32, ConvertTheSimpleWay},
+    {"convert24", 24, ConvertBitmap},
+    {"reference24", 24, ConvertTheSimpleWay},
+    {"texture8888s32", 32,
+     [](const CaseInput& in) { return ConvertTexture(in, zandrel::TextureFormat::k8888, true); }},
+    {"texture5551-32", 32,
+     [](const CaseInput& in) { return ConvertTexture(in, zandrel::TextureFormat::k5551, false); }},
+    {"touch-large", 24, [](const CaseInput&) { return TouchBlock(true); }},
+    {"touch-malloc", 24, [](const CaseInput&) { return TouchBlock(false); }},
+    {"convertpng", 24, ConvertPng},
+    {"spngdecode", 24, DecodeWithSpng},
+};
 
 // Runs one case in this process; prints "seconds bytes" or "skipped reason".
 int RunCase(const std::string& name, const std::string& folder, std::uint64_t nPlainBytes)
 {
-    const bool b32 = name.find("32") != std::string::npos;
-    const std::string bitmap = folder + (b32 ? "/image32.bmp" : "/image24.bmp");
-    const std::string base = folder + "/out_" + name;
-    double dSeconds = 0;
-    std::uint64_t nBytes = 0;
-
-    if (name == "convertpng") {
-        zandrel::ConvertOptions options;
-        options.m_bWriteBinary = 1;
-        const Clock::time_point start = Clock::now();
-        const zandrel::ConversionReport report = zandrel::ConvertImageFile(
-            CString(folder + "/image32.png"), DerivedNames(folder + "/image32.png"), options, zandrel::kBmpAndPng);
-        dSeconds = SecondsSince(start);
-        if (Skipped(report))
-            return 0;
-        nBytes = FileSize(folder + "/image_image32.c") + FileSize(folder + "/image_image32.bin");
-    } else if (name == "spngdecode") {
-        const Clock::time_point start = Clock::now();
-        std::vector<std::uint8_t> file;
-        std::vector<std::uint8_t> rgba(4 * kPixels);
-        spng_ctx* pContext = spng_ctx_new(0);
-        const bool bOk = ReadWholeFile(folder + "/image32.png", &file) && pContext &&
-                         spng_set_png_buffer(pContext, file.data(), file.size()) == 0 &&
-                         spng_decode_image(pContext, rgba.data(), rgba.size(), SPNG_FMT_RGBA8, 0) == 0;
-        spng_ctx_free(pContext);
-        dSeconds = SecondsSince(start);
-        if (!bOk) {
-            std::printf("skipped libspng cannot decode the PNG\n");
-            return 0;
-        }
-        nBytes = rgba.size();
-    } else if (name.rfind("convert", 0) == 0) {
-        zandrel::ConvertOptions options;
-        options.m_bWriteBinary = 1;
-        const Clock::time_point start = Clock::now();
-        const zandrel::ConversionReport report =
-            zandrel::ConvertImageFile(CString(bitmap), DerivedNames(bitmap), options, zandrel::kBmpOnly);
-        dSeconds = SecondsSince(start);
-        if (Skipped(report))
-            return 0;
-        const std::string out = folder + (b32 ? "/image_image32" : "/image_image24");
-        nBytes = FileSize(out + ".c") + FileSize(out + ".bin");
-    } else if (name.rfind("texture", 0) == 0) {
-        zandrel::TextureOptions texture;
-        texture.bWriteBinary = true;
-        texture.eFormat = name == "texture5551-32" ? zandrel::TextureFormat::k5551 : zandrel::TextureFormat::k8888;
-        texture.bSwizzle = name == "texture8888s32";
-        const Clock::time_point start = Clock::now();
-        const zandrel::ConversionReport report =
-            zandrel::ConvertTextureFile(CString(bitmap), DerivedNames(bitmap), texture, zandrel::kBmpOnly);
-        dSeconds = SecondsSince(start);
-        if (Skipped(report))
-            return 0;
-        const std::string out = folder + "/image_image32";
-        nBytes = FileSize(out + ".c") + FileSize(out + ".h") + FileSize(out + ".bin");
-    } else if (name.rfind("reference", 0) == 0) {
-        // The plain bitmap written above, decoded the simple way: the whole
-        // file read at once, rows bottom-up, then packed.
-        const Clock::time_point start = Clock::now();
-        std::vector<std::uint8_t> file(FileSize(bitmap));
-        std::FILE* pFile = std::fopen(bitmap.c_str(), "rb");
-        if (!pFile || std::fread(file.data(), 1, file.size(), pFile) != file.size()) {
-            std::printf("skipped the bitmap cannot be read\n");
-            return 0;
-        }
-        std::fclose(pFile);
-        const std::size_t nBytesPerPixel = b32 ? 4 : 3;
-        const std::size_t nRow = (kWidth * nBytesPerPixel + 3) & ~std::size_t{3};
-        std::vector<zandrel::Color16> words(kPixels);
-        std::vector<std::uint8_t> alpha(b32 ? kPixels : 0);
-        std::size_t i = 0;
-        for (int y = 0; y < kHeight; ++y) {
-            const std::uint8_t* p = file.data() + 54 + nRow * static_cast<std::size_t>(kHeight - 1 - y);
-            for (int x = 0; x < kWidth; ++x, ++i, p += nBytesPerPixel) {
-                words[i] = zandrel::PackColor16(p[2], p[1], p[0]);
-                if (b32)
-                    alpha[i] = p[3];
-            }
-        }
-        file = {};
-        nBytes = WriteWithPrintf(base, words.data(), b32 ? alpha.data() : nullptr);
-        dSeconds = SecondsSince(start);
-    } else if (name.rfind("writer", 0) == 0 || name.rfind("printf", 0) == 0) {
-        SyntheticImage image;
-        if (!MakeSynthetic(&image, b32)) {
-            std::printf("skipped out of memory\n");
-            return 0;
-        }
-        auto* pWords = image.words.As<zandrel::Color16>();
-        const std::uint8_t* pAlpha = b32 ? image.alpha.Data() : nullptr;
-        const Clock::time_point start = Clock::now();
-        if (name[0] == 'w') {
-            zandrel::ConvertOptions options;
-            options.m_bWriteBinary = 1;
-            const zandrel::WriteOutcome outcome =
-                zandrel::WriteTrueColorFiles(NamesFor(base), options, pWords, pAlpha, kWidth, kHeight);
-            dSeconds = SecondsSince(start);
-            if (!outcome.Succeeded()) {
-                std::printf("skipped an output could not be written\n");
-                return 0;
-            }
-            nBytes = FileSize(base + ".c") + FileSize(base + ".bin");
-        } else {
-            nBytes = WriteWithPrintf(base, pWords, pAlpha);
-            dSeconds = SecondsSince(start);
-        }
-    } else if (name.rfind("touch", 0) == 0) {
-        constexpr std::size_t kBlock = 64 * kMiB;
-        zandrel::LargeBuffer large;
-        const Clock::time_point start = Clock::now();
-        std::uint8_t* p = nullptr;
-        if (name == "touch-large") {
-            if (!large.Allocate(kBlock))
-                return 1;
-            p = large.Data();
-        } else {
-            p = static_cast<std::uint8_t*>(std::malloc(kBlock));
-            if (!p)
-                return 1;
-        }
-        std::memset(p, 1, kBlock);
-        dSeconds = SecondsSince(start);
-        nBytes = kBlock;
-        if (name != "touch-large")
-            std::free(p);
-    } else if (name == "plain32") {
-        std::vector<char> block(kMiB, 'x');
-        const Clock::time_point start = Clock::now();
-        std::FILE* pFile = std::fopen((base + ".dat").c_str(), "wb");
-        if (!pFile)
-            return 1;
-        for (std::uint64_t nLeft = nPlainBytes; nLeft;) {
-            const std::size_t n = static_cast<std::size_t>(std::min<std::uint64_t>(nLeft, kMiB));
-            if (std::fwrite(block.data(), 1, n, pFile) != n)
-                break;
-            nLeft -= n;
-            nBytes += n;
-        }
-        std::fclose(pFile);
-        dSeconds = SecondsSince(start);
-    } else {
+    const Case* pCase = std::find_if(std::begin(kCases), std::end(kCases),
+                                     [&](const Case& c) { return name == c.pszName; });
+    if (pCase == std::end(kCases)) {
         std::fprintf(stderr, "unknown case %s\n", name.c_str());
         return 2;
     }
-    std::printf("%.6f %llu\n", dSeconds, static_cast<unsigned long long>(nBytes));
-
+    CaseInput in;
+    in.folder = folder;
+    in.b32 = pCase->nBitCount == 32;
+    in.bitmap = folder + (in.b32 ? "/image32.bmp" : "/image24.bmp");
+    in.base = folder + "/out_" + name;
+    in.nPlainBytes = nPlainBytes;
+    const CaseResult result = pCase->run(in);
+    if (result.nExit != 0)
+        return result.nExit;
+    if (!result.skipped.empty())
+        std::printf("skipped %s\n", result.skipped.c_str());
+    else
+        std::printf("%.6f %llu\n", result.dSeconds, static_cast<unsigned long long>(result.nBytes));
     return 0;
 }
 
@@ -507,22 +598,18 @@ int main(int argc, char** argv)
         return 1;
     }
 
-    const char* const kCases[] = {"writer32", "printf32", "plain32", "writer24", "printf24",
-                                  "convert32", "reference32", "convert24", "reference24",
-                                  "texture8888s32", "texture5551-32", "touch-large", "touch-malloc",
-                                  "convertpng", "spngdecode"};
     Measurement results[std::size(kCases)];
     std::uint64_t nPlainBytes = 0;
     for (std::size_t i = 0; i < std::size(kCases); ++i) {
         for (int run = 0; run < nRuns; ++run) {
-            if (!RunChild(self, kCases[i], folder, nPlainBytes, &results[i])) {
-                std::fprintf(stderr, "case %s failed\n", kCases[i]);
+            if (!RunChild(self, kCases[i].pszName, folder, nPlainBytes, &results[i])) {
+                std::fprintf(stderr, "case %s failed\n", kCases[i].pszName);
                 break;
             }
             if (!results[i].bRan)
                 break;  // skipped: the next runs would be too
         }
-        if (std::strcmp(kCases[i], "writer32") == 0)
+        if (std::strcmp(kCases[i].pszName, "writer32") == 0)
             nPlainBytes = results[i].nBytes;
     }
     RemoveOutputs(folder);
@@ -534,14 +621,14 @@ int main(int argc, char** argv)
 
     auto find = [&](const char* pszName) -> const Measurement& {
         for (std::size_t i = 0; i < std::size(kCases); ++i)
-            if (std::strcmp(kCases[i], pszName) == 0)
+            if (std::strcmp(kCases[i].pszName, pszName) == 0)
                 return results[i];
         return results[0];
     };
 
     std::printf("%d x %d pixels, best of %d runs, output = .c + .bin\n", kWidth, kHeight, nRuns);
     for (std::size_t i = 0; i < std::size(kCases); ++i)
-        PrintRow(kCases[i], results[i]);
+        PrintRow(kCases[i].pszName, results[i]);
     std::printf("ratios of output throughput:\n");
     PrintRatio("convert32 / reference32", find("convert32"), find("reference32"), 12);
     PrintRatio("convert24 / reference24", find("convert24"), find("reference24"), 12);

@@ -13,6 +13,9 @@ set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Converts BMP files into C source for PSP homebrew")
 set(CPACK_RESOURCE_FILE_LICENSE ${PROJECT_SOURCE_DIR}/LICENSE)
 set(CPACK_STRIP_FILES ON)
+# Folders get these modes whatever the umask of the build, so the packages do not depend on it.
+set(CMAKE_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS
+  OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
 
 if(WIN32)
   install(TARGETS zandrel zandrel-cli RUNTIME DESTINATION .)
@@ -44,9 +47,7 @@ else()
     COMPATIBILITY SameMajorVersion ARCH_INDEPENDENT)
   install(FILES ${PROJECT_BINARY_DIR}/ZandrelConfig.cmake ${PROJECT_BINARY_DIR}/ZandrelConfigVersion.cmake
     DESTINATION ${ZANDREL_CMAKE_DIR})
-  if(EXISTS ${PROJECT_SOURCE_DIR}/cmake/ZandrelTextures.cmake)
-    install(FILES cmake/ZandrelTextures.cmake DESTINATION ${ZANDREL_CMAKE_DIR})
-  endif()
+  install(FILES cmake/ZandrelTextures.cmake DESTINATION ${ZANDREL_CMAKE_DIR})
 
   set(CPACK_GENERATOR DEB TGZ)
   set(CPACK_DEBIAN_PACKAGE_NAME zandrel-cli)

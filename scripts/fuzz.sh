@@ -5,15 +5,13 @@
 # build/fuzz/corpus/ (the checked-in seeds in fuzz/corpus/ are not touched).
 set -euo pipefail
 cd "$(dirname "$0")/.."
-. scripts/packages.sh
-ensure_packages clang-14 libfuzzer-14-dev libclang-rt-14-dev cmake make pkg-config libspng-dev zlib1g-dev
+. scripts/common.sh
+ensure_packages "${ZANDREL_NATIVE_PACKAGES[@]}" clang-14 libfuzzer-14-dev libclang-rt-14-dev
 
 seconds=${1:-20}
 shift || true
 build=build/fuzz
-cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_C_COMPILER=clang-14 \
-  -DCMAKE_CXX_COMPILER=clang++-14 -DZANDREL_BUILD_TESTS=OFF -DZANDREL_FUZZ=ON >/dev/null
-cmake --build "$build" -j"$(nproc)" >/dev/null
+build_preset fuzz >/dev/null
 
 targets=("$@")
 if [ ${#targets[@]} -eq 0 ]; then

@@ -5,33 +5,21 @@
 # the end-to-end test of zandrel.exe with real drag and drop.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-jobs=$(nproc)
-
-. scripts/packages.sh
+. scripts/common.sh
 . scripts/wine-env.sh
-ensure_packages cmake make g++ googletest libgtest-dev pkg-config libspng-dev zlib1g-dev libz-mingw-w64-dev \
-  g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix binutils-mingw-w64-i686 binutils-mingw-w64-x86-64 \
-  wine wine64 xvfb xauth fonts-ipafont-gothic locales python3-xlib imagemagick
+ensure_packages "${ZANDREL_NATIVE_PACKAGES[@]}" "${ZANDREL_GTEST_PACKAGES[@]}" "${ZANDREL_MINGW_I686_PACKAGES[@]}" \
+  "${ZANDREL_MINGW_X86_64_PACKAGES[@]}" "${ZANDREL_WINE_PACKAGES[@]}" xvfb xauth python3-xlib imagemagick
 zandrel_ensure_locale
 
-step() { printf '\n== %s ==\n' "$*"; }
-
 step "Windows i686 build (the release)"
-cmake -S . -B build/win32 -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-i686.cmake -DCMAKE_BUILD_TYPE=Release \
-  -DZANDREL_WERROR=ON >/dev/null
-cmake --build build/win32 -j"$jobs"
+build_preset win32
 
 step "Windows x86_64 build"
-cmake -S . -B build/win64 -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake -DCMAKE_BUILD_TYPE=Release \
-  -DZANDREL_WERROR=ON >/dev/null
-cmake --build build/win64 -j"$jobs"
+build_preset win64
 
 # The end-to-end test compares with the native command-line tool.
 # (./test has built it already; this is quick then.)
-if [ ! -f build/native/CMakeCache.txt ]; then
-  cmake -S . -B build/native -DCMAKE_BUILD_TYPE=Release -DZANDREL_WERROR=ON >/dev/null
-fi
-cmake --build build/native -j"$jobs" --target zandrel-cli
+build_preset native --target zandrel-cli
 
 cleanup() {
   zandrel_wine_stop
@@ -44,7 +32,7 @@ zandrel_wine_prefix "$PWD/build/win64/wineprefix" N
 export LANG=ja_JP.UTF-8 LC_ALL=ja_JP.UTF-8
 
 step "x86_64 tests under Wine ($DISPLAY)"
-ctest --test-dir build/win64 --output-on-failure -j"$jobs" --timeout 600
+test_preset win64
 
 step "end-to-end: zandrel.exe with drag and drop"
 rm -rf build/win64/artifacts

@@ -1,12 +1,14 @@
 #!/usr/bin/env bash
-# Builds the release packages with ./release and checks them as a user gets
-# them: the .deb installed with dpkg (and removed again), the .tar.gz unpacked
-# into a prefix, both found by find_package(Zandrel); the zip's 32-bit
-# programs by their PE headers (this kernel runs no 32-bit code).
+# Builds the release packages with ./release twice, the second time from a
+# fresh clone (another path, a later time), and requires the same bytes; then
+# checks them as a user gets them: the .deb installed with dpkg (and removed
+# again), the .tar.gz unpacked into a prefix, both found by
+# find_package(Zandrel); the zip's 32-bit programs by their PE headers (this
+# kernel runs no 32-bit code).
 set -euo pipefail
 cd "$(dirname "$0")/../.."
-. scripts/packages.sh
-ensure_packages cmake unzip dpkg binutils-mingw-w64-i686
+. scripts/common.sh
+ensure_packages git cmake unzip dpkg binutils-mingw-w64-i686
 
 version=$(sed -n 's/^project(Zandrel VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt)
 sudo=""
@@ -21,6 +23,16 @@ trap cleanup EXIT
 fail() { echo "check_packages: $*" >&2; exit 1; }
 
 ./release >/dev/null
+
+# Any time stamp or build path left in a package would differ in the second build.
+git clone -q --no-checkout "$PWD" "$scratch/clone"
+git -C "$scratch/clone" checkout -q --detach "$(git rev-parse HEAD)"
+"$scratch/clone/release" >/dev/null
+for package in dist/*; do
+  cmp "$package" "$scratch/clone/$package" || fail "$package differs between two builds of one commit"
+  echo "same bytes in both builds: $(sha256sum "$package")"
+done
+[ "$(ls dist)" = "$(ls "$scratch/clone/dist")" ] || fail "the two builds made different files"
 
 # check_cli PREFIX: find_package(Zandrel) under PREFIX names PREFIX/bin/zandrel-cli, which answers.
 check_cli() {

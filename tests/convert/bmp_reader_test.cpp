@@ -1,14 +1,14 @@
 // RLE8 images on either side of the rule that past 2^20 pixels a stream needs a byte for every 256 pixels.
 #include <gtest/gtest.h>
 
-#include "convert/indexed_image.h"
+#include "convert/bmp/bmp_reader.h"
 #include "support/bitmap_builder.h"
 
 namespace {
 
 using zandrel::Refusal;
 
-TEST(IndexedImage, Rle8StreamShortForItsImageIsRefusedOnlyPastTheBound)
+TEST(BmpReader, Rle8StreamShortForItsImageIsRefusedOnlyPastTheBound)
 {
     // The stream: nLineEnds end-of-line codes, then the end code.
     const struct { const char* pszName; std::int32_t nWidth, nHeight; int nLineEnds; Refusal eExpected; } rows[] = {
@@ -24,8 +24,9 @@ TEST(IndexedImage, Rle8StreamShortForItsImageIsRefusedOnlyPastTheBound)
             {.nWidth = row.nWidth, .nHeight = row.nHeight, .nBitCount = 8, .nCompression = 1, .nClrUsed = 2,
              .palette = zandrel::test::DistinctPalette(2), .pixels = stream});
         zandrel::ByteReader reader(file.data(), file.size());
-        zandrel::IndexedImage image;
-        EXPECT_EQ(zandrel::ReadIndexedImage(reader, &image), row.eExpected) << row.pszName;
+        zandrel::DecodedImage image;
+        int nBitCount = 0;
+        EXPECT_EQ(zandrel::ReadBmpImage(reader, &image, &nBitCount), row.eExpected) << row.pszName;
     }
 }
 
