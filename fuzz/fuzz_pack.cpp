@@ -12,7 +12,9 @@
 namespace zandrel::fuzz {
 namespace {
 
+// Bounds on the sprites of one input, so pages stay few and each run fast.
 constexpr std::size_t kMaxSprites = 64;
+constexpr std::size_t kMaxSpriteTexels = std::size_t{1} << 18;
 
 // A texel no two nearby positions share, alpha 0 now and then.
 std::uint32_t PatternTexel(std::size_t nSprite, int x, int y)
@@ -116,7 +118,9 @@ int FuzzPack(const std::uint8_t* pData, std::size_t nSize)
     options.nExtrude = pData[3] % 6;
     options.nAlignment = (pData[4] & 1) ? 4 : 1;
     std::vector<Sprite> sprites;
-    for (std::size_t i = 5; i + 1 < nSize && sprites.size() < kMaxSprites; i += 2) {
+    std::size_t nTexels = 0;
+    for (std::size_t i = 5; i + 1 < nSize && sprites.size() < kMaxSprites && nTexels < kMaxSpriteTexels; i += 2) {
+        nTexels += std::size_t(1 + pData[i]) * std::size_t(1 + pData[i + 1]);
         SpriteImage image = MakeSpriteImage(1 + pData[i], 1 + pData[i + 1]);
         for (int y = 0; y < image.nHeight; ++y) {
             for (int x = 0; x < image.nWidth; ++x)
