@@ -14,7 +14,7 @@ namespace {
 
 // Bounds on the sprites of one input, so pages stay few and each run fast.
 constexpr std::size_t kMaxSprites = 64;
-constexpr std::size_t kMaxSpriteTexels = std::size_t{1} << 18;
+constexpr std::size_t kMaxSpriteTexels = std::size_t{1} << 16;
 
 // A texel no two nearby positions share, alpha 0 now and then.
 std::uint32_t PatternTexel(std::size_t nSprite, int x, int y)

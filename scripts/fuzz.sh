@@ -6,7 +6,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 . scripts/packages.sh
-ensure_packages clang-14 libfuzzer-14-dev libclang-rt-14-dev cmake make pkg-config libspng-dev zlib1g-dev
+ensure_packages clang-14 libfuzzer-14-dev libclang-rt-14-dev cmake make pkg-config libspng-dev zlib1g-dev libstb-dev
 
 seconds=${1:-20}
 shift || true

@@ -9,7 +9,7 @@ jobs=$(nproc)
 
 . scripts/packages.sh
 . scripts/wine-env.sh
-ensure_packages cmake make g++ googletest libgtest-dev pkg-config libspng-dev zlib1g-dev libz-mingw-w64-dev \
+ensure_packages cmake make g++ googletest libgtest-dev pkg-config libspng-dev zlib1g-dev libstb-dev libz-mingw-w64-dev \
   g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix binutils-mingw-w64-i686 binutils-mingw-w64-x86-64 \
   wine wine64 xvfb xauth fonts-ipafont-gothic locales python3-xlib imagemagick
 zandrel_ensure_locale
