@@ -19,7 +19,8 @@ constexpr std::size_t kMaxSpriteTexels = std::size_t{1} << 16;
 // A texel no two nearby positions share, alpha 0 now and then.
 std::uint32_t PatternTexel(std::size_t nSprite, int x, int y)
 {
-    std::uint32_t n = std::uint32_t(nSprite) * 0x9E3779B1u ^ std::uint32_t(x) * 0x85EBCA77u ^ std::uint32_t(y) * 0xC2B2AE3Du;
+    std::uint32_t n = std::uint32_t(nSprite) * 0x9E3779B1u ^ std::uint32_t(x) * 0x85EBCA77u ^
+                      std::uint32_t(y) * 0xC2B2AE3Du;
     n ^= n >> 15;
     n *= 0x2C1B3C6Du;
     return n ^ (n >> 12);

@@ -2,6 +2,7 @@
 // and the refusals' wording.
 #include <gtest/gtest.h>
 
+#include "convert/atlas/atlas_compositor.h"
 #include "convert/atlas/atlas_packer.h"
 #include "convert/atlas/sprite_sheet.h"
 #include "convert/atlas/sprite_trim.h"
@@ -88,18 +89,50 @@ TEST(AtlasSprites, RefusalsNameTheSizes)
     EXPECT_EQ(DescribeAtlasProblem(CutSpriteSheet("sheet", sheet, 4, 2, false, &tiles)),
               "sheet sheet is 10x4 texels, not a whole number of 4x2 tiles");
     EXPECT_EQ(CutSpriteSheet("sheet", sheet, 5, 0, false, &tiles).eRefusal, AtlasRefusal::kBadTileSize);
+    EXPECT_EQ(CutSpriteSheet("sheet", MakeSpriteImage(65537, 1), 1, 1, true, &tiles).eRefusal,
+              AtlasRefusal::kTooManySprites);
     EXPECT_TRUE(tiles.empty());
+    EXPECT_FALSE(CutSpriteSheet("sheet", MakeSpriteImage(256, 256), 1, 1, true, &tiles).Refused());
+    EXPECT_EQ(tiles.size(), kMaxAtlasSprites);
 
-    AtlasOptions options;
-    options.nPageWidth = 64;
-    options.nExtrude = 1;
-    const std::vector<Sprite> sprites = {MakeSprite("ok", Visible(60, 60, 0, 0, 1, 1)),
-                                         MakeSprite("wide", Visible(61, 3, 0, 0, 1, 1))};
-    const PackedAtlas atlas = PackAtlas(sprites, options);
-    EXPECT_EQ(DescribeAtlasProblem(atlas.problem),
+    const Sprite fits = MakeSprite("ok", Visible(60, 60, 0, 0, 1, 1));
+    const Sprite wide = MakeSprite("wide", Visible(61, 3, 0, 0, 1, 1));
+    Sprite mismatched = fits;
+    mismatched.image.nHeight = 59;
+    struct Row {
+        const char* pszName;
+        AtlasOptions options;  // page width and height, padding, extrusion, alignment
+        std::vector<Sprite> sprites;
+        AtlasRefusal eRefusal;
+    };
+    const Row rows[] = {
+        {"page height not a power of two", {64, 3, 1, 1, 1}, {fits}, AtlasRefusal::kBadPageSize},
+        {"page wider than 512", {1024, 64, 1, 1, 1}, {fits}, AtlasRefusal::kBadPageSize},
+        {"padding above 512", {64, 64, 513, 1, 1}, {fits}, AtlasRefusal::kBadOption},
+        {"negative extrusion", {64, 64, 1, -1, 1}, {fits}, AtlasRefusal::kBadOption},
+        {"alignment 2", {64, 64, 1, 1, 2}, {fits}, AtlasRefusal::kBadOption},
+        {"no sprite", {64, 64, 1, 1, 1}, {}, AtlasRefusal::kNoSprites},
+        {"texels that do not match the size", {64, 64, 1, 1, 1}, {mismatched}, AtlasRefusal::kEmptySprite},
+        {"a sprite of no rows", {64, 64, 1, 1, 1}, {MakeSprite("none", {})}, AtlasRefusal::kEmptySprite},
+        {"one name twice", {64, 64, 1, 1, 1}, {fits, fits}, AtlasRefusal::kDuplicateName},
+        {"one texel too wide", {64, 64, 1, 1, 1}, {fits, wide}, AtlasRefusal::kSpriteTooLarge},
+        {"exactly as wide as the page allows", {64, 64, 1, 1, 1}, {fits}, AtlasRefusal::kNone},
+    };
+    for (const Row& row : rows) {
+        const PackedAtlas atlas = PackAtlas(row.sprites, row.options);
+        EXPECT_EQ(atlas.problem.eRefusal, row.eRefusal) << row.pszName;
+        EXPECT_EQ(atlas.pages.empty(), row.eRefusal != AtlasRefusal::kNone) << row.pszName;
+    }
+    const AtlasOptions options{64, 512, 1, 1, 1};
+    EXPECT_EQ(DescribeAtlasProblem(PackAtlas({fits, wide}, options).problem),
               "sprite wide is 61x3 texels (65x7 with padding and extrusion), larger than the 64x512 page");
-    EXPECT_TRUE(atlas.pages.empty() && atlas.entries.empty());
-    EXPECT_EQ(PackAtlas({sprites[0], sprites[0]}, options).problem.eRefusal, AtlasRefusal::kDuplicateName);
+
+    // The compositor takes only the sprites the atlas was packed from, and its pages.
+    const PackedAtlas atlas = PackAtlas({fits}, options);
+    SpriteImage page;
+    EXPECT_TRUE(ComposeAtlasPage(atlas, {fits}, 0, &page));
+    EXPECT_FALSE(ComposeAtlasPage(atlas, {wide}, 0, &page));
+    EXPECT_FALSE(ComposeAtlasPage(atlas, {fits}, 1, &page));
 }
 
 }  // namespace

@@ -16,16 +16,16 @@ namespace {
 // both sides and the padding after it, in whole units; the padding before it
 // is the previous cell's, or the page margin.
 struct Cell {
-    std::size_t nSprite = 0;
-    int nUnitsWide = 0, nUnitsHigh = 0;
-    int nUnitX = 0, nUnitY = 0;  // once placed
+    std::size_t nSprite;
+    int nUnitsWide, nUnitsHigh;
+    int nUnitX, nUnitY;  // once placed
 };
 
 struct Geometry {
-    int nAlignment = 1;
-    int nExtrude = 0;
-    int nPadding = 0;
-    int nMargin = 0;  // page edge to the first texel of a sprite: extrusion and padding, whole units
+    int nAlignment;
+    int nExtrude;
+    int nPadding;
+    int nMargin;  // page edge to the first texel of a sprite: extrusion and padding, whole units
 
     // Units of a region whose cells end at most at nSide + extrude texels:
     // the last cell's trailing extrusion and padding are then inside nSide.
@@ -38,6 +38,12 @@ struct Geometry {
     std::int64_t Need(std::int64_t nTexels) const { return nMargin + CellUnits(nTexels) * nAlignment - nExtrude; }
     int Position(int nUnit) const { return nMargin + nUnit * nAlignment; }
 };
+
+Geometry MakeGeometry(const AtlasOptions& o)
+{
+    const int nMargin = (o.nExtrude + o.nPadding + o.nAlignment - 1) / o.nAlignment * o.nAlignment;
+    return Geometry{o.nAlignment, o.nExtrude, o.nPadding, nMargin};
+}
 
 bool IsPageSide(int n)
 {
@@ -79,7 +85,9 @@ AtlasProblem CheckOptions(const AtlasOptions& options, std::size_t nSprites)
 }
 
 // Each sprite checked in name order, so the one reported does not depend on
-// the input order; fills *pCells in packing order.
+// the input order; fills *pCells in name order. The skyline packer takes
+// them tallest first, then widest, keeping ties in the order given (its sort
+// is made stable in rect_pack_impl.cpp): that is the packing order.
 AtlasProblem MakeCells(const std::vector<Sprite>& sprites, const AtlasOptions& options, const Geometry& geometry,
                        std::vector<Cell>* pCells)
 {
@@ -104,17 +112,9 @@ AtlasProblem MakeCells(const std::vector<Sprite>& sprites, const AtlasOptions& o
             problem.nNeedHeight = int(std::min<std::int64_t>(nNeedHeight, 0x7FFFFFFF));
             return problem;
         }
-        Cell cell;
-        cell.nSprite = byName[i];
-        cell.nUnitsWide = int(geometry.CellUnits(image.nWidth));
-        cell.nUnitsHigh = int(geometry.CellUnits(image.nHeight));
-        pCells->push_back(cell);
+        pCells->push_back(Cell{byName[i], int(geometry.CellUnits(image.nWidth)),
+                               int(geometry.CellUnits(image.nHeight)), 0, 0});
     }
-    // The skyline packer sorts by height, then width, keeping ties in the
-    // order given: name order.
-    std::stable_sort(pCells->begin(), pCells->end(), [](const Cell& a, const Cell& b) {
-        return a.nUnitsHigh != b.nUnitsHigh ? a.nUnitsHigh > b.nUnitsHigh : a.nUnitsWide > b.nUnitsWide;
-    });
     return {};
 }
 
@@ -123,12 +123,12 @@ AtlasProblem MakeCells(const std::vector<Sprite>& sprites, const AtlasOptions& o
 bool PackRegion(std::vector<Cell>& cells, int nUnitsWide, int nUnitsHigh, std::vector<bool>* pPlaced)
 {
     pPlaced->assign(cells.size(), false);
-    if (nUnitsWide < 1 || nUnitsHigh < 1)
-        return false;
     // A node for every unit of width: the packer then never rounds widths up.
-    std::vector<stbrp_node> nodes(static_cast<std::size_t>(nUnitsWide));
+    // (Callers pass regions some cell fits; a region of no width stays empty.)
+    const int nNodes = std::max(nUnitsWide, 1);
+    std::vector<stbrp_node> nodes(static_cast<std::size_t>(nNodes));
     stbrp_context context;
-    stbrp_init_target(&context, nUnitsWide, nUnitsHigh, nodes.data(), nUnitsWide);
+    stbrp_init_target(&context, nUnitsWide, nUnitsHigh, nodes.data(), nNodes);
     std::vector<stbrp_rect> rects(cells.size());
     for (std::size_t i = 0; i < cells.size(); ++i)
         rects[i] = stbrp_rect{int(i), cells[i].nUnitsWide, cells[i].nUnitsHigh, 0, 0, 0};
@@ -202,12 +202,7 @@ PackedAtlas PackAtlas(const std::vector<Sprite>& sprites, const AtlasOptions& op
     atlas.problem = CheckOptions(options, sprites.size());
     if (atlas.problem.Refused())
         return atlas;
-    Geometry geometry;
-    geometry.nAlignment = options.nAlignment;
-    geometry.nExtrude = options.nExtrude;
-    geometry.nPadding = options.nPadding;
-    geometry.nMargin = (options.nExtrude + options.nPadding + options.nAlignment - 1) / options.nAlignment *
-                       options.nAlignment;
+    const Geometry geometry = MakeGeometry(options);
     std::vector<Cell> remaining;
     atlas.problem = MakeCells(sprites, options, geometry, &remaining);
     if (atlas.problem.Refused())

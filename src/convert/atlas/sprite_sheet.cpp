@@ -40,7 +40,7 @@ AtlasProblem CutSpriteSheet(const std::string& name, const SpriteImage& sheet, i
         problem.eRefusal = AtlasRefusal::kBadTileSize;
         return problem;
     }
-    if (sheet.nWidth < 1 || sheet.nHeight < 1 || sheet.nWidth % nTileWidth != 0 || sheet.nHeight % nTileHeight != 0 ||
+    if (sheet.nWidth % nTileWidth != 0 || sheet.nHeight % nTileHeight != 0 ||
         sheet.texels.size() != std::size_t(sheet.nWidth) * std::size_t(sheet.nHeight)) {
         problem.eRefusal = AtlasRefusal::kSheetNotWholeTiles;
         return problem;
@@ -53,8 +53,10 @@ AtlasProblem CutSpriteSheet(const std::string& name, const SpriteImage& sheet, i
     for (int nRow = 0; nRow < nRows; ++nRow) {
         for (int nColumn = 0; nColumn < nColumns; ++nColumn) {
             SpriteImage tile = CopyTile(sheet, nColumn * nTileWidth, nRow * nTileHeight, nTileWidth, nTileHeight);
-            if (bKeepEmpty || !AllTransparent(tile))
-                pSprites->push_back(MakeSprite(name + "_" + std::to_string(nRow * nColumns + nColumn), std::move(tile)));
+            if (bKeepEmpty || !AllTransparent(tile)) {
+                const std::int64_t nIndex = std::int64_t{nRow} * nColumns + nColumn;
+                pSprites->push_back(MakeSprite(name + "_" + std::to_string(nIndex), std::move(tile)));
+            }
         }
     }
     return {};

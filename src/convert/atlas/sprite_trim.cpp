@@ -34,7 +34,8 @@ Sprite TrimSprite(const Sprite& sprite)
     trimmed.nOffsetY = sprite.nOffsetY + nTop;
     trimmed.image = MakeSpriteImage(nRight - nLeft + 1, nBottom - nTop + 1);
     for (int y = 0; y < trimmed.image.nHeight; ++y) {
-        const std::uint32_t* pSource = &image.texels[std::size_t(nTop + y) * std::size_t(image.nWidth) + std::size_t(nLeft)];
+        const std::uint32_t* pSource =
+            &image.texels[std::size_t(nTop + y) * std::size_t(image.nWidth) + std::size_t(nLeft)];
         std::copy(pSource, pSource + trimmed.image.nWidth,
                   trimmed.image.texels.begin() + std::ptrdiff_t(y) * trimmed.image.nWidth);
     }
