@@ -94,6 +94,7 @@ TEST(AtlasSprites, RefusalsNameTheSizes)
     EXPECT_TRUE(tiles.empty());
     EXPECT_FALSE(CutSpriteSheet("sheet", MakeSpriteImage(256, 256), 1, 1, true, &tiles).Refused());
     EXPECT_EQ(tiles.size(), kMaxAtlasSprites);
+    EXPECT_EQ(PackAtlas(tiles, {}).pages.size(), 2u);
 
     const Sprite fits = MakeSprite("ok", Visible(60, 60, 0, 0, 1, 1));
     const Sprite wide = MakeSprite("wide", Visible(61, 3, 0, 0, 1, 1));
@@ -133,6 +134,9 @@ TEST(AtlasSprites, RefusalsNameTheSizes)
     EXPECT_TRUE(ComposeAtlasPage(atlas, {fits}, 0, &page));
     EXPECT_FALSE(ComposeAtlasPage(atlas, {wide}, 0, &page));
     EXPECT_FALSE(ComposeAtlasPage(atlas, {fits}, 1, &page));
+    PackedAtlas moved = atlas;
+    moved.entries[0].x += 4;
+    EXPECT_FALSE(ComposeAtlasPage(moved, {fits}, 0, &page));
 }
 
 }  // namespace

@@ -95,14 +95,17 @@ AtlasProblem MakeCells(const std::vector<Sprite>& sprites, const AtlasOptions& o
     std::iota(byName.begin(), byName.end(), std::size_t{0});
     std::sort(byName.begin(), byName.end(),
               [&](std::size_t a, std::size_t b) { return sprites[a].name < sprites[b].name; });
-    for (std::size_t i = 0; i < byName.size(); ++i) {
-        const Sprite& sprite = sprites[byName[i]];
+    const auto duplicate = std::adjacent_find(byName.begin(), byName.end(), [&](std::size_t a, std::size_t b) {
+        return sprites[a].name == sprites[b].name;
+    });
+    if (duplicate != byName.end())
+        return Problem(AtlasRefusal::kDuplicateName, &sprites[*duplicate]);
+    for (const std::size_t nSprite : byName) {
+        const Sprite& sprite = sprites[nSprite];
         const SpriteImage& image = sprite.image;
         if (image.nWidth < 1 || image.nHeight < 1 ||
             image.texels.size() != std::size_t(image.nWidth) * std::size_t(image.nHeight))
             return Problem(AtlasRefusal::kEmptySprite, &sprite);
-        if (i > 0 && sprite.name == sprites[byName[i - 1]].name)
-            return Problem(AtlasRefusal::kDuplicateName, &sprite);
         const std::int64_t nNeedWidth = geometry.Need(image.nWidth), nNeedHeight = geometry.Need(image.nHeight);
         if (nNeedWidth > options.nPageWidth || nNeedHeight > options.nPageHeight) {
             AtlasProblem problem = Problem(AtlasRefusal::kSpriteTooLarge, &sprite);
@@ -112,7 +115,7 @@ AtlasProblem MakeCells(const std::vector<Sprite>& sprites, const AtlasOptions& o
             problem.nNeedHeight = int(std::min<std::int64_t>(nNeedHeight, 0x7FFFFFFF));
             return problem;
         }
-        pCells->push_back(Cell{byName[i], int(geometry.CellUnits(image.nWidth)),
+        pCells->push_back(Cell{nSprite, int(geometry.CellUnits(image.nWidth)),
                                int(geometry.CellUnits(image.nHeight)), 0, 0});
     }
     return {};
