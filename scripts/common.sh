@@ -2,7 +2,7 @@
 # what is missing, and building with the presets of CMakePresets.json.
 
 # Packages by what they build or run.
-ZANDREL_NATIVE_PACKAGES=(cmake make g++ pkg-config libspng-dev zlib1g-dev)
+ZANDREL_NATIVE_PACKAGES=(cmake make g++ pkg-config libspng-dev zlib1g-dev libstb-dev)
 ZANDREL_GTEST_PACKAGES=(libgtest-dev googletest)
 ZANDREL_MINGW_I686_PACKAGES=(g++-mingw-w64-i686-posix binutils-mingw-w64-i686 libz-mingw-w64-dev)
 ZANDREL_MINGW_X86_64_PACKAGES=(g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 libz-mingw-w64-dev)
