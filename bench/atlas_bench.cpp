@@ -20,8 +20,7 @@
 
 #include "convert/atlas/atlas_packer.h"
 #include "convert/atlas/sprite_trim.h"
-#include "convert/decoded_image.h"
-#include "convert/png/png_reader.h"
+#include "convert/image_file.h"
 
 namespace {
 
@@ -35,20 +34,21 @@ constexpr int kGeneratedSprites = 120;
 // A decoded icon as RGBA8; an empty image when it is not one we take.
 SpriteImage ToSpriteImage(const DecodedImage& decoded)
 {
-    const int nWidth = decoded.nBitCount == 8 ? decoded.indexed.nWidth : decoded.surface.m_nWidth;
-    const int nHeight = decoded.nBitCount == 8 ? decoded.indexed.nHeight : decoded.surface.m_nHeight;
+    const bool bIndexed = decoded.eShape == ImageShape::kIndexed;
+    const int nWidth = bIndexed ? decoded.indexed.nWidth : decoded.trueColor.nWidth;
+    const int nHeight = bIndexed ? decoded.indexed.nHeight : decoded.trueColor.nHeight;
     if (nWidth > kMaxIconSide || nHeight > kMaxIconSide)
         return {};
     SpriteImage image = MakeSpriteImage(nWidth, nHeight);
     for (int y = 0; y < nHeight; ++y) {
         for (int x = 0; x < nWidth; ++x) {
             std::uint32_t nTexel = 0;
-            if (decoded.nBitCount == 8) {
+            if (bIndexed) {
                 const PaletteColor& c = decoded.indexed.colors[decoded.indexed.indices.Data()[y * nWidth + x]];
                 nTexel = c.nRed | c.nGreen << 8 | c.nBlue << 16 | std::uint32_t(c.nAlpha) << 24;
             } else {
-                const std::uint8_t* p = decoded.surface.m_pBits + y * decoded.surface.m_nStride + 4 * x;
-                nTexel = p[2] | p[1] << 8 | p[0] << 16 | std::uint32_t(decoded.nBitCount == 32 ? p[3] : 255) << 24;
+                const std::uint8_t* p = decoded.trueColor.pixels.Data() + (std::size_t(y) * std::size_t(nWidth) + x) * 4;
+                nTexel = p[2] | p[1] << 8 | p[0] << 16 | std::uint32_t(p[3]) << 24;
             }
             image.texels[std::size_t(y) * std::size_t(nWidth) + std::size_t(x)] = nTexel;
         }
@@ -68,7 +68,8 @@ std::vector<Sprite> LoadIcons(const std::string& folder)
     std::vector<Sprite> sprites;
     for (std::size_t i = 0; i < paths.size(); i += kIconStride) {
         DecodedImage decoded;
-        if (DecodeImageFile(CString(paths[i]), kBmpAndPng, &decoded) != Refusal::kNone)
+        int nDetail = 0;
+        if (DecodeImageFile(CString(paths[i]), kBmpAndPng, &decoded, &nDetail) != Refusal::kNone)
             continue;
         SpriteImage image = ToSpriteImage(decoded);
         if (image.nWidth > 0)
