@@ -63,15 +63,15 @@ void FitDxt3Alpha(const std::uint8_t alpha[16], std::uint8_t nibbles[16])
         nibbles[i] = static_cast<std::uint8_t>(std::min(15, (alpha[i] + 8) >> 4));
 }
 
-AlphaBlock FitDxt5Alpha(const std::uint8_t alpha[16], std::uint8_t nSquishAlpha0, std::uint8_t nSquishAlpha1)
+AlphaBlock FitDxt5Alpha(const std::uint8_t (&alpha)[16], std::uint8_t nSquishAlpha0, std::uint8_t nSquishAlpha1)
 {
     int nMin = 255, nMax = 0, nInnerMin = 255, nInnerMax = 0;
-    for (int i = 0; i < 16; ++i) {
-        nMin = std::min<int>(nMin, alpha[i]);
-        nMax = std::max<int>(nMax, alpha[i]);
-        if (alpha[i] != 0 && alpha[i] != 255) {
-            nInnerMin = std::min<int>(nInnerMin, alpha[i]);
-            nInnerMax = std::max<int>(nInnerMax, alpha[i]);
+    for (const int nAlpha : alpha) {
+        nMin = std::min(nMin, nAlpha);
+        nMax = std::max(nMax, nAlpha);
+        if (nAlpha != 0 && nAlpha != 255) {
+            nInnerMin = std::min(nInnerMin, nAlpha);
+            nInnerMax = std::max(nInnerMax, nAlpha);
         }
     }
     if (nInnerMin > nInnerMax)

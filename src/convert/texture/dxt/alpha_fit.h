@@ -14,6 +14,6 @@ void FitDxt3Alpha(const std::uint8_t alpha[16], std::uint8_t nibbles[16]);
 // DXT5: the endpoints of least squared error found from libsquish's pair and
 // the block's own ranges (both modes), each refined by steps of one while a
 // step lowers the error under the GE's interpolation.
-AlphaBlock FitDxt5Alpha(const std::uint8_t alpha[16], std::uint8_t nSquishAlpha0, std::uint8_t nSquishAlpha1);
+AlphaBlock FitDxt5Alpha(const std::uint8_t (&alpha)[16], std::uint8_t nSquishAlpha0, std::uint8_t nSquishAlpha1);
 
 }  // namespace zandrel
