@@ -35,6 +35,7 @@ TEST(FuzzReplay, SeedsFindingsAndGoldenInputsKeepEveryInvariant)
     Replay(ReadFilesUnder(ZANDREL_FUZZ_DIR "/corpus/fuzz_naming"), {FuzzNaming});
     Replay(ReadFilesUnder(ZANDREL_FUZZ_DIR "/corpus/fuzz_png"), {FuzzPng});
     Replay(ReadFilesUnder(ZANDREL_FUZZ_DIR "/corpus/fuzz_pack"), {FuzzPack});
+    Replay(ReadFilesUnder(ZANDREL_FUZZ_DIR "/corpus/fuzz_dxt"), {FuzzDxt});
     Replay(ReadFilesUnder(ZANDREL_TEST_DATA_DIR), {FuzzTrueColor, FuzzIndexed, FuzzPng});
     Replay(zandrel::test::RefusalBitmaps(), {FuzzTrueColor, FuzzIndexed});
 }

@@ -1,0 +1,174 @@
+// The DXT encoder read back by the GE model (fuzz/dxt_model.h): blocks of one
+// or two colours come back exactly or as near as shift widening allows,
+// blocks land where the GE looks for them, padding repeats the edges, and a
+// fingerprint of each format's bytes that every platform must give. The mip
+// reduction against values worked out by hand.
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <vector>
+
+#include "convert/texture/dxt/dxt_encoder.h"
+#include "convert/texture/mipmap.h"
+#include "dxt_model.h"
+
+namespace {
+
+using zandrel::DxtFormat;
+using Image = std::vector<std::uint8_t>;  // blue, green, red, alpha
+struct Rgba {
+    int r, g, b, a;
+};
+constexpr DxtFormat kFormats[] = {DxtFormat::kDxt1, DxtFormat::kDxt3, DxtFormat::kDxt5};
+
+std::vector<std::uint8_t> Encode(DxtFormat eFormat, const Image& image, int nWidth, int nHeight,
+                                 std::int64_t* pBufferWidth = nullptr, int nThreshold = 128)
+{
+    zandrel::DxtLayout layout;
+    EXPECT_TRUE(zandrel::ComputeDxtLayout(eFormat, nWidth, nHeight, 1 << 30, &layout));
+    std::vector<std::uint8_t> texture(static_cast<std::size_t>(layout.nBytes));
+    zandrel::EncodeDxt(layout, image.data(), nThreshold, texture.data());
+    if (pBufferWidth)
+        *pBufferWidth = layout.nBufferWidth;
+    return texture;
+}
+
+Image Fill(int nWidth, int nHeight, Rgba (*pTexel)(int x, int y))
+{
+    Image image;
+    for (int y = 0; y < nHeight; ++y) {
+        for (int x = 0; x < nWidth; ++x) {
+            const Rgba t = pTexel(x, y);
+            image.insert(image.end(), {std::uint8_t(t.b), std::uint8_t(t.g), std::uint8_t(t.r), std::uint8_t(t.a)});
+        }
+    }
+    return image;
+}
+
+// The nearest value a channel can take as an endpoint: 5 bits << 3 or 6 bits << 2.
+int NearestDistance(int v, int nBits)
+{
+    int nBest = 255;
+    for (int q = 0; q < (1 << nBits); ++q)
+        nBest = std::min(nBest, std::abs(v - (q << (8 - nBits))));
+    return nBest;
+}
+
+TEST(Dxt, BlocksOfOneOrTwoColoursComeBackWithinTheShift)
+{
+    struct Case {
+        const char* pszName;
+        Rgba first, second;  // second.a < 0: a block of one colour
+        bool bExact;         // every value on the grid the GE can decode
+    } const cases[] = {
+        {"white, which the GE reads as F8 FC F8", {255, 255, 255, 255}, {0, 0, 0, -1}, false},
+        {"one colour off the grid", {100, 50, 201, 255}, {0, 0, 0, -1}, false},
+        {"one colour on the grid", {96, 52, 200, 255}, {0, 0, 0, -1}, true},
+        {"two colours on the grid", {248, 0, 8, 255}, {16, 252, 240, 255}, true},
+        {"two close colours", {128, 128, 128, 255}, {136, 132, 128, 255}, true},
+        {"two colours, one transparent in DXT1", {64, 128, 192, 240}, {8, 8, 8, 16}, true},
+        {"black and a near black", {0, 0, 0, 255}, {8, 4, 0, 255}, true},
+    };
+    for (const Case& test : cases) {
+        for (const DxtFormat eFormat : kFormats) {
+            const int nPsm = static_cast<int>(eFormat);
+            Image image;
+            for (int i = 0; i < 16; ++i) {
+                const Rgba t = test.second.a >= 0 && (i * 7) % 3 == 0 ? test.second : test.first;
+                image.insert(image.end(), {std::uint8_t(t.b), std::uint8_t(t.g), std::uint8_t(t.r), std::uint8_t(t.a)});
+            }
+            std::int64_t nBufferWidth = 0;
+            const auto texture = Encode(eFormat, image, 4, 4, &nBufferWidth);
+            for (int i = 0; i < 16; ++i) {
+                const auto texel = zandrel::fuzz::ModelTexel(texture.data(), nPsm, nBufferWidth, i % 4, i / 4);
+                const int source[4] = {image[4 * i + 2], image[4 * i + 1], image[4 * i], image[4 * i + 3]};
+                const bool bCut = eFormat == DxtFormat::kDxt1 && source[3] < 128;
+                int nError = 0, nAllowed = 0;
+                for (int c = 0; c < 3 && !bCut; ++c) {
+                    nError += (source[c] - texel[c]) * (source[c] - texel[c]);
+                    const int nDistance = test.bExact ? 0 : NearestDistance(source[c], c == 1 ? 6 : 5);
+                    nAllowed += nDistance * nDistance;
+                }
+                EXPECT_LE(nError, nAllowed) << test.pszName << ", psm " << nPsm << ", texel " << i;
+                // Alpha: DXT1 cuts at the threshold, DXT3 keeps the high nibble, DXT5 is exact here.
+                const int nAlpha = eFormat == DxtFormat::kDxt1 ? (bCut ? 0 : 255)
+                                   : eFormat == DxtFormat::kDxt3 ? std::min(15, (source[3] + 8) / 16) * 16
+                                                                  : source[3];
+                EXPECT_EQ(texel[3], nAlpha) << test.pszName << ", psm " << nPsm << ", texel " << i;
+            }
+        }
+    }
+}
+
+// 14 x 9: four blocks across (the last one padded), three rows of blocks (the
+// last padded), each block one colour of the grid, so each texel reads back
+// exactly from where the GE looks and padded texels repeat the edge.
+Rgba BlockColour(int x, int y)
+{
+    const int bx = x / 4, by = y / 4;
+    return {8 * (bx * 7 + by), 4 * (by * 13 + bx + 1), 248 - 8 * (bx + by), 255};
+}
+
+TEST(Dxt, BlocksLieInRowsOfTheBufferWidthAndPaddingRepeatsTheEdges)
+{
+    constexpr int kWidth = 14, kHeight = 9;
+    const Image image = Fill(kWidth, kHeight, [](int x, int y) { return BlockColour(x, y); });
+    for (const DxtFormat eFormat : kFormats) {
+        const int nPsm = static_cast<int>(eFormat);
+        std::int64_t nBufferWidth = 0;
+        const auto texture = Encode(eFormat, image, kWidth, kHeight, &nBufferWidth);
+        EXPECT_EQ(nBufferWidth, eFormat == DxtFormat::kDxt1 ? 32 : 16);
+        ASSERT_EQ(std::int64_t(texture.size()), zandrel::fuzz::ModelTextureBytes(nPsm, kWidth, kHeight));
+        for (int y = 0; y < 12; ++y) {
+            for (int x = 0; x < 16; ++x) {
+                const Rgba want = BlockColour(std::min(x, kWidth - 1), std::min(y, kHeight - 1));
+                const auto texel = zandrel::fuzz::ModelTexel(texture.data(), nPsm, nBufferWidth, x, y);
+                EXPECT_EQ(texel[0], want.r) << "psm " << nPsm << " at " << x << "," << y;
+                EXPECT_EQ(texel[1], want.g) << "psm " << nPsm << " at " << x << "," << y;
+                EXPECT_EQ(texel[2], want.b) << "psm " << nPsm << " at " << x << "," << y;
+            }
+        }
+    }
+}
+
+// FNV-1a of each format's texture of a 64 x 64 image of gradients, noise and
+// alpha edges: the Linux and Windows builds must give these same bytes.
+TEST(Dxt, EveryPlatformGivesTheSameBytes)
+{
+    const Image image = Fill(64, 64, [](int x, int y) {
+        const unsigned nNoise = (static_cast<unsigned>(x) * 2654435761u ^ static_cast<unsigned>(y) * 40503u) >> 7;
+        return Rgba{x * 4, (y * 4 + int(nNoise % 23)) & 255, (x * y) & 255, x < 20 ? 255 : (x - 20) * 6 + y};
+    });
+    const std::uint64_t expected[] = {1566445739909911884u, 1503307789979629959u, 13599736880754181827u};
+    for (int f = 0; f < 3; ++f) {
+        std::uint64_t nHash = 14695981039346656037u;
+        for (const std::uint8_t b : Encode(kFormats[f], image, 64, 64))
+            nHash = (nHash ^ b) * 1099511628211u;
+        EXPECT_EQ(nHash, expected[f]) << "psm " << static_cast<int>(kFormats[f]);
+    }
+}
+
+TEST(Mipmap, ReducesByTheAlphaWeightedRule)
+{
+    struct Case {
+        const char* pszName;
+        int nWidth, nHeight;
+        std::vector<std::uint8_t> texels, expected;  // 4 bytes each, alpha last
+    } const cases[] = {
+        {"one opaque texel among transparent ones keeps its colour", 2, 2,
+         {255, 0, 0, 255, 0, 0, 255, 0, 0, 0, 255, 0, 0, 0, 255, 0}, {255, 0, 0, 64}},
+        {"all transparent: the plain mean, rounded", 2, 2,
+         {10, 20, 30, 0, 20, 20, 30, 0, 30, 20, 31, 0, 41, 21, 30, 0}, {25, 20, 30, 0}},
+        {"a column of two: k = 2", 1, 2, {100, 0, 7, 100, 200, 0, 7, 50}, {133, 0, 7, 75}},
+        {"a row of four halves to two", 4, 1,
+         {0, 0, 0, 1, 255, 255, 255, 2, 9, 9, 9, 255, 9, 9, 9, 255}, {170, 170, 170, 2, 9, 9, 9, 255}},
+        {"rounding halves up", 2, 2, {1, 0, 0, 255, 0, 0, 0, 255, 0, 0, 0, 255, 1, 0, 0, 255}, {1, 0, 0, 255}},
+    };
+    for (const Case& test : cases) {
+        std::vector<std::uint8_t> result(test.expected.size());
+        zandrel::ReduceMip(test.texels.data(), test.nWidth, test.nHeight, result.data());
+        EXPECT_EQ(result, test.expected) << test.pszName;
+    }
+}
+
+}  // namespace
