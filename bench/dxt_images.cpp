@@ -8,7 +8,7 @@
 #include <cstdio>
 
 #include "convert/byte_reader.h"
-#include "convert/decoded_image.h"
+#include "convert/image.h"
 #include "convert/png/png_reader.h"
 #include "convert/texture/mipmap.h"
 
@@ -188,12 +188,13 @@ bool Icon(const std::string& path, BenchImage* pImage)
     const std::vector<std::uint8_t> bytes = ReadWhole(path.c_str());
     ByteReader reader(bytes.data(), bytes.size());
     DecodedImage decoded;
-    if (bytes.empty() || ReadPngImage(reader, &decoded) != Refusal::kNone || decoded.nBitCount != 32 ||
-        decoded.surface.m_nWidth != kBenchSide || decoded.surface.m_nHeight != kBenchSide)
+    if (bytes.empty() || ReadPngImage(reader, &decoded) != Refusal::kNone || !decoded.trueColor.bAlpha ||
+        decoded.trueColor.nWidth != kBenchSide || decoded.trueColor.nHeight != kBenchSide)
         return false;
     pImage->name = "icon-" + path.substr(path.rfind('/') + 1, path.size() - path.rfind('/') - 5);
     pImage->nWidth = pImage->nHeight = kBenchSide;
-    pImage->bgra.assign(decoded.surface.m_pBits, decoded.surface.m_pBits + std::size_t{kBenchSide} * kBenchSide * 4);
+    const std::uint8_t* pPixels = decoded.trueColor.pixels.Data();
+    pImage->bgra.assign(pPixels, pPixels + std::size_t{kBenchSide} * kBenchSide * 4);
     return true;
 }
 
