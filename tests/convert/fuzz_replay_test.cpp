@@ -35,6 +35,7 @@ TEST(FuzzReplay, SeedsFindingsAndGoldenInputsKeepEveryInvariant)
     Replay(ZANDREL_FUZZ_DIR "/corpus/fuzz_indexed", {FuzzIndexed});
     Replay(ZANDREL_FUZZ_DIR "/corpus/fuzz_naming", {FuzzNaming});
     Replay(ZANDREL_FUZZ_DIR "/corpus/fuzz_png", {FuzzPng});
+    Replay(ZANDREL_FUZZ_DIR "/corpus/fuzz_quantize", {FuzzQuantize});
     Replay(ZANDREL_TEST_DATA_DIR, {FuzzTrueColor, FuzzIndexed});
 }
 

@@ -1,0 +1,179 @@
+#include "convert/quantize/remap.h"
+
+#include <algorithm>
+#include <new>
+#include <vector>
+
+#include "convert/quantize/clut_levels.h"
+#include "convert/quantize/nearest_color.h"
+
+namespace zandrel::quantize {
+namespace {
+
+constexpr int kCarryLimit = 32 * 16;  // +-32 levels, in the sixteenths the error is spread in
+constexpr int kCacheSize = 4096;
+
+std::size_t HashOf(std::uint32_t nPacked, int nSize)
+{
+    return static_cast<std::size_t>((nPacked * 0x9E3779B1u) >> 20) & static_cast<std::size_t>(nSize - 1);
+}
+
+// The entry for a colour: one the palette holds exactly, else the nearest;
+// answers are remembered in a small cache, as images repeat their colours.
+class CPaletteLookup {
+public:
+    explicit CPaletteLookup(const Palette& palette)
+    {
+        Coord coords[256];
+        std::uint8_t indices[256];
+        int nCandidates = 0;
+        for (int i = 0; i < palette.nCount; ++i) {
+            const Rgba8 entry = palette.entries[i];
+            if (entry.a == 0 && i != palette.nTransparentIndex)
+                continue;  // unused
+            coords[nCandidates] = ToCoord(entry);
+            indices[nCandidates++] = static_cast<std::uint8_t>(i);
+            if (entry.a == 0)
+                continue;
+            std::size_t h = HashOf(Pack(entry), kExactSize);
+            while (m_exact[h].nPacked && m_exact[h].nPacked != Pack(entry))
+                h = (h + 1) & (kExactSize - 1);
+            if (!m_exact[h].nPacked)
+                m_exact[h] = {Pack(entry), static_cast<std::uint8_t>(i)};
+        }
+        m_nearest.Build(coords, indices, nCandidates);
+        m_nTransparent = palette.nTransparentIndex;
+        if (m_nTransparent < 0 && nCandidates)
+            m_nTransparent = m_nearest.IndexAt(m_nearest.Find(Coord{}, 0).nSlot);
+    }
+
+    bool Usable() const { return m_nearest.Count() > 0; }
+    int Transparent() const { return m_nTransparent; }
+
+    // color.a > 0.
+    int Find(Rgba8 color)
+    {
+        const std::uint32_t nPacked = Pack(color);
+        Slot& cached = m_cache[HashOf(nPacked, kCacheSize)];
+        if (cached.nPacked == nPacked)
+            return cached.nIndex;
+        int nIndex = -1;
+        for (std::size_t h = HashOf(nPacked, kExactSize); m_exact[h].nPacked; h = (h + 1) & (kExactSize - 1)) {
+            if (m_exact[h].nPacked == nPacked) {
+                nIndex = m_exact[h].nIndex;
+                break;
+            }
+        }
+        if (nIndex < 0) {
+            m_nGuess = m_nearest.Find(ToCoord(color), m_nGuess).nSlot;
+            nIndex = m_nearest.IndexAt(m_nGuess);
+        }
+        cached = {nPacked, static_cast<std::uint8_t>(nIndex)};
+        return nIndex;
+    }
+
+private:
+    static constexpr int kExactSize = 512;
+    struct Slot {
+        std::uint32_t nPacked = 0;  // 0: empty, as a looked-up colour is never transparent
+        std::uint8_t nIndex = 0;
+    };
+
+    CNearestColor m_nearest;
+    Slot m_exact[kExactSize];
+    Slot m_cache[kCacheSize];
+    int m_nGuess = 0;
+    int m_nTransparent = 0;
+};
+
+Rgba8 PixelAt(const std::uint8_t* p, ChannelOrder eOrder)
+{
+    return eOrder == ChannelOrder::kBgra ? Rgba8{p[2], p[1], p[0], p[3]} : Rgba8{p[0], p[1], p[2], p[3]};
+}
+
+void RemapPlain(const PixelView& image, const CClutLevels& levels, CPaletteLookup& lookup, std::uint8_t* pIndices)
+{
+    for (int y = 0; y < image.nHeight; ++y) {
+        const std::uint8_t* p = image.pBytes + static_cast<std::size_t>(y) * image.nStride;
+        std::uint8_t* pOut = pIndices + static_cast<std::size_t>(y) * static_cast<std::size_t>(image.nWidth);
+        for (int x = 0; x < image.nWidth; ++x, p += 4) {
+            const Rgba8 color = levels.Round(PixelAt(p, image.eOrder));
+            pOut[x] = static_cast<std::uint8_t>(color.a ? lookup.Find(color) : lookup.Transparent());
+        }
+    }
+}
+
+// Errors in sixteenths of a level, three channels a pixel, one pixel of
+// margin on each side of a row.
+void RemapDithered(const PixelView& image, const Palette& palette, const CClutLevels& levels,
+                   CPaletteLookup& lookup, std::uint8_t* pIndices)
+{
+    const std::size_t nRow = 3 * (static_cast<std::size_t>(image.nWidth) + 2);
+    std::vector<std::int32_t> errors(2 * nRow, 0);
+    std::int32_t* pThis = errors.data();
+    std::int32_t* pNext = errors.data() + nRow;
+    for (int y = 0; y < image.nHeight; ++y) {
+        const std::uint8_t* pRow = image.pBytes + static_cast<std::size_t>(y) * image.nStride;
+        std::uint8_t* pOut = pIndices + static_cast<std::size_t>(y) * static_cast<std::size_t>(image.nWidth);
+        const int nStep = y & 1 ? -1 : 1;
+        std::fill(pNext, pNext + nRow, 0);
+        for (int n = 0, x = nStep > 0 ? 0 : image.nWidth - 1; n < image.nWidth; ++n, x += nStep) {
+            const Rgba8 pixel = PixelAt(pRow + 4 * static_cast<std::size_t>(x), image.eOrder);
+            const std::uint8_t nAlpha = levels.RoundChannel(3, pixel.a);
+            if (!nAlpha) {
+                pOut[x] = static_cast<std::uint8_t>(lookup.Transparent());
+                continue;
+            }
+            std::int32_t* pCarry = pThis + 3 * static_cast<std::size_t>(x + 1);
+            const std::uint8_t values[3] = {pixel.r, pixel.g, pixel.b};
+            std::uint8_t target[3];
+            for (int c = 0; c < 3; ++c) {
+                const int nCarry = std::clamp(pCarry[c], -kCarryLimit, kCarryLimit);
+                target[c] = static_cast<std::uint8_t>(std::clamp(values[c] + ((nCarry + 8) >> 4), 0, 255));
+            }
+            const int nIndex = lookup.Find({target[0], target[1], target[2], nAlpha});
+            pOut[x] = static_cast<std::uint8_t>(nIndex);
+            const Rgba8 shown = palette.entries[nIndex];
+            const std::uint8_t shownValues[3] = {shown.r, shown.g, shown.b};
+            std::int32_t* pBelow = pNext + 3 * static_cast<std::size_t>(x + 1);
+            const std::ptrdiff_t nAhead = 3 * nStep;
+            for (int c = 0; c < 3; ++c) {
+                const std::int32_t nError = (target[c] - shownValues[c]) * nAlpha / 255;
+                pCarry[nAhead + c] += 7 * nError;
+                pBelow[-nAhead + c] += 3 * nError;
+                pBelow[c] += 5 * nError;
+                pBelow[nAhead + c] += nError;
+            }
+        }
+        std::swap(pThis, pNext);
+    }
+}
+
+}  // namespace
+
+QuantizeStatus Remap(const PixelView& image, const Palette& palette, bool bDither, std::uint8_t* pIndices,
+                     std::size_t nCapacity)
+{
+    const std::uint64_t nPixels = std::uint64_t(image.nWidth) * std::uint64_t(image.nHeight);
+    if (!IsValidView(image) || !IsValidRule(palette.rule) || palette.nCount < 0 || palette.nCount > 256 ||
+        palette.nTransparentIndex < -1 || palette.nTransparentIndex >= palette.nCount || nPixels > nCapacity ||
+        (nPixels && !pIndices))
+        return QuantizeStatus::kBadArguments;
+    if (!nPixels)
+        return QuantizeStatus::kDone;
+    const CClutLevels levels(palette.rule);
+    CPaletteLookup lookup(palette);
+    if (!lookup.Usable())
+        return QuantizeStatus::kBadArguments;
+    try {
+        if (bDither)
+            RemapDithered(image, palette, levels, lookup, pIndices);
+        else
+            RemapPlain(image, levels, lookup, pIndices);
+    } catch (const std::bad_alloc&) {
+        return QuantizeStatus::kOutOfMemory;
+    }
+    return QuantizeStatus::kDone;
+}
+
+}  // namespace zandrel::quantize
