@@ -6,12 +6,14 @@
 
 #include "convert/quantize/clut_centroid.h"
 #include "convert/quantize/lloyd_refine.h"
+#include "convert/quantize/pairwise_merge.h"
 #include "convert/quantize/variance_cut.h"
 
 namespace zandrel::quantize {
 namespace {
 
 constexpr int kMaxLloydPasses = 12;
+constexpr int kBoxesBeforeMerging = 1024;
 
 bool ComesBefore(Rgba8 x, Rgba8 y)
 {
@@ -40,16 +42,27 @@ QuantizeStatus ChooseEntries(const CColorHistogram& histogram, int nSlots, std::
         return QuantizeStatus::kDone;
     }
 
+    // Many more boxes than entries, merged down by Ward's criterion: cuts
+    // alone leave rare colours badly served.
     std::vector<ColorBox> boxes;
-    const QuantizeStatus eCut = CutIntoBoxes(colors.data(), colors.size(), nSlots, &boxes);
+    const QuantizeStatus eCut = CutIntoBoxes(colors.data(), colors.size(), kBoxesBeforeMerging, &boxes);
     if (eCut != QuantizeStatus::kDone)
         return eCut;
+    std::vector<Moments> clusters;
+    for (const ColorBox& box : boxes)
+        clusters.push_back(box.moments);
+    std::vector<std::uint16_t> mergedInto;
+    const QuantizeStatus eMerge = MergeClusters(&clusters, static_cast<std::size_t>(nSlots), &mergedInto);
+    if (eMerge != QuantizeStatus::kDone)
+        return eMerge;
     std::vector<std::uint8_t> assigned(colors.size());
     for (std::size_t k = 0; k < boxes.size(); ++k) {
-        pEntries->push_back(CentroidEntry(histogram.Levels(), boxes[k].moments));
         std::fill(assigned.begin() + static_cast<std::ptrdiff_t>(boxes[k].nBegin),
-                  assigned.begin() + static_cast<std::ptrdiff_t>(boxes[k].nEnd), static_cast<std::uint8_t>(k));
+                  assigned.begin() + static_cast<std::ptrdiff_t>(boxes[k].nEnd),
+                  static_cast<std::uint8_t>(mergedInto[k]));
     }
+    for (const Moments& cluster : clusters)
+        pEntries->push_back(CentroidEntry(histogram.Levels(), cluster));
     RefineInput input;
     input.pColors = colors.data();
     input.nCount = colors.size();

@@ -8,13 +8,14 @@ namespace {
 
 constexpr int kBins = 256;  // one per 8-bit level of a channel
 
-// 16 * s^2 / w: the part of a box's squared error its cut can remove is the
-// rise in the sum of these over the channels. s < 2^44 and s / w <= 4080 keep
-// every step below 2^60; the quotient's truncation is far below the gain of
-// any cut worth making.
+// s^2 / w, rounded down: the part of a box's squared error its cut can
+// remove is the rise in the sum of these over the channels. With s = q w + r,
+// s^2 / w = s q + q r + r^2 / w, and each term fits 64 bits: q <= 4080,
+// r < w < 2^32, s < 2^44.
 std::uint64_t SquareOverWeight(std::uint64_t nSum, std::uint64_t nWeight)
 {
-    return (nSum << 4) / nWeight * nSum;
+    const std::uint64_t q = nSum / nWeight, r = nSum % nWeight;
+    return nSum * q + q * r + r * r / nWeight;
 }
 
 std::uint64_t Score(const Moments& m)
@@ -42,8 +43,6 @@ public:
     {
         Cut cut;
         cut.box = {nBegin, nEnd, moments};
-        for (Moments& bin : m_bins)
-            bin = Moments();
         for (std::size_t i = nBegin; i < nEnd; ++i) {
             for (int c = 0; c < 4; ++c)
                 m_bins[c * kBins + (m_pColors[i].p[c] >> 4)].Add(m_pColors[i]);
@@ -69,6 +68,11 @@ public:
             }
         }
         cut.nGain = nBest - nWhole;
+        // Only the bins these colours filled need clearing.
+        for (std::size_t i = nBegin; i < nEnd; ++i) {
+            for (int c = 0; c < 4; ++c)
+                m_bins[c * kBins + (m_pColors[i].p[c] >> 4)] = Moments();
+        }
         return cut;
     }
 
