@@ -67,7 +67,7 @@ bool CColorHistogram::Count(std::uint32_t nKey, std::uint32_t nCount)
         *pSlot += nCount;  // the total stays below 2^32
         return true;
     }
-    if (!Reserve(m_nColors + 1))
+    if (!ReserveOneMore())
         return false;
     Insert(CoarseKey(nKey), nCount);
     return true;
@@ -82,14 +82,14 @@ std::uint64_t* CColorHistogram::Find(std::uint32_t nKey)
     }
 }
 
-// Room for nColors at half load: the table doubles up to kMaxSlots, then
-// the colours are coarsened until they fit.
-bool CColorHistogram::Reserve(std::size_t nColors)
+// Room for one more colour at half load: the table doubles up to
+// kMaxSlots, then the colours are coarsened until it is there.
+bool CColorHistogram::ReserveOneMore()
 {
-    if (2 * nColors <= m_slots.size())
+    if (2 * (m_nColors + 1) <= m_slots.size())
         return true;
     if (m_slots.size() >= kMaxSlots) {
-        while (2 * nColors > m_slots.size()) {
+        while (2 * (m_nColors + 1) > m_slots.size()) {
             if (!Coarsen())
                 return false;
         }

@@ -43,7 +43,7 @@ public:
     int CoarseBits() const { return m_nCoarseBits; }
 
 private:
-    bool Reserve(std::size_t nColors);
+    bool ReserveOneMore();
     bool Count(std::uint32_t nKey, std::uint32_t nCount);
     std::uint64_t* Find(std::uint32_t nKey);
     void Insert(std::uint32_t nKey, std::uint32_t nCount);

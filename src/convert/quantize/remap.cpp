@@ -1,6 +1,7 @@
 #include "convert/quantize/remap.h"
 
 #include <algorithm>
+#include <cstdlib>
 #include <new>
 #include <vector>
 
@@ -11,6 +12,7 @@ namespace zandrel::quantize {
 namespace {
 
 constexpr int kCarryLimit = 32 * 16;  // +-32 levels, in the sixteenths the error is spread in
+constexpr int kEdge = 64;
 constexpr int kCacheSize = 4096;
 
 std::size_t HashOf(std::uint32_t nPacked, int nSize)
@@ -103,6 +105,17 @@ void RemapPlain(const PixelView& image, const CClutLevels& levels, CPaletteLooku
     }
 }
 
+// Neighbours across a hard edge: some channel, alpha included, differs by
+// more than a quarter of the range.
+bool Alike(const std::uint8_t* p, const std::uint8_t* q)
+{
+    for (int c = 0; c < 4; ++c) {
+        if (std::abs(p[c] - q[c]) > kEdge)
+            return false;
+    }
+    return true;
+}
+
 // Errors in sixteenths of a level, three channels a pixel, one pixel of
 // margin on each side of a row.
 void RemapDithered(const PixelView& image, const Palette& palette, const CClutLevels& levels,
@@ -114,11 +127,13 @@ void RemapDithered(const PixelView& image, const Palette& palette, const CClutLe
     std::int32_t* pNext = errors.data() + nRow;
     for (int y = 0; y < image.nHeight; ++y) {
         const std::uint8_t* pRow = image.pBytes + static_cast<std::size_t>(y) * image.nStride;
+        const std::uint8_t* pRowBelow = y + 1 < image.nHeight ? pRow + image.nStride : nullptr;
         std::uint8_t* pOut = pIndices + static_cast<std::size_t>(y) * static_cast<std::size_t>(image.nWidth);
         const int nStep = y & 1 ? -1 : 1;
         std::fill(pNext, pNext + nRow, 0);
         for (int n = 0, x = nStep > 0 ? 0 : image.nWidth - 1; n < image.nWidth; ++n, x += nStep) {
-            const Rgba8 pixel = PixelAt(pRow + 4 * static_cast<std::size_t>(x), image.eOrder);
+            const std::uint8_t* pAt = pRow + 4 * static_cast<std::size_t>(x);
+            const Rgba8 pixel = PixelAt(pAt, image.eOrder);
             const std::uint8_t nAlpha = levels.RoundChannel(3, pixel.a);
             if (!nAlpha) {
                 pOut[x] = static_cast<std::uint8_t>(lookup.Transparent());
@@ -133,16 +148,28 @@ void RemapDithered(const PixelView& image, const Palette& palette, const CClutLe
             }
             const int nIndex = lookup.Find({target[0], target[1], target[2], nAlpha});
             pOut[x] = static_cast<std::uint8_t>(nIndex);
+
+            // The four shares, 7 ahead, 3 behind below, 5 below, 1 ahead
+            // below, each to a neighbour in the image on this side of an edge.
             const Rgba8 shown = palette.entries[nIndex];
             const std::uint8_t shownValues[3] = {shown.r, shown.g, shown.b};
+            const int xAhead = x + nStep, xBehind = x - nStep;
+            const bool bAhead = xAhead >= 0 && xAhead < image.nWidth;
+            const bool bBehind = xBehind >= 0 && xBehind < image.nWidth;
+            const int shares[4] = {
+                bAhead && Alike(pAt, pRow + 4 * static_cast<std::size_t>(xAhead)) ? 7 : 0,
+                pRowBelow && bBehind && Alike(pAt, pRowBelow + 4 * static_cast<std::size_t>(xBehind)) ? 3 : 0,
+                pRowBelow && Alike(pAt, pRowBelow + 4 * static_cast<std::size_t>(x)) ? 5 : 0,
+                pRowBelow && bAhead && Alike(pAt, pRowBelow + 4 * static_cast<std::size_t>(xAhead)) ? 1 : 0,
+            };
             std::int32_t* pBelow = pNext + 3 * static_cast<std::size_t>(x + 1);
             const std::ptrdiff_t nAhead = 3 * nStep;
             for (int c = 0; c < 3; ++c) {
                 const std::int32_t nError = (target[c] - shownValues[c]) * nAlpha / 255;
-                pCarry[nAhead + c] += 7 * nError;
-                pBelow[-nAhead + c] += 3 * nError;
-                pBelow[c] += 5 * nError;
-                pBelow[nAhead + c] += nError;
+                pCarry[nAhead + c] += shares[0] * nError;
+                pBelow[-nAhead + c] += shares[1] * nError;
+                pBelow[c] += shares[2] * nError;
+                pBelow[nAhead + c] += shares[3] * nError;
             }
         }
         std::swap(pThis, pNext);

@@ -18,11 +18,13 @@ namespace zandrel::quantize {
 //
 // bDither: Floyd-Steinberg in serpentine order on the colour channels, alpha
 // as it is rounded. Each pixel's target is its colour plus the error carried
-// to it, clamped per channel to +-32 (an eighth of the range) so that a colour
-// the palette cannot reach does not bleed across an edge; the error it passes
-// on is its target clamped to 0..255 less the entry as the GE widens it,
-// scaled by its alpha. A colour the palette holds therefore stays exact in a
-// flat area. Transparent pixels neither take nor pass on error.
+// to it, clamped per channel to +-32 (an eighth of the range); the error it
+// passes on is that target, clamped to 0..255, less the entry as the GE widens
+// it, scaled by the pixel's alpha. No error crosses a hard edge: a neighbour
+// takes its share only when no channel (alpha included) of the two pixels
+// differs by more than 64. So a colour the palette cannot reach does not
+// bleed into the next area, and a colour it holds stays exact in a flat area.
+// Transparent pixels neither take nor pass on error.
 QuantizeStatus Remap(const PixelView& image, const Palette& palette, bool bDither, std::uint8_t* pIndices,
                      std::size_t nCapacity);
 
