@@ -6,9 +6,6 @@
 namespace zandrel::quantize {
 namespace {
 
-// The squared error a union adds, w_a w_b / (w_a + w_b) |mean_a - mean_b|^2,
-// with the smaller weight w as w - w^2 / (w_a + w_b): w <= 2^31 keeps w^2 in
-// 64 bits and the product stays below 2^57.
 struct Cluster {
     Moments moments;
     Coord mean;
@@ -82,7 +79,10 @@ public:
     const Moments& MomentsOf(std::size_t i) const { return m_clusters[i].moments; }
 
 private:
-    // False when the cost surely exceeds nBound (it is at least d * w / 2).
+    // The squared error a union adds, w_x w_y / (w_x + w_y) |mean_x - mean_y|^2,
+    // with the smaller weight w as w - w^2 / (w_x + w_y): w <= 2^31 keeps w^2
+    // in 64 bits and the product stays below 2^57. False, and no division,
+    // when it surely exceeds nBound: it is at least d w / 2.
     static bool Cost(const Cluster& x, const Cluster& y, std::uint64_t nBound, std::uint64_t* pCost)
     {
         const std::uint64_t nDistance = Distance(x.mean, y.mean);

@@ -31,10 +31,12 @@ struct Palette {
 };
 
 // An image with at most N distinct colours after rounding (all transparent
-// pixels counting as one) keeps them exactly. Otherwise the palette starts
-// from variance-minimising cuts of the histogram and is refined by Lloyd
-// passes, in integers throughout: the same histogram gives the same palette
-// on every platform, whatever order its images were added in.
+// pixels counting as one) keeps them exactly. Otherwise the histogram is cut
+// into 1024 boxes by variance-minimising cuts, the boxes are merged down to N
+// by Ward's criterion and the result is refined by Lloyd passes, all in
+// integers, with every tie broken by index or colour: the same histogram
+// gives the same palette on every platform, whatever order its images were
+// added in.
 QuantizeStatus Quantize(const CColorHistogram& histogram, const QuantizeOptions& options, Palette* pPalette);
 
 }  // namespace zandrel::quantize

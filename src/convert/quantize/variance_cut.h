@@ -1,6 +1,6 @@
-// The first palette: the colours split into boxes by greedy cuts, each cut
-// the one (of all channels and positions) that lowers the summed squared
-// error of the boxes the most, as in Wu's variance-minimising quantiser.
+// The colours split into boxes by greedy cuts, each the one (of all channels
+// and positions) that lowers the boxes' summed squared error the most, as in
+// Wu's variance-minimising quantiser: the palette's first, coarse clusters.
 #pragma once
 
 #include <cstddef>
