@@ -2,6 +2,7 @@
 // indices are valid, the same when made again from the image added in two
 // parts the other way round, and exact when the image has no more colours
 // than the palette has entries.
+#include <cstdint>
 #include <cstdlib>
 #include <cstring>
 #include <set>
@@ -38,6 +39,34 @@ Rgba8 PlainShown(Rgba8 p, TextureFormat eFormat, int nThreshold)
         return {};
     return {std::uint8_t(PlainLevel(p.r, pBits[0])), std::uint8_t(PlainLevel(p.g, pBits[1])),
             std::uint8_t(PlainLevel(p.b, pBits[2])), std::uint8_t(nAlpha)};
+}
+
+// Premultiplied RGBA in sixteenths of a level, where the quantiser measures distance.
+std::int64_t PlainDistance(Rgba8 p, Rgba8 q)
+{
+    const auto at = [](int c, int a) { return (c * a * 16 + 127) / 255; };
+    const std::int64_t d[4] = {at(p.r, p.a) - at(q.r, q.a), at(p.g, p.a) - at(q.g, q.a), at(p.b, p.a) - at(q.b, q.a),
+                               16 * (p.a - q.a)};
+    return d[0] * d[0] + d[1] * d[1] + d[2] * d[2] + d[3] * d[3];
+}
+
+// Undithered, a pixel takes the entry equal to its rounded colour, else the nearest used one, the lowest on a tie.
+int PlainNearest(const quantize::Palette& palette, Rgba8 q)
+{
+    int nBest = -1;
+    std::int64_t nBestDistance = INT64_MAX;
+    for (int i = 0; i < palette.nCount; ++i) {
+        const Rgba8 e = palette.entries[i];
+        if (!e.a && i != palette.nTransparentIndex)
+            continue;
+        if (e == q)
+            return i;
+        if (PlainDistance(q, e) < nBestDistance) {
+            nBest = i;
+            nBestDistance = PlainDistance(q, e);
+        }
+    }
+    return nBest;
 }
 
 struct Made {
@@ -129,6 +158,11 @@ int FuzzQuantize(const std::uint8_t* pData, std::size_t nSize)
     const Rgba8* pPrevious = nullptr;
     for (int i = 0; i < palette.nCount; ++i) {
         const Rgba8 e = palette.entries[i];
+        // Transparent black only at the transparent index and in the unused run just before it.
+        bool bUnused = !e.a && palette.nTransparentIndex >= i;
+        for (int k = i; bUnused && k <= palette.nTransparentIndex; ++k)
+            bUnused = palette.entries[k] == Rgba8{};
+        Check(e.a || bUnused, "a transparent entry that is not transparent black before the transparent index");
         if (!e.a)
             continue;
         Check(PlainShown(e, rule.eFormat, rule.nAlphaThreshold) == e, "an entry is not a CLUT colour");
@@ -147,6 +181,7 @@ int FuzzQuantize(const std::uint8_t* pData, std::size_t nSize)
               "an index past the entries in use or at an unused entry");
         Check(q.a || nIndex == palette.nTransparentIndex, "a transparent pixel not at the transparent index");
         Check(!bExact || palette.entries[nIndex] == q, "an image with few enough colours did not come back exactly");
+        Check(bDither || !q.a || nIndex == PlainNearest(palette, q), "a pixel not at its nearest entry");
     }
     return 0;
 }

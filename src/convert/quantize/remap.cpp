@@ -15,9 +15,9 @@ constexpr int kCarryLimit = 32 * 16;  // +-32 levels, in the sixteenths the erro
 constexpr int kEdge = 64;
 constexpr int kCacheSize = 4096;
 
-std::size_t HashOf(std::uint32_t nPacked, int nSize)
+std::size_t CacheSlotOf(std::uint32_t nPacked)
 {
-    return static_cast<std::size_t>((nPacked * 0x9E3779B1u) >> 20) & static_cast<std::size_t>(nSize - 1);
+    return static_cast<std::size_t>((nPacked * 0x9E3779B1u) >> 20) & (kCacheSize - 1);
 }
 
 // The entry for a colour: one the palette holds exactly, else the nearest;
@@ -35,14 +35,13 @@ public:
                 continue;  // unused
             coords[nCandidates] = ToCoord(entry);
             indices[nCandidates++] = static_cast<std::uint8_t>(i);
-            if (entry.a == 0)
-                continue;
-            std::size_t h = HashOf(Pack(entry), kExactSize);
-            while (m_exact[h].nPacked && m_exact[h].nPacked != Pack(entry))
-                h = (h + 1) & (kExactSize - 1);
-            if (!m_exact[h].nPacked)
-                m_exact[h] = {Pack(entry), static_cast<std::uint8_t>(i)};
+            if (entry.a)
+                m_exact[m_nExact++] = {Pack(entry), static_cast<std::uint8_t>(i)};
         }
+        // By colour, then index: a colour held twice finds its lower index.
+        std::sort(m_exact, m_exact + m_nExact, [](const Slot& x, const Slot& y) {
+            return x.nPacked != y.nPacked ? x.nPacked < y.nPacked : x.nIndex < y.nIndex;
+        });
         m_nearest.Build(coords, indices, nCandidates);
         m_nTransparent = palette.nTransparentIndex;
         if (m_nTransparent < 0 && nCandidates)
@@ -56,17 +55,15 @@ public:
     int Find(Rgba8 color)
     {
         const std::uint32_t nPacked = Pack(color);
-        Slot& cached = m_cache[HashOf(nPacked, kCacheSize)];
+        Slot& cached = m_cache[CacheSlotOf(nPacked)];
         if (cached.nPacked == nPacked)
             return cached.nIndex;
-        int nIndex = -1;
-        for (std::size_t h = HashOf(nPacked, kExactSize); m_exact[h].nPacked; h = (h + 1) & (kExactSize - 1)) {
-            if (m_exact[h].nPacked == nPacked) {
-                nIndex = m_exact[h].nIndex;
-                break;
-            }
-        }
-        if (nIndex < 0) {
+        const Slot* pExact = std::lower_bound(m_exact, m_exact + m_nExact, nPacked,
+                                              [](const Slot& slot, std::uint32_t n) { return slot.nPacked < n; });
+        int nIndex = 0;
+        if (pExact != m_exact + m_nExact && pExact->nPacked == nPacked) {
+            nIndex = pExact->nIndex;
+        } else {
             m_nGuess = m_nearest.Find(ToCoord(color), m_nGuess).nSlot;
             nIndex = m_nearest.IndexAt(m_nGuess);
         }
@@ -75,14 +72,14 @@ public:
     }
 
 private:
-    static constexpr int kExactSize = 512;
     struct Slot {
         std::uint32_t nPacked = 0;  // 0: empty, as a looked-up colour is never transparent
         std::uint8_t nIndex = 0;
     };
 
     CNearestColor m_nearest;
-    Slot m_exact[kExactSize];
+    Slot m_exact[256];  // the entries that are colours
+    int m_nExact = 0;
     Slot m_cache[kCacheSize];
     int m_nGuess = 0;
     int m_nTransparent = 0;
