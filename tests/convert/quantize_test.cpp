@@ -116,6 +116,8 @@ TEST(Remap, DitheringStopsAtAHardEdgeAndKeepsAFlatExactColour)
         {"red beside blue", {}, {255, 0, 0, 255}, {0, 0, 255, 255}, {{200, 0, 0, 255}, {0, 0, 255, 255}, {60, 0, 255, 255}}},
         {"grey beside a 5650 level", {TextureFormat::k5650, 128}, {100, 100, 100, 255}, {16, 16, 16, 255},
          {{0, 0, 0, 255}, {16, 16, 16, 255}, {255, 255, 255, 255}}},
+        {"opaque beside half transparent", {}, {0, 0, 0, 255}, {60, 0, 0, 128},
+         {{50, 0, 0, 255}, {60, 0, 0, 128}, {30, 0, 0, 128}}},
     };
     for (const auto& row : rows) {
         const Image image = Paint(16, 8, [&](int x, int) { return x < 8 ? row.left : row.right; });
@@ -127,6 +129,42 @@ TEST(Remap, DitheringStopsAtAHardEdgeAndKeepsAFlatExactColour)
         ASSERT_EQ(Remap(image.View(), palette, true, indices.data(), indices.size()), QuantizeStatus::kDone);
         for (std::size_t i = 0; i < indices.size(); ++i)
             EXPECT_TRUE(i % 16 < 8 || indices[i] == 1) << row.pszName << ", pixel " << i;
+    }
+}
+
+// The bytes are the point: the same on every platform and build, and any
+// change to how the palette is made shows here. FNV-1a of the entries in use,
+// the transparent index and the indices, for a gradient with soft alpha.
+TEST(Quantize, SameBytesAsEver)
+{
+    const Image image = Paint(48, 40, [](int x, int y) {
+        return Rgba8{std::uint8_t(x * 5), std::uint8_t(y * 6), std::uint8_t((x * y) % 251), std::uint8_t(x < 4 ? 0 : x * 5 + 15)};
+    });
+    const struct {
+        ClutRule rule;
+        int nColors;
+        bool bDither;
+        std::uint64_t nHash;
+    } rows[] = {
+        {{TextureFormat::k5650, 128}, 16, false, 0x6cc0560dc5ac3937u},
+        {{TextureFormat::k5551, 100}, 16, true, 0xf0c7add39ce2d375u},
+        {{TextureFormat::k4444, 128}, 256, false, 0xf881f8cbabf283c3u},
+        {{TextureFormat::k8888, 128}, 256, true, 0x92b38d994cade2feu},
+        {{TextureFormat::k8888, 128}, 16, false, 0x845126483bb63498u},
+    };
+    for (const auto& row : rows) {
+        Palette palette;
+        std::vector<std::uint8_t> indices(image.pixels.size());
+        ASSERT_EQ(QuantizeImage(image, row.rule, {row.nColors, 1}, &palette), QuantizeStatus::kDone);
+        ASSERT_EQ(Remap(image.View(), palette, row.bDither, indices.data(), indices.size()), QuantizeStatus::kDone);
+        std::vector<std::uint8_t> bytes(reinterpret_cast<const std::uint8_t*>(palette.entries),
+                                        reinterpret_cast<const std::uint8_t*>(palette.entries + palette.nCount));
+        bytes.push_back(static_cast<std::uint8_t>(palette.nTransparentIndex));
+        bytes.insert(bytes.end(), indices.begin(), indices.end());
+        std::uint64_t nHash = 0xCBF29CE484222325u;
+        for (const std::uint8_t nByte : bytes)
+            nHash = (nHash ^ nByte) * 0x100000001B3u;
+        EXPECT_EQ(nHash, row.nHash) << static_cast<int>(row.rule.eFormat) << " " << row.nColors << std::hex << " 0x" << nHash;
     }
 }
 

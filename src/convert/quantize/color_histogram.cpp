@@ -129,11 +129,10 @@ void CColorHistogram::Insert(std::uint32_t nKey, std::uint32_t nCount)
 }
 
 // One more low bit of every channel dropped, each colour moved to the middle
-// of what it now stands for.
+// of what it now stands for. Seven bits leave at most 16 colours, so the
+// table always has room before the shift grows past them.
 bool CColorHistogram::Coarsen()
 {
-    if (m_nCoarseBits >= 7)
-        return false;
     std::vector<std::uint64_t> old;
     try {
         old.assign(m_slots.size(), 0);
