@@ -16,6 +16,7 @@ int FuzzNaming(const std::uint8_t* pData, std::size_t nSize);
 int FuzzPng(const std::uint8_t* pData, std::size_t nSize);
 int FuzzPack(const std::uint8_t* pData, std::size_t nSize);
 int FuzzDxt(const std::uint8_t* pData, std::size_t nSize);
+int FuzzQuantize(const std::uint8_t* pData, std::size_t nSize);
 
 // libFuzzer keeps an input that aborts; the replay test names one that throws.
 inline void Check(bool bHolds, const char* pszWhat)

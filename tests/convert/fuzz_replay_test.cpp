@@ -36,6 +36,7 @@ TEST(FuzzReplay, SeedsFindingsAndGoldenInputsKeepEveryInvariant)
     Replay(ReadFilesUnder(ZANDREL_FUZZ_DIR "/corpus/fuzz_png"), {FuzzPng});
     Replay(ReadFilesUnder(ZANDREL_FUZZ_DIR "/corpus/fuzz_pack"), {FuzzPack});
     Replay(ReadFilesUnder(ZANDREL_FUZZ_DIR "/corpus/fuzz_dxt"), {FuzzDxt});
+    Replay(ReadFilesUnder(ZANDREL_FUZZ_DIR "/corpus/fuzz_quantize"), {FuzzQuantize});
     Replay(ReadFilesUnder(ZANDREL_TEST_DATA_DIR), {FuzzTrueColor, FuzzIndexed, FuzzPng});
     Replay(zandrel::test::RefusalBitmaps(), {FuzzTrueColor, FuzzIndexed});
 }

@@ -1,0 +1,191 @@
+// Any bytes give an image, a CLUT format and palette options: the palette and
+// indices are valid, the same when made again from the image added in two
+// parts the other way round, and exact when the image has no more colours
+// than the palette has entries.
+#include <cstdint>
+#include <cstdlib>
+#include <cstring>
+#include <set>
+#include <vector>
+
+#include "convert/quantize/remap.h"
+#include "fuzz_support.h"
+
+namespace zandrel::fuzz {
+namespace {
+
+using quantize::Rgba8;
+
+// The n-bit level nearest to v (the lower on a tie), widened by repeating its bits; apart from the quantiser's tables.
+int PlainLevel(int v, int nBits)
+{
+    int nBest = 0;
+    for (int q = 0; q < 1 << nBits; ++q) {
+        const int nWide = nBits == 8 ? q : q << (8 - nBits) | q >> (2 * nBits - 8);
+        if (std::abs(nWide - v) < std::abs(nBest - v))
+            nBest = nWide;
+    }
+    return nBest;
+}
+
+// What the GE shows for the pixel through the CLUT: transparent black when its alpha rounds to 0.
+Rgba8 PlainShown(Rgba8 p, TextureFormat eFormat, int nThreshold)
+{
+    const int nBits[4][4] = {{5, 6, 5, 0}, {5, 5, 5, 0}, {4, 4, 4, 4}, {8, 8, 8, 8}};
+    const int* pBits = nBits[static_cast<int>(eFormat)];
+    int nAlpha = eFormat == TextureFormat::k5650 ? 255 : eFormat == TextureFormat::k5551 ? (p.a >= nThreshold) * 255
+                                                                                           : PlainLevel(p.a, pBits[3]);
+    if (!nAlpha)
+        return {};
+    return {std::uint8_t(PlainLevel(p.r, pBits[0])), std::uint8_t(PlainLevel(p.g, pBits[1])),
+            std::uint8_t(PlainLevel(p.b, pBits[2])), std::uint8_t(nAlpha)};
+}
+
+// Premultiplied RGBA in sixteenths of a level, where the quantiser measures distance.
+std::int64_t PlainDistance(Rgba8 p, Rgba8 q)
+{
+    const auto at = [](int c, int a) { return (c * a * 16 + 127) / 255; };
+    const std::int64_t d[4] = {at(p.r, p.a) - at(q.r, q.a), at(p.g, p.a) - at(q.g, q.a), at(p.b, p.a) - at(q.b, q.a),
+                               16 * (p.a - q.a)};
+    return d[0] * d[0] + d[1] * d[1] + d[2] * d[2] + d[3] * d[3];
+}
+
+// Undithered, a pixel takes the entry equal to its rounded colour, else the nearest used one, the lowest on a tie.
+int PlainNearest(const quantize::Palette& palette, Rgba8 q)
+{
+    int nBest = -1;
+    std::int64_t nBestDistance = INT64_MAX;
+    for (int i = 0; i < palette.nCount; ++i) {
+        const Rgba8 e = palette.entries[i];
+        if (!e.a && i != palette.nTransparentIndex)
+            continue;
+        if (e == q)
+            return i;
+        if (PlainDistance(q, e) < nBestDistance) {
+            nBest = i;
+            nBestDistance = PlainDistance(q, e);
+        }
+    }
+    return nBest;
+}
+
+struct Made {
+    quantize::Palette palette;
+    std::vector<std::uint8_t> indices;
+};
+
+// The image's rows added from nSplit on first, then those before it.
+Made Make(const quantize::PixelView& view, int nSplit, const quantize::QuantizeOptions& options,
+          const quantize::ClutRule& rule, bool bDither)
+{
+    quantize::CColorHistogram histogram(rule);
+    quantize::PixelView top = view, bottom = view;
+    top.nHeight = nSplit;
+    bottom.pBytes += static_cast<std::size_t>(nSplit) * view.nStride;
+    bottom.nHeight -= nSplit;
+    Made made;
+    made.indices.assign(std::size_t(view.nWidth) * std::size_t(view.nHeight), 0xEE);
+    Check(histogram.Add(bottom) == quantize::QuantizeStatus::kDone &&
+              histogram.Add(top) == quantize::QuantizeStatus::kDone &&
+              quantize::Quantize(histogram, options, &made.palette) == quantize::QuantizeStatus::kDone &&
+              quantize::Remap(view, made.palette, bDither, made.indices.data(), made.indices.size()) ==
+                  quantize::QuantizeStatus::kDone,
+          "a valid image was not quantised");
+    return made;
+}
+
+std::uint8_t Next(const std::uint8_t* pData, std::size_t nSize, std::size_t* pAt)
+{
+    return *pAt < nSize ? pData[(*pAt)++] : 0;
+}
+
+}  // namespace
+
+int FuzzQuantize(const std::uint8_t* pData, std::size_t nSize)
+{
+    std::size_t nAt = 0;
+    const auto next = [&] { return Next(pData, nSize, &nAt); };
+    const int nFlags = next();
+    const quantize::ClutRule rule{static_cast<TextureFormat>(nFlags & 3), next()};
+    const bool bDither = nFlags & 4, bFewColors = nFlags & 8, bOnLevels = nFlags & 16;
+    const int nWidth = 1 + next() % 40, nHeight = 1 + next() % 40;
+    quantize::QuantizeOptions options;
+    options.nMaxColors = 2 + next() % 255;
+    options.nTransparentIndex = next() % options.nMaxColors;
+
+    // Pixels stored red first or blue first; either few colours, repeated, or any bytes.
+    const bool bBgra = nFlags & 32;
+    std::vector<Rgba8> colors(1 + next() % 24);
+    for (Rgba8& color : colors)
+        color = {next(), next(), next(), next()};
+    std::vector<Rgba8> pixels(std::size_t(nWidth) * std::size_t(nHeight));
+    for (Rgba8& pixel : pixels) {
+        pixel = bFewColors ? colors[next() % colors.size()] : Rgba8{next(), next(), next(), next()};
+        if (bOnLevels && PlainShown(pixel, rule.eFormat, rule.nAlphaThreshold).a)
+            pixel = PlainShown(pixel, rule.eFormat, rule.nAlphaThreshold);
+    }
+    std::vector<std::uint8_t> bytes(4 * pixels.size());
+    for (std::size_t i = 0; i < pixels.size(); ++i) {
+        const Rgba8 p = pixels[i];
+        const std::uint8_t stored[4] = {bBgra ? p.b : p.r, p.g, bBgra ? p.r : p.b, p.a};
+        std::memcpy(&bytes[4 * i], stored, 4);
+    }
+    const quantize::PixelView view{bytes.data(), nWidth, nHeight, 4 * std::size_t(nWidth),
+                                   bBgra ? quantize::ChannelOrder::kBgra : quantize::ChannelOrder::kRgba};
+
+    const Made made = Make(view, 0, options, rule, bDither);
+    const Made again = Make(view, nHeight / 2, options, rule, bDither);
+    const quantize::Palette& palette = made.palette;
+    Check(palette.nCount == again.palette.nCount && palette.nTransparentIndex == again.palette.nTransparentIndex &&
+              std::memcmp(palette.entries, again.palette.entries, sizeof palette.entries) == 0 &&
+              made.indices == again.indices,
+          "made twice, the palette or indices differ");
+
+    // Entries: CLUT colours in the documented order, transparent black only at the transparent index or unused.
+    Check(palette.nCount <= options.nMaxColors && palette.nCount > 0, "entries in use out of range");
+    std::set<std::uint32_t> shown;
+    bool bAnyTransparent = false, bOnGrid = true;
+    for (const Rgba8 p : pixels) {
+        const Rgba8 q = PlainShown(p, rule.eFormat, rule.nAlphaThreshold);
+        shown.insert(quantize::Pack(q));
+        bAnyTransparent |= !q.a;
+        bOnGrid &= !q.a || (q.r == p.r && q.g == p.g && q.b == p.b);
+    }
+    Check(bAnyTransparent == (palette.nTransparentIndex >= 0) &&
+              (!bAnyTransparent || palette.entries[palette.nTransparentIndex] == Rgba8{}),
+          "transparent entry missing, misplaced or not transparent black");
+    const auto luma = [](Rgba8 e) { return 2126 * e.r + 7152 * e.g + 722 * e.b; };
+    const Rgba8* pPrevious = nullptr;
+    for (int i = 0; i < palette.nCount; ++i) {
+        const Rgba8 e = palette.entries[i];
+        // Transparent black only at the transparent index and in the unused run just before it.
+        bool bUnused = !e.a && palette.nTransparentIndex >= i;
+        for (int k = i; bUnused && k <= palette.nTransparentIndex; ++k)
+            bUnused = palette.entries[k] == Rgba8{};
+        Check(e.a || bUnused, "a transparent entry that is not transparent black before the transparent index");
+        if (!e.a)
+            continue;
+        Check(PlainShown(e, rule.eFormat, rule.nAlphaThreshold) == e, "an entry is not a CLUT colour");
+        Check(!pPrevious || luma(*pPrevious) < luma(e) ||
+                  (luma(*pPrevious) == luma(e) && (pPrevious->a < e.a || (pPrevious->a == e.a &&
+                                                                            quantize::Pack(*pPrevious) < quantize::Pack(e)))),
+              "entries out of order or repeated");
+        pPrevious = &palette.entries[i];
+    }
+
+    const bool bExact = shown.size() <= static_cast<std::size_t>(options.nMaxColors) && (!bDither || bOnGrid);
+    for (std::size_t i = 0; i < pixels.size(); ++i) {
+        const int nIndex = made.indices[i];
+        const Rgba8 q = PlainShown(pixels[i], rule.eFormat, rule.nAlphaThreshold);
+        Check(nIndex < palette.nCount && (palette.entries[nIndex].a || nIndex == palette.nTransparentIndex),
+              "an index past the entries in use or at an unused entry");
+        Check(q.a || nIndex == palette.nTransparentIndex, "a transparent pixel not at the transparent index");
+        Check(!bExact || palette.entries[nIndex] == q, "an image with few enough colours did not come back exactly");
+        Check(bDither || !q.a || nIndex == PlainNearest(palette, q), "a pixel not at its nearest entry");
+    }
+    return 0;
+}
+
+}  // namespace zandrel::fuzz
+
+ZANDREL_FUZZ_ENTRY(FuzzQuantize)
