@@ -51,7 +51,7 @@ int FuzzTrueColor(const std::uint8_t* pData, std::size_t nSize)
     ByteReader reader(pData, nSize);
     LargeBuffer words, alpha;
     if (!surface.Load(reader)) {
-        Check(!surface.m_pBits && surface.m_eRefusal != Refusal::kNone &&
+        Check(!surface.m_pBits && !surface.m_image.pixels.Data() && surface.m_eRefusal != Refusal::kNone &&
                   BuildTrueColorArrays(surface.m_image, &words, &alpha) != Refusal::kNone && !words.Size() && !alpha.Size(),
               "a refused file gave pixels or arrays");
         return 0;

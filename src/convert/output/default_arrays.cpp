@@ -70,7 +70,7 @@ Refusal BuildTrueColorArrays(const TrueColorImage& image, LargeBuffer* pWords, L
 
 void PackPalette(const IndexedImage& image, Color16 (&palette)[256])
 {
-    for (int i = 0; i < image.nColorCount && i < 256; ++i) {
+    for (int i = 0; i < 256; ++i) {
         const PaletteColor& color = image.colors[i];
         palette[i] = PackColor16(color.nRed, color.nGreen, color.nBlue);
     }

@@ -15,7 +15,8 @@ namespace zandrel {
 // image that holds no pixels.
 Refusal BuildTrueColorArrays(const TrueColorImage& image, LargeBuffer* pWords, LargeBuffer* pAlpha);
 
-// The colour words of the first nColorCount palette entries.
+// The colour words of every palette entry; the writers take the first
+// nColorCount of them.
 void PackPalette(const IndexedImage& image, Color16 (&palette)[256]);
 
 }  // namespace zandrel
