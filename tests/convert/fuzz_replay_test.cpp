@@ -39,6 +39,13 @@ TEST(FuzzReplay, SeedsFindingsAndGoldenInputsKeepEveryInvariant)
     Replay(ReadFilesUnder(ZANDREL_FUZZ_DIR "/corpus/fuzz_quantize"), {FuzzQuantize});
     Replay(ReadFilesUnder(ZANDREL_TEST_DATA_DIR), {FuzzTrueColor, FuzzIndexed, FuzzPng});
     Replay(zandrel::test::RefusalBitmaps(), {FuzzTrueColor, FuzzIndexed});
+    // Either side of the rule that a fourth byte of 0 throughout is padding: a single 1, and colour bits
+    // low in the top byte, which leave no byte free for alpha.
+    using zandrel::test::BuildBitmap;
+    Replay({{"first fourth byte 1", BuildBitmap({.nWidth = 2, .nBitCount = 32, .pixels = {0, 0, 0, 1, 0, 0, 0, 0}})},
+            {"red in bits 16 to 26", BuildBitmap({.nWidth = 2, .nBitCount = 32, .nCompression = 3,
+                                                  .masks = {0x7FF0000, 0xFFE0, 0x1F}, .pixels = {0, 0, 0, 7, 0, 0, 0, 0}})}},
+           {FuzzTrueColor}, true);
 }
 
 TEST(FuzzReplay, ImageLargerThanTheTextBlockAndTheReadChunk)
