@@ -52,8 +52,9 @@ OutputNames DeriveOutputNames(const CString& strPath, const NamingOptions& namin
     OutputNames names;
     // With no separator and no output folder the outputs go to the current folder.
     names.strFolder = naming.strOutdir.IsEmpty() ? strPath.Left(nSeparator + 1) : WithSeparator(naming.strOutdir, style);
-    names.strStem = (naming.bAddPrefix ? CString("image_") : CString()) + strBase;
-    names.strArrayName = naming.strArrayName.IsEmpty() ? MakeCIdentifier(names.strStem) : naming.strArrayName;
+    const CString strPrefix = naming.bAddPrefix ? CString("image_") : CString();
+    names.strStem = (naming.strName.IsEmpty() ? strPrefix + strBase : naming.strName) + naming.strSuffix;
+    names.strArrayName = MakeCIdentifier(names.strStem);
     return names;
 }
 
@@ -67,6 +68,11 @@ bool IsCIdentifier(const CString& strName)
             return false;
     }
     return true;
+}
+
+bool IsIdentifierSuffix(const CString& strSuffix)
+{
+    return IsCIdentifier(CString("_") + strSuffix);
 }
 
 CString MakeCIdentifier(const CString& strName)

@@ -20,7 +20,8 @@ struct PathStyle {
 struct NamingOptions {
     bool bAddPrefix = true;  // "image_" before the stem
     CString strOutdir;       // the outputs' folder; empty: the input's folder
-    CString strArrayName;    // the array name, a C identifier; empty: from the stem
+    CString strName;         // the stem and array name exactly, no prefix; empty: from the path
+    CString strSuffix;       // appended to the stem and the array name, identifier characters
 };
 
 struct OutputNames {
@@ -34,13 +35,18 @@ struct OutputNames {
 
 // Base name: the file name after the last separator, cut before its last dot
 // (the whole file name when it has no dot). Folder: everything up to the last
-// separator, or the output folder when one is given. Array name: the stem
-// made a C identifier, unless one is given. Separators and dots are found by
-// characters of the style's code page.
+// separator, or the output folder when one is given. Stem: the prefix and the
+// base name, or the name given; then the suffix. Array name: the stem made a
+// C identifier (a given name and suffix are identifiers already). Separators
+// and dots are found by characters of the style's code page.
 OutputNames DeriveOutputNames(const CString& strPath, const NamingOptions& naming, const PathStyle& style);
 
 // A C identifier: A-Z a-z _ first, then A-Z a-z 0-9 _.
 bool IsCIdentifier(const CString& strName);
+
+// What --suffix may be: identifier characters only, so that a stem made an
+// identifier stays one with it appended.
+bool IsIdentifierSuffix(const CString& strSuffix);
 
 // strName as a C identifier: every byte other than A-Z a-z 0-9 _ becomes '_',
 // and a leading digit (or nothing at all) gets a '_' in front.
