@@ -399,6 +399,53 @@ void WarnIfTooLargeForTheGe(const char* pszFile, const ConversionReport& report,
     }
 }
 
+// One input of the run as planned before anything is written.
+struct PlannedInput {
+    const char* pszFile;               // as given
+    CString strPath;                   // as the platform spells it
+    OutputNames names;
+    bool bRepeated = false;            // an earlier input has the same path: converted once
+    const char* pszReplaced = nullptr; // the earlier input whose outputs this one's would replace
+};
+
+// The inputs with their names, and which of them may not be converted: the
+// outputs of an input are claimed first come, so a later input that would
+// write over any of them is refused, and the earlier one keeps them.
+std::vector<PlannedInput> PlanRun(const Arguments& args)
+{
+    const PathStyle style = PathStyle::Native();
+    OutputFileSet files;
+    files.bHeader = args.bFormat || args.options.m_bWriteHeader;
+    files.bBinary = args.options.m_bWriteBinary != 0;
+    files.bClutBinary = args.bFormat && files.bBinary && IsIndexFormat(args.texture.eFormat);
+    struct Claim {
+        CString strPath;
+        const char* pszOwner;
+    };
+    std::vector<Claim> claims;
+    std::vector<PlannedInput> plan;
+    for (const char* pszFile : args.files) {
+        PlannedInput input{pszFile, NativePath(pszFile), OutputNames()};
+        input.names = DeriveOutputNames(input.strPath, args.naming, style);
+        input.bRepeated = std::any_of(plan.begin(), plan.end(), [&](const PlannedInput& earlier) {
+            return IsSamePath(earlier.strPath, input.strPath, style);
+        });
+        const std::vector<CString> paths = input.bRepeated ? std::vector<CString>() : OutputPaths(input.names, files);
+        for (const CString& path : paths) {
+            const auto claim = std::find_if(claims.begin(), claims.end(),
+                                            [&](const Claim& c) { return IsSamePath(c.strPath, path, style); });
+            if (claim != claims.end()) {
+                input.pszReplaced = claim->pszOwner;
+                break;
+            }
+        }
+        for (const CString& path : input.pszReplaced ? std::vector<CString>() : paths)
+            claims.push_back({path, pszFile});
+        plan.push_back(std::move(input));
+    }
+    return plan;
+}
+
 }  // namespace
 
 int RunCli(int argc, const char* const* argv, std::FILE* out, std::FILE* err)
@@ -439,19 +486,24 @@ int RunCli(int argc, const char* const* argv, std::FILE* out, std::FILE* err)
         }
     }
 
-    const PathStyle style = PathStyle::Native();
     bool bAllConverted = true;
-    for (const char* pszFile : args.files) {
-        const CString strPath = NativePath(pszFile);
-        const OutputNames names = DeriveOutputNames(strPath, args.naming, style);
+    for (const PlannedInput& input : PlanRun(args)) {
+        if (input.bRepeated)
+            continue;
+        if (input.pszReplaced) {
+            std::fprintf(err, "zandrel-cli: %s: refused: its outputs would replace those of %s\n", input.pszFile,
+                         input.pszReplaced);
+            bAllConverted = false;
+            continue;
+        }
         ConversionReport report;
         if (args.bFormat) {
-            report = ConvertTextureFile(strPath, names, args.texture, kBmpAndPng);
-            WarnIfTooLargeForTheGe(pszFile, report, err);
+            report = ConvertTextureFile(input.strPath, input.names, args.texture, kBmpAndPng);
+            WarnIfTooLargeForTheGe(input.pszFile, report, err);
         } else {
-            report = ConvertImageFile(strPath, names, args.options, kBmpAndPng);
+            report = ConvertImageFile(input.strPath, input.names, args.options, kBmpAndPng);
         }
-        bAllConverted = ReportFile(pszFile, report, out, err) && bAllConverted;
+        bAllConverted = ReportFile(input.pszFile, report, out, err) && bAllConverted;
         std::fflush(out);
     }
     return bAllConverted ? kExitAllConverted : kExitSomeFailed;

@@ -41,8 +41,10 @@ TEST_P(GoldenTest, WritesExactlyTheExpectedFiles)
     std::erase_if(inputs, [](const auto& file) { return file.first.starts_with("expect/"); });
     if (folder.filename() == "refusals")
         inputs.merge(zandrel::test::RefusalBitmaps());
-    for (const auto& [name, bytes] : inputs)
+    for (const auto& [name, bytes] : inputs) {
+        fs::create_directories(fs::path(work.File(name)).parent_path());  // inputs in folders of their own
         zandrel::test::WriteFileBytes(work.File(name), bytes);
+    }
 
     const std::string args = expected.substr(6, expected.find('\n') - 6);
     std::istringstream words("zandrel-cli " + args);
