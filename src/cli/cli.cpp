@@ -379,6 +379,9 @@ bool ReportFile(const char* pszFile, const ConversionReport& report, std::FILE* 
         if (report.eRefusal == Refusal::kUnsupportedDepth && report.nRefusalDetail > 0) {
             std::fprintf(err, "zandrel-cli: %s: refused: %d bits per pixel (only 8, 24 and 32 are converted)\n",
                          pszFile, report.nRefusalDetail);
+        } else if (report.eRefusal == Refusal::kCannotOpen && report.nRefusalDetail != 0) {
+            std::fprintf(err, "zandrel-cli: %s: refused: %s: %s\n", pszFile, DescribeRefusal(report.eRefusal),
+                         DescribeSystemError(report.nRefusalDetail).c_str());
         } else if (report.eRefusal == Refusal::kTextureIndexTooLarge) {
             std::fprintf(err, "zandrel-cli: %s: refused: %s; the image uses index %d\n", pszFile,
                          DescribeRefusal(report.eRefusal), report.nRefusalDetail);

@@ -9,6 +9,7 @@
 #include <sstream>
 
 #include "cli/cli.h"
+#include "framework/file_system.h"
 #include "support/bitmap_builder.h"
 #include "support/refusal_bitmaps.h"
 #include "support/temp_dir.h"
@@ -83,5 +84,22 @@ INSTANTIATE_TEST_SUITE_P(Cases, GoldenTest, ::testing::ValuesIn(std::vector(fs::
     std::replace_if(name.begin(), name.end(), [](unsigned char ch) { return !std::isalnum(ch); }, '_');
     return name;
 });
+
+// The reason a file cannot be opened is the system's, in its words on each platform (ENOENT and
+// ERROR_FILE_NOT_FOUND are both 2), so it is checked here rather than in a golden case.
+TEST(CannotOpenTest, SaysTheSystemsReason)
+{
+    zandrel::test::TempDir work;
+    const std::string missing = work.File("missing.bmp");
+    const char* argv[] = {"zandrel-cli", missing.c_str()};
+    std::FILE* pOut = std::tmpfile();
+    std::FILE* pErr = std::tmpfile();
+    EXPECT_EQ(zandrel::RunCli(2, argv, pOut, pErr), zandrel::kExitSomeFailed);
+    std::fclose(pOut);
+    std::string expected = "zandrel-cli: " + missing + ": refused: cannot be opened: " +
+                           zandrel::DescribeSystemError(2) + "\n";
+    std::replace(expected.begin(), expected.end(), '\\', '/');
+    EXPECT_EQ(Slurp(pErr), expected);
+}
 
 }  // namespace
