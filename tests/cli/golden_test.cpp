@@ -89,17 +89,11 @@ INSTANTIATE_TEST_SUITE_P(Cases, GoldenTest, ::testing::ValuesIn(std::vector(fs::
 // ERROR_FILE_NOT_FOUND are both 2), so it is checked here rather than in a golden case.
 TEST(CannotOpenTest, SaysTheSystemsReason)
 {
-    zandrel::test::TempDir work;
-    const std::string missing = work.File("missing.bmp");
-    const char* argv[] = {"zandrel-cli", missing.c_str()};
-    std::FILE* pOut = std::tmpfile();
+    const char* argv[] = {"zandrel-cli", "zandrel_no_such_file.bmp"};
     std::FILE* pErr = std::tmpfile();
-    EXPECT_EQ(zandrel::RunCli(2, argv, pOut, pErr), zandrel::kExitSomeFailed);
-    std::fclose(pOut);
-    std::string expected = "zandrel-cli: " + missing + ": refused: cannot be opened: " +
-                           zandrel::DescribeSystemError(2) + "\n";
-    std::replace(expected.begin(), expected.end(), '\\', '/');
-    EXPECT_EQ(Slurp(pErr), expected);
+    EXPECT_EQ(zandrel::RunCli(2, argv, stdout, pErr), zandrel::kExitSomeFailed);
+    EXPECT_EQ(Slurp(pErr), "zandrel-cli: zandrel_no_such_file.bmp: refused: cannot be opened: " +
+                               zandrel::DescribeSystemError(2) + "\n");
 }
 
 }  // namespace

@@ -149,10 +149,8 @@ TEST(TextureModelTest, EveryTexelIsTheSourceRoundedToNearest)
                        " printf(\" %d %lu\", (int)((uintptr_t)p % 16), n); for (i = 0; i < n; ++i) printf(\" %x\", b[i]); }\n"
                        "#define M(n, m) printf(\" %d\", n##_##m);\n"
                        "#define T(t, n) d(t, sizeof t); M(n, WIDTH) M(n, HEIGHT) M(n, TEXTURE_WIDTH) "
-                       "M(n, TEXTURE_HEIGHT) M(n, BUFFER_WIDTH) M(n, PSM) M(n, SWIZZLED) M(n, STORED_HEIGHT) "
-                       "M(n, BYTES)\n"
-                       "#define C(t, n) d(t, sizeof t); M(n, CLUT_PSM) M(n, CLUT_ENTRIES) M(n, CLUT_BLOCKS) "
-                       "M(n, CLUT_BYTES)\n";
+                       "M(n, TEXTURE_HEIGHT) M(n, BUFFER_WIDTH) M(n, PSM) M(n, SWIZZLED) M(n, STORED_HEIGHT) M(n, BYTES)\n"
+                       "#define C(t, n) d(t, sizeof t); M(n, CLUT_PSM) M(n, CLUT_ENTRIES) M(n, CLUT_BLOCKS) M(n, CLUT_BYTES)\n";
     std::string calls, sources;
     std::FILE* pReports = std::tmpfile();
     for (std::size_t i = 0; i < cases.size(); ++i) {
@@ -245,55 +243,41 @@ TEST(TextureModelTest, EveryTexelIsTheSourceRoundedToNearest)
     }
 }
 
-// The default output's headers: sizeof and the size macros where only the header is seen, then the .c files
-// after them, so a size the .c does not define is a compile error.
+// The default output's headers: sizeof and the size macros where only the header is seen, then the .c
+// after it, so a size the .c does not define is a compile error.
 TEST(DefaultHeaderTest, SizesAreTheArraysOfTheSource)
 {
     const std::string compiler = ZANDREL_HOST_CC;
     if (compiler.empty())
         GTEST_SKIP() << "no host C compiler";
     zandrel::test::TempDir dir;
-    const auto grey = [](int x, int y) { return zandrel::test::Bgra{std::uint8_t(x), std::uint8_t(y), 9, 200}; };
-    const std::vector<zandrel::test::Bgra> palette(7, zandrel::test::Bgra{1, 2, 3, 0});
-    // Name, bitmap, the second array, and the sizes in bytes: width x height x 2 (or 1 for indices), then
-    // width x height alpha bytes or 2 per palette entry.
+    const auto pixel = [](int x, int y) { return zandrel::test::Bgra{std::uint8_t(x), std::uint8_t(y), 9, 200}; };
+    const auto indices = zandrel::test::StoreIndexedRows(5, 3, false, [](int x, int) { return std::uint8_t(x); });
+    // Sizes: 2 bytes a pixel (1 an index); the second array 1 byte a pixel (alpha) or 2 an entry (palette).
     const struct {
-        const char *pszName, *pszSecond;
+        std::string name, check;
         Bytes bitmap;
-        int nHeight, nBytes, nSecondBytes;
     } cases[] = {
-        {"rgb", nullptr, zandrel::test::MakeTrueColorBitmap(3, 5, 24, grey), 5, 30, 0},
-        {"rgba", "ALPHA", zandrel::test::MakeTrueColorBitmap(7, 2, 32, grey), 2, 28, 14},
-        {"indexed", "PALETTE",
-         zandrel::test::BuildBitmap({.nWidth = 5, .nHeight = 3, .nBitCount = 8, .nClrUsed = 7, .palette = palette,
-                                     .pixels = zandrel::test::StoreIndexedRows(5, 3, false, [](int x, int) {
-                                         return std::uint8_t(x);
-                                     })}),
-         3, 15, 14},
+        {"rgb", "sizeof rgb == RGB_BYTES && RGB_BYTES == 30 && RGB_STORED_HEIGHT == 5",
+         zandrel::test::MakeTrueColorBitmap(3, 5, 24, pixel)},
+        {"rgba", "sizeof rgba == RGBA_BYTES && RGBA_BYTES == 28 && sizeof rgba_alpha == RGBA_ALPHA_BYTES && "
+                 "RGBA_ALPHA_BYTES == 14 && RGBA_STORED_HEIGHT == 2", zandrel::test::MakeTrueColorBitmap(7, 2, 32, pixel)},
+        {"pal", "sizeof pal == PAL_BYTES && PAL_BYTES == 15 && sizeof pal_palette == PAL_PALETTE_BYTES && "
+                "PAL_PALETTE_BYTES == 14 && PAL_STORED_HEIGHT == 3",
+         zandrel::test::BuildBitmap({.nWidth = 5, .nHeight = 3, .nBitCount = 8, .nClrUsed = 7,
+                                     .palette = std::vector(7, zandrel::test::Bgra{1, 2, 3, 0}), .pixels = indices})},
     };
-    std::string program, sources;
+    std::string program;
     std::FILE* pReports = std::tmpfile();
     for (const auto& c : cases) {
-        const std::string file = dir.File(std::string(c.pszName) + ".bmp"), n = c.pszName;
+        const std::string file = dir.File(c.name + ".bmp");
         ASSERT_TRUE(zandrel::test::WriteFileBytes(file, c.bitmap));
         const char* argv[] = {"zandrel-cli", "--header", "--no-prefix", "--outdir", dir.Path().c_str(), file.c_str()};
-        ASSERT_EQ(zandrel::RunCli(6, argv, pReports, stderr), 0) << n;
-        std::string upper = n;
-        std::transform(upper.begin(), upper.end(), upper.begin(), [](char ch) { return char(ch - 'a' + 'A'); });
-        program += "#include \"" + n + ".h\"\n_Static_assert(sizeof " + n + " == " + upper + "_BYTES && " + upper +
-                   "_BYTES == " + std::to_string(c.nBytes) + " && " + upper +
-                   "_STORED_HEIGHT == " + std::to_string(c.nHeight) + ", \"" + n + "\");\n";
-        if (c.pszSecond) {
-            std::string second = c.pszSecond;
-            std::transform(second.begin(), second.end(), second.begin(), [](char ch) { return char(ch - 'A' + 'a'); });
-            program += "_Static_assert(sizeof " + n + "_" + second + " == " + upper + "_" + c.pszSecond + "_BYTES && " +
-                       upper + "_" + c.pszSecond + "_BYTES == " + std::to_string(c.nSecondBytes) + ", \"" + n +
-                       "_" + second + "\");\n";
-        }
-        sources += "#include \"" + n + ".c\"\n";
+        ASSERT_EQ(zandrel::RunCli(6, argv, pReports, stderr), 0) << c.name;
+        program += "#include \"" + c.name + ".h\"\n_Static_assert(" + c.check + ", \"" + c.name + "\");\n#include \"" +
+                   c.name + ".c\"\n";
     }
     std::fclose(pReports);
-    program += sources;
     ASSERT_TRUE(zandrel::test::WriteFileBytes(dir.File("sizes.c"), Bytes(program.begin(), program.end())));
     EXPECT_EQ(std::system((compiler + " -std=c11 -Wall -Werror -fsyntax-only -I'" + dir.Path() + "' '" +
                            dir.File("sizes.c") + "'").c_str()), 0) << program;

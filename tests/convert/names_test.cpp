@@ -1,35 +1,19 @@
-// Which output paths a run takes for the same file: exact, or with ASCII letters folded where the file
-// system ignores case, never folding a double-byte character's trail byte.
+// Output paths compared exactly, or with single-byte ASCII letters folded where the file system ignores case.
 #include <gtest/gtest.h>
 
 #include "convert/output/names.h"
-#include "framework/mbcs.h"
 
 namespace {
 
-using zandrel::PathStyle;
-
 TEST(NamesTest, SamePathIsExactOrFoldsSingleByteLetters)
 {
-    const PathStyle kExact{'/', zandrel::kSingleByteCodePage, false};
-    const PathStyle kFolding{'\\', zandrel::kSingleByteCodePage, true};
-    const PathStyle kShiftJis{'\\', zandrel::kCodePageShiftJis, true};
-    const struct {
-        const char* pszA;
-        const char* pszB;
-        PathStyle style;
-        bool bSame;
-    } cases[] = {
-        {"out/image_ship.c", "out/image_ship.c", kExact, true},
-        {"out/image_Ship.c", "out/image_ship.c", kExact, false},
-        {"OUT\\IMAGE_SHIP.C", "out\\image_ship.c", kFolding, true},
-        {"out\\image_ship.c", "out\\image_ship.h", kFolding, false},
-        {"out\\image_ship.c", "out\\image_ship.c2", kFolding, false},
-        {"[\\image_ship.c", "{\\image_ship.c", kFolding, false},  // only letters fold
-        // 0x83 0x41 and 0x83 0x61 are two different katakana: their trail bytes are not letters.
-        {"\x83\x41.c", "\x83\x61.c", kShiftJis, false},
-        {"\x83\x41X.c", "\x83\x41x.c", kShiftJis, true},
-        // Single-byte there, 0x83 is a character of its own and 'A' after it folds.
+    const zandrel::PathStyle kExact{'/', 0, false}, kFolding{'\\', 0, true}, kShiftJis{'\\', 932, true};
+    const struct { const char *pszA, *pszB; zandrel::PathStyle style; bool bSame; } cases[] = {
+        {"out/ship.c", "out/ship.c", kExact, true}, {"out/Ship.c", "out/ship.c", kExact, false},
+        {"OUT\\SHIP.C", "out\\ship.c", kFolding, true}, {"out\\ship.c", "out\\ship.h", kFolding, false},
+        {"out\\ship.c", "out\\ship.c2", kFolding, false}, {"[\\ship.c", "{\\ship.c", kFolding, false},
+        // 0x83 0x41 and 0x83 0x61 are two katakana (a trail byte is no letter); in single bytes 'A' folds.
+        {"\x83\x41.c", "\x83\x61.c", kShiftJis, false}, {"\x83\x41X.c", "\x83\x41x.c", kShiftJis, true},
         {"\x83\x41.c", "\x83\x61.c", kFolding, true},
     };
     for (const auto& c : cases)
