@@ -24,7 +24,15 @@ constexpr const char* kUsageIntro =
     "Convert BMP files (8, 24 or 32 bits per pixel) and PNG files into C source for the PSP.\n"
     "Each FILE gets a .c file next to it (and a .bin file with --binary).\n";
 
+constexpr const char* kUsageEnd =
+    "\nExample: a 4-bit texture with a 5551 colour table, as build/tex/image_font_t4.c and .h:\n"
+    "  zandrel-cli --format t4 --clut 5551 --suffix _t4 --outdir build/tex font.png\n"
+    "\nExit status: 0 every FILE converted, 1 a FILE refused or an output not written, 2 usage error.\n";
+
+struct OptionRule;
+
 struct Arguments {
+    std::vector<const OptionRule*> given;  // every option given, in order
     NamingOptions naming;
     ConvertOptions options;
     TextureOptions texture;
@@ -88,6 +96,12 @@ CString NativePath(const char* pszFile)
     return CString(std::move(path));
 }
 
+// The textures an option changes: texel formats, or (index formats) CLUT formats.
+struct Meaning {
+    unsigned nFormats;      // bits of TextureFormat
+    unsigned nClutFormats;  // with an index format: bits of the CLUT's format
+};
+
 // The groups of the help text, in its order.
 enum class OptionGroup { kGeneral, kTexture };
 
@@ -102,6 +116,7 @@ struct OptionRule {
     const char* pszHelp;
     OptionGroup eGroup;
     bool bTextureOnly;
+    Meaning meaningful;  // the textures it changes; given for any other it is refused
     void (*pfnFlag)(Arguments&);
     const char* (*pfnValue)(Arguments&, const char*);
 };
@@ -109,40 +124,62 @@ struct OptionRule {
 constexpr OptionGroup kGeneral = OptionGroup::kGeneral;
 constexpr OptionGroup kTexture = OptionGroup::kTexture;
 
+constexpr unsigned FormatBit(TextureFormat eFormat)
+{
+    return 1u << static_cast<int>(eFormat);
+}
+constexpr unsigned kIndexFormats = FormatBit(TextureFormat::kT4) | FormatBit(TextureFormat::kT8);
+constexpr unsigned kAllFormats = 0x3F;
+constexpr Meaning kAlways{kAllFormats, 0};
+// --dither: the 16-bit texel formats.
+constexpr Meaning kSixteenBitTexels{FormatBit(TextureFormat::k5650) | FormatBit(TextureFormat::k5551) |
+                                        FormatBit(TextureFormat::k4444),
+                                    0};
+// --alpha-threshold decides the alpha bit of 5551 texels or 5551 CLUT entries.
+constexpr Meaning kFiveFiveFiveOne{FormatBit(TextureFormat::k5551), FormatBit(TextureFormat::k5551)};
+
 const OptionRule kOptions[] = {
-    {"--binary", nullptr, nullptr, "also write the raw .bin file", kGeneral, false,
+    {"--binary", nullptr, nullptr, "also write the raw .bin file", kGeneral, false, kAlways,
      [](Arguments& a) { a.options.m_bWriteBinary = 1; }, nullptr},
-    {"--no-const", nullptr, nullptr, "declare the arrays without const", kGeneral, false,
+    {"--no-const", nullptr, nullptr, "declare the arrays without const", kGeneral, false, kAlways,
      [](Arguments& a) { a.options.m_bAddConst = 0; }, nullptr},
-    {"--no-prefix", nullptr, nullptr, "do not put image_ in front of file and array names", kGeneral, false,
+    {"--no-prefix", nullptr, nullptr, "do not put image_ in front of file and array names", kGeneral, false, kAlways,
      [](Arguments& a) { a.naming.bAddPrefix = false; }, nullptr},
-    {"--big-endian", nullptr, nullptr, "write the 16-bit words of the .bin high byte first", kGeneral, false,
+    {"--big-endian", nullptr, nullptr, "write the 16-bit words of the .bin high byte first", kGeneral, false, kAlways,
      [](Arguments& a) { a.options.m_bLittleEndian = 0; }, nullptr},
-    {"--header", nullptr, nullptr, "also write a .h declaring the arrays", kGeneral, false,
+    {"--header", nullptr, nullptr, "also write a .h declaring the arrays (always written with --format)", kGeneral,
+     false, kAlways,
      [](Arguments& a) { a.options.m_bWriteHeader = 1; }, nullptr},
-    {"--name", nullptr, "NAME", "the array name (one FILE only)", kGeneral, false, nullptr,
+    {"--name", nullptr, "NAME", "the outputs' file stem and array name, no prefix added (one FILE only)", kGeneral,
+     false, kAlways, nullptr,
      [](Arguments& a, const char* v) -> const char* {
-         a.naming.strArrayName = v;
+         a.naming.strName = v;
          return IsCIdentifier(v) ? nullptr : "a C identifier";
      }},
-    {"--outdir", nullptr, "DIR", "write the outputs into DIR (created when missing)", kGeneral, false, nullptr,
+    {"--suffix", nullptr, "S", "append S to every file stem and array name", kGeneral, false, kAlways, nullptr,
+     [](Arguments& a, const char* v) -> const char* {
+         a.naming.strSuffix = v;
+         return IsIdentifierSuffix(v) ? nullptr : "letters, digits and _";
+     }},
+    {"--outdir", nullptr, "DIR", "write the outputs into DIR (created when missing)", kGeneral, false, kAlways, nullptr,
      [](Arguments& a, const char* v) -> const char* {
          a.pszOutdir = v;
          a.naming.strOutdir = NativePath(v);
          return *v ? nullptr : "a folder";
      }},
-    {"--help", "-h", nullptr, "show this help and exit", kGeneral, false, [](Arguments& a) { a.bHelp = true; },
+    {"--help", "-h", nullptr, "show this help and exit", kGeneral, false, kAlways, [](Arguments& a) { a.bHelp = true; },
      nullptr},
-    {"--version", nullptr, nullptr, "show the version and exit", kGeneral, false,
+    {"--version", nullptr, nullptr, "show the version and exit", kGeneral, false, kAlways,
      [](Arguments& a) { a.bVersion = true; }, nullptr},
-    {"--", nullptr, nullptr, "treat every later argument as a file", kGeneral, false,
+    {"--", nullptr, nullptr, "treat every later argument as a file", kGeneral, false, kAlways,
      [](Arguments& a) { a.bOptionsEnded = true; }, nullptr},
-    {"--format", nullptr, "F", "5650, 5551, 4444, 8888, t8 or t4", kTexture, false, nullptr,
+    {"--format", nullptr, "F", "5650, 5551, 4444, 8888, t8 or t4", kTexture, false, kAlways, nullptr,
      [](Arguments& a, const char* v) -> const char* {
          a.bFormat = true;
          return ParseTextureFormat(v, &a.texture.eFormat) ? nullptr : "5650, 5551, 4444, 8888, t8 or t4";
      }},
-    {"--clut", nullptr, "F", "colour table of t8/t4: 5650, 5551, 4444 or 8888 (default)", kTexture, true, nullptr,
+    {"--clut", nullptr, "F", "colour table of t8/t4: 5650, 5551, 4444 or 8888 (default)", kTexture, true,
+     Meaning{kIndexFormats, 0}, nullptr,
      [](Arguments& a, const char* v) -> const char* {
          TextureFormat eFormat;
          if (!ParseTextureFormat(v, &eFormat) || IsIndexFormat(eFormat))
@@ -150,23 +187,24 @@ const OptionRule kOptions[] = {
          a.texture.eClutFormat = eFormat;
          return nullptr;
      }},
-    {"--swizzle", nullptr, nullptr, "store the texels in the swizzled block order", kTexture, true,
+    {"--swizzle", nullptr, nullptr, "store the texels in the swizzled block order", kTexture, true, kAlways,
      [](Arguments& a) { a.texture.bSwizzle = true; }, nullptr},
-    {"--pow2", nullptr, nullptr, "pad width and height to powers of two", kTexture, true,
+    {"--pow2", nullptr, nullptr, "pad width and height to powers of two", kTexture, true, kAlways,
      [](Arguments& a) { a.texture.bPow2 = true; }, nullptr},
-    {"--dither", nullptr, nullptr, "ordered dithering for 16-bit formats", kTexture, true,
+    {"--dither", nullptr, nullptr, "ordered dithering for 16-bit formats", kTexture, true, kSixteenBitTexels,
      [](Arguments& a) { a.texture.bDither = true; }, nullptr},
-    {"--alpha-threshold", nullptr, "N", "5551: alpha bit set when alpha >= N (0-255, default 128)", kTexture, true,
+    {"--alpha-threshold", nullptr, "N", "5551 texels or CLUT: alpha bit set when alpha >= N (0-255, default 128)", kTexture, true,
+     kFiveFiveFiveOne,
      nullptr,
      [](Arguments& a, const char* v) -> const char* {
          return ParseNumber(v, 255, &a.texture.nAlphaThreshold) ? nullptr : "0 to 255";
      }},
-    {"--key", nullptr, "RRGGBB", "make pixels of this colour transparent", kTexture, true, nullptr,
+    {"--key", nullptr, "RRGGBB", "make pixels of this colour transparent", kTexture, true, kAlways, nullptr,
      [](Arguments& a, const char* v) -> const char* {
          a.texture.bKey = true;
          return ParseKey(v, &a.texture.nKeyRgb) ? nullptr : "six hex digits RRGGBB";
      }},
-    {"--transparent-index", nullptr, "N", "make palette entry N transparent", kTexture, true, nullptr,
+    {"--transparent-index", nullptr, "N", "make palette entry N transparent", kTexture, true, kAlways, nullptr,
      [](Arguments& a, const char* v) -> const char* {
          return ParseNumber(v, 255, &a.texture.nTransparentIndex) ? nullptr : "0 to 255";
      }},
@@ -207,7 +245,7 @@ std::string UsageText()
             text += "  " + spelling + std::string(nColumn - spelling.size() + 2, ' ') + rule.pszHelp + "\n";
         }
     }
-    return text;
+    return text + kUsageEnd;
 }
 
 // The rule for arg ("--name" or "--name=value"); *ppszValue gets the inline
@@ -246,6 +284,7 @@ Arguments ParseArguments(int argc, const char* const* argv)
                 args.pszBadOption = arg;
             continue;
         }
+        args.given.push_back(pRule);
         if (pRule->bTextureOnly && !args.pszTextureOnly)
             args.pszTextureOnly = pRule->pszName;
         if (pRule->pfnFlag) {
@@ -269,6 +308,27 @@ Arguments ParseArguments(int argc, const char* const* argv)
     return args;
 }
 
+bool ChangesTexture(const Meaning& meaning, const TextureOptions& texture)
+{
+    return (meaning.nFormats & FormatBit(texture.eFormat)) != 0 ||
+           (IsIndexFormat(texture.eFormat) && (meaning.nClutFormats & FormatBit(texture.eClutFormat)) != 0);
+}
+
+// The first option given that changes nothing for the texture asked, named
+// with that texture; empty when there is none.
+std::string PointlessOptionError(const Arguments& args)
+{
+    for (const OptionRule* pRule : args.given) {
+        if (ChangesTexture(pRule->meaningful, args.texture))
+            continue;
+        std::string texture = std::string("--format ") + TextureFormatName(args.texture.eFormat);
+        if (pRule->meaningful.nClutFormats && IsIndexFormat(args.texture.eFormat))
+            texture += std::string(" --clut ") + TextureFormatName(args.texture.eClutFormat);
+        return std::string(pRule->pszName) + " cannot be used with " + texture + " (it changes nothing there)";
+    }
+    return std::string();
+}
+
 // Options that contradict each other; empty when there are none.
 std::string CombinationError(const Arguments& args)
 {
@@ -279,7 +339,12 @@ std::string CombinationError(const Arguments& args)
     if (args.bFormat && args.texture.eFormat == TextureFormat::k5650 &&
         (args.texture.bKey || args.texture.nTransparentIndex >= 0))
         return "--key and --transparent-index cannot be used with --format 5650 (it has no alpha)";
-    if (!args.naming.strArrayName.IsEmpty() && args.files.size() > 1)
+    if (args.bFormat) {
+        std::string pointless = PointlessOptionError(args);
+        if (!pointless.empty())
+            return pointless;
+    }
+    if (!args.naming.strName.IsEmpty() && args.files.size() > 1)
         return "--name takes one input file only";
     return std::string();
 }
@@ -314,6 +379,9 @@ bool ReportFile(const char* pszFile, const ConversionReport& report, std::FILE* 
         if (report.eRefusal == Refusal::kUnsupportedDepth && report.nRefusalDetail > 0) {
             std::fprintf(err, "zandrel-cli: %s: refused: %d bits per pixel (only 8, 24 and 32 are converted)\n",
                          pszFile, report.nRefusalDetail);
+        } else if (report.eRefusal == Refusal::kCannotOpen && report.nRefusalDetail != 0) {
+            std::fprintf(err, "zandrel-cli: %s: refused: %s: %s\n", pszFile, DescribeRefusal(report.eRefusal),
+                         DescribeSystemError(report.nRefusalDetail).c_str());
         } else if (report.eRefusal == Refusal::kTextureIndexTooLarge) {
             std::fprintf(err, "zandrel-cli: %s: refused: %s; the image uses index %d\n", pszFile,
                          DescribeRefusal(report.eRefusal), report.nRefusalDetail);
@@ -332,6 +400,53 @@ void WarnIfTooLargeForTheGe(const char* pszFile, const ConversionReport& report,
         std::fprintf(err, "zandrel-cli: %s: warning: %d x %d is larger than the GE's %d x %d limit\n", pszFile,
                      report.nWidth, report.nHeight, kGeMaxTextureSize, kGeMaxTextureSize);
     }
+}
+
+// One input of the run as planned before anything is written.
+struct PlannedInput {
+    const char* pszFile;               // as given
+    CString strPath;                   // as the platform spells it
+    OutputNames names;
+    bool bRepeated = false;            // an earlier input has the same path: converted once
+    const char* pszReplaced = nullptr; // the earlier input whose outputs this one's would replace
+};
+
+// The inputs with their names, and which of them may not be converted: the
+// outputs of an input are claimed first come, so a later input that would
+// write over any of them is refused, and the earlier one keeps them.
+std::vector<PlannedInput> PlanRun(const Arguments& args)
+{
+    const PathStyle style = PathStyle::Native();
+    OutputFileSet files;
+    files.bHeader = args.bFormat || args.options.m_bWriteHeader;
+    files.bBinary = args.options.m_bWriteBinary != 0;
+    files.bClutBinary = args.bFormat && files.bBinary && IsIndexFormat(args.texture.eFormat);
+    struct Claim {
+        CString strPath;
+        const char* pszOwner;
+    };
+    std::vector<Claim> claims;
+    std::vector<PlannedInput> plan;
+    for (const char* pszFile : args.files) {
+        PlannedInput input{pszFile, NativePath(pszFile), OutputNames()};
+        input.names = DeriveOutputNames(input.strPath, args.naming, style);
+        input.bRepeated = std::any_of(plan.begin(), plan.end(), [&](const PlannedInput& earlier) {
+            return IsSamePath(earlier.strPath, input.strPath, style);
+        });
+        const std::vector<CString> paths = input.bRepeated ? std::vector<CString>() : OutputPaths(input.names, files);
+        for (const CString& path : paths) {
+            const auto claim = std::find_if(claims.begin(), claims.end(),
+                                            [&](const Claim& c) { return IsSamePath(c.strPath, path, style); });
+            if (claim != claims.end()) {
+                input.pszReplaced = claim->pszOwner;
+                break;
+            }
+        }
+        for (const CString& path : input.pszReplaced ? std::vector<CString>() : paths)
+            claims.push_back({path, pszFile});
+        plan.push_back(std::move(input));
+    }
+    return plan;
 }
 
 }  // namespace
@@ -374,19 +489,24 @@ int RunCli(int argc, const char* const* argv, std::FILE* out, std::FILE* err)
         }
     }
 
-    const PathStyle style = PathStyle::Native();
     bool bAllConverted = true;
-    for (const char* pszFile : args.files) {
-        const CString strPath = NativePath(pszFile);
-        const OutputNames names = DeriveOutputNames(strPath, args.naming, style);
+    for (const PlannedInput& input : PlanRun(args)) {
+        if (input.bRepeated)
+            continue;
+        if (input.pszReplaced) {
+            std::fprintf(err, "zandrel-cli: %s: refused: its outputs would replace those of %s\n", input.pszFile,
+                         input.pszReplaced);
+            bAllConverted = false;
+            continue;
+        }
         ConversionReport report;
         if (args.bFormat) {
-            report = ConvertTextureFile(strPath, names, args.texture, kBmpAndPng);
-            WarnIfTooLargeForTheGe(pszFile, report, err);
+            report = ConvertTextureFile(input.strPath, input.names, args.texture, kBmpAndPng);
+            WarnIfTooLargeForTheGe(input.pszFile, report, err);
         } else {
-            report = ConvertImageFile(strPath, names, args.options, kBmpAndPng);
+            report = ConvertImageFile(input.strPath, input.names, args.options, kBmpAndPng);
         }
-        bAllConverted = ReportFile(pszFile, report, out, err) && bAllConverted;
+        bAllConverted = ReportFile(input.pszFile, report, out, err) && bAllConverted;
         std::fflush(out);
     }
     return bAllConverted ? kExitAllConverted : kExitSomeFailed;

@@ -14,14 +14,16 @@ ByteReader::~ByteReader()
     Close();
 }
 
-bool ByteReader::OpenFile(const CString& strPath)
+bool ByteReader::OpenFile(const CString& strPath, int* pnError)
 {
     Close();
-    m_pFile = OpenFileForReading(strPath);
+    m_pFile = OpenFileForReading(strPath, pnError);
     if (!m_pFile)
         return false;
     const std::int64_t nSize = MeasureFile(m_pFile);
     if (nSize < 0) {
+        if (pnError)
+            *pnError = 0;
         Close();
         return false;
     }

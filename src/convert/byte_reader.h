@@ -19,8 +19,9 @@ public:
     ByteReader(const ByteReader&) = delete;
     ByteReader& operator=(const ByteReader&) = delete;
 
-    // Opens a file for reading; false when it cannot be opened or measured.
-    bool OpenFile(const CString& strPath);
+    // Opens a file for reading; false when it cannot be opened or measured,
+    // with *pnError (when given) the system's error code, 0 when it has none.
+    bool OpenFile(const CString& strPath, int* pnError = nullptr);
     void Close();
 
     std::uint64_t Size() const { return m_nSize; }

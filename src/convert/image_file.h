@@ -18,9 +18,11 @@ struct InputFormats {
 constexpr InputFormats kBmpOnly{};
 constexpr InputFormats kBmpAndPng{&ReadPngImage};
 
-// Decodes the file by its signature: PNG (when taken), else bitmap.
-// Refusal::kNone when *pImage was filled. For a refusal *pnDetail gets the
-// number the reason carries (the depth of kUnsupportedDepth), 0 otherwise.
+// Decodes the file by its signature: PNG (when taken), else bitmap; a
+// folder, an empty file and the formats of foreign_format.h are refused as
+// such. Refusal::kNone when *pImage was filled. For a refusal *pnDetail gets
+// the number the reason carries (the depth of kUnsupportedDepth, the system's
+// error code of kCannotOpen), 0 otherwise.
 // The input is read completely and closed before this returns.
 Refusal DecodeImageFile(const CString& strPath, InputFormats eFormats, DecodedImage* pImage, int* pnDetail);
 

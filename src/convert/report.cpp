@@ -28,6 +28,13 @@ const char* DescribeRefusal(Refusal eRefusal)
     case Refusal::kCorruptPixels: return "the pixel data is corrupt";
     case Refusal::kEmbeddedImage: return "JPEG/PNG data inside a bitmap is not supported";
     case Refusal::kTopDownRle: return "top-down run-length bitmaps are not supported";
+    case Refusal::kIsFolder: return "is a folder";
+    case Refusal::kEmptyFile: return "the file is empty";
+    case Refusal::kJpegFile: return "a JPEG file (only BMP and PNG are read)";
+    case Refusal::kGifFile: return "a GIF file (only BMP and PNG are read)";
+    case Refusal::kWebpFile: return "a WebP file (only BMP and PNG are read)";
+    case Refusal::kTiffFile: return "a TIFF file (only BMP and PNG are read)";
+    case Refusal::kDdsFile: return "a DDS file (only BMP and PNG are read)";
     }
     return "refused";
 }

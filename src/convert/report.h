@@ -38,6 +38,13 @@ enum class Refusal {
     kCorruptPixels,       // compressed pixel data that writes outside the image
     kEmbeddedImage,       // BI_JPEG / BI_PNG: a whole other file format inside
     kTopDownRle,          // run-length data with a negative height
+    kIsFolder,            // the input path names a folder
+    kEmptyFile,           // the input file holds no bytes
+    kJpegFile,            // files of formats we do not read, known by their signature
+    kGifFile,
+    kWebpFile,
+    kTiffFile,
+    kDdsFile,
 };
 
 // One English sentence fragment for the command-line tool, e.g. "not a bitmap file".
@@ -59,7 +66,8 @@ struct ConversionReport {
     Refusal eRefusal = Refusal::kNone;
     // The number a refusal carries: the depth the header gives for
     // kUnsupportedDepth (0 when unknown), the highest index used for
-    // kTextureIndexTooLarge.
+    // kTextureIndexTooLarge, the system's error code for kCannotOpen (0 when
+    // there is none; see DescribeSystemError).
     int nRefusalDetail = 0;
     int nWidth = 0;
     int nHeight = 0;

@@ -4,13 +4,23 @@
 
 #include <cstdint>
 #include <cstdio>
+#include <string>
 
 #include "framework/cstring.h"
 
 namespace zandrel {
 
-// Opens for binary reading; nullptr on failure.
-std::FILE* OpenFileForReading(const CString& strPath);
+// Opens a regular file for binary reading; nullptr on failure, with
+// *pnError (when given) the system's error code: errno on POSIX,
+// GetLastError() on Windows; 0 for something that is no regular file.
+std::FILE* OpenFileForReading(const CString& strPath, int* pnError = nullptr);
+
+// Whether strPath names an existing folder.
+bool IsFolder(const CString& strPath);
+
+// The system's own words for an error code of OpenFileForReading, without a
+// line break or final period: strerror on POSIX, FormatMessage on Windows.
+std::string DescribeSystemError(int nError);
 
 // Size of an open file, or -1 when it cannot be told.
 std::int64_t MeasureFile(std::FILE* pFile);

@@ -3,6 +3,7 @@
 
 #include <cerrno>
 #include <cstdlib>
+#include <cstring>
 #include <string>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -11,22 +12,38 @@
 
 namespace zandrel {
 
-std::FILE* OpenFileForReading(const CString& strPath)
+std::FILE* OpenFileForReading(const CString& strPath, int* pnError)
 {
+    int nError = 0;
     // Only regular files: opening a FIFO would wait for a writer, and a
     // folder or device has no size to bound the reads by.
+    std::FILE* pFile = nullptr;
     const int fd = open(strPath, O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0)
-        return nullptr;
     struct stat info {};
-    if (fstat(fd, &info) != 0 || !S_ISREG(info.st_mode) || fcntl(fd, F_SETFL, 0) != 0) {
-        close(fd);
-        return nullptr;
+    if (fd < 0) {
+        nError = errno;
+    } else if (fstat(fd, &info) != 0 || fcntl(fd, F_SETFL, 0) != 0) {
+        nError = errno;
+    } else if (S_ISREG(info.st_mode)) {
+        pFile = fdopen(fd, "rb");
+        nError = pFile ? 0 : errno;
     }
-    std::FILE* pFile = fdopen(fd, "rb");
-    if (!pFile)
+    if (!pFile && fd >= 0)
         close(fd);
+    if (pnError)
+        *pnError = nError;
     return pFile;
+}
+
+bool IsFolder(const CString& strPath)
+{
+    struct stat info {};
+    return stat(strPath, &info) == 0 && S_ISDIR(info.st_mode);
+}
+
+std::string DescribeSystemError(int nError)
+{
+    return std::strerror(nError);
 }
 
 std::int64_t MeasureFile(std::FILE* pFile)

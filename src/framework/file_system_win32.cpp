@@ -89,10 +89,37 @@ std::wstring LongPathOf(const CString& strPath)
 
 }  // namespace
 
-std::FILE* OpenFileForReading(const CString& strPath)
+std::FILE* OpenFileForReading(const CString& strPath, int* pnError)
 {
     const std::wstring path = LongPathOf(strPath);
-    return path.empty() ? nullptr : _wfopen(path.c_str(), L"rb");
+    std::FILE* pFile = path.empty() ? nullptr : _wfopen(path.c_str(), L"rb");
+    // _wfopen leaves CreateFileW's error in place; a path that cannot be
+    // formed is a bad name.
+    const DWORD dwError = pFile ? 0 : path.empty() ? ERROR_INVALID_NAME : GetLastError();
+    if (pnError)
+        *pnError = static_cast<int>(dwError);
+    return pFile;
+}
+
+bool IsFolder(const CString& strPath)
+{
+    const std::wstring path = LongPathOf(strPath);
+    const DWORD dwAttributes = path.empty() ? INVALID_FILE_ATTRIBUTES : GetFileAttributesW(path.c_str());
+    return dwAttributes != INVALID_FILE_ATTRIBUTES && (dwAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+}
+
+std::string DescribeSystemError(int nError)
+{
+    char szText[512] = "";
+    const DWORD nLength =
+        FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr,
+                       static_cast<DWORD>(nError), 0, szText, static_cast<DWORD>(sizeof szText), nullptr);
+    std::string text(szText, nLength);
+    while (!text.empty() && (text.back() == '\r' || text.back() == '\n' || text.back() == ' '))
+        text.pop_back();
+    if (!text.empty() && text.back() == '.')
+        text.pop_back();
+    return text.empty() ? "error " + std::to_string(nError) : text;
 }
 
 std::int64_t MeasureFile(std::FILE* pFile)

@@ -9,6 +9,7 @@
 #include <sstream>
 
 #include "cli/cli.h"
+#include "framework/file_system.h"
 #include "support/bitmap_builder.h"
 #include "support/refusal_bitmaps.h"
 #include "support/temp_dir.h"
@@ -41,8 +42,10 @@ TEST_P(GoldenTest, WritesExactlyTheExpectedFiles)
     std::erase_if(inputs, [](const auto& file) { return file.first.starts_with("expect/"); });
     if (folder.filename() == "refusals")
         inputs.merge(zandrel::test::RefusalBitmaps());
-    for (const auto& [name, bytes] : inputs)
+    for (const auto& [name, bytes] : inputs) {
+        fs::create_directories(fs::path(work.File(name)).parent_path());  // inputs in folders of their own
         zandrel::test::WriteFileBytes(work.File(name), bytes);
+    }
 
     const std::string args = expected.substr(6, expected.find('\n') - 6);
     std::istringstream words("zandrel-cli " + args);
@@ -81,5 +84,16 @@ INSTANTIATE_TEST_SUITE_P(Cases, GoldenTest, ::testing::ValuesIn(std::vector(fs::
     std::replace_if(name.begin(), name.end(), [](unsigned char ch) { return !std::isalnum(ch); }, '_');
     return name;
 });
+
+// The reason a file cannot be opened is the system's, in its words on each platform (ENOENT and
+// ERROR_FILE_NOT_FOUND are both 2), so it is checked here rather than in a golden case.
+TEST(CannotOpenTest, SaysTheSystemsReason)
+{
+    const char* argv[] = {"zandrel-cli", "zandrel_no_such_file.bmp"};
+    std::FILE* pErr = std::tmpfile();
+    EXPECT_EQ(zandrel::RunCli(2, argv, stdout, pErr), zandrel::kExitSomeFailed);
+    EXPECT_EQ(Slurp(pErr), "zandrel-cli: zandrel_no_such_file.bmp: refused: cannot be opened: " +
+                               zandrel::DescribeSystemError(2) + "\n");
+}
 
 }  // namespace

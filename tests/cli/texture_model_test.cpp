@@ -1,6 +1,7 @@
 // A model of the GE's texture fetch, apart from the writer: the host C compiler reads the arrays and macros
 // back; the model unswizzles, widens by bit replication and looks up the CLUT. Every texel must equal the
 // source pixel rounded to nearest (indices beyond the palette: transparent black); padding must be 0.
+// Sizes are taken where only the headers are seen, so sizeof and the size macros are the headers'.
 #include <gtest/gtest.h>
 
 #if !defined(_WIN32)
@@ -148,24 +149,28 @@ TEST(TextureModelTest, EveryTexelIsTheSourceRoundedToNearest)
                        " printf(\" %d %lu\", (int)((uintptr_t)p % 16), n); for (i = 0; i < n; ++i) printf(\" %x\", b[i]); }\n"
                        "#define M(n, m) printf(\" %d\", n##_##m);\n"
                        "#define T(t, n) d(t, sizeof t); M(n, WIDTH) M(n, HEIGHT) M(n, TEXTURE_WIDTH) "
-                       "M(n, TEXTURE_HEIGHT) M(n, BUFFER_WIDTH) M(n, PSM) M(n, SWIZZLED)\n"
-                       "#define C(t, n) d(t, sizeof t); M(n, CLUT_PSM) M(n, CLUT_ENTRIES) M(n, CLUT_BLOCKS)\n";
-    std::string calls;
+                       "M(n, TEXTURE_HEIGHT) M(n, BUFFER_WIDTH) M(n, PSM) M(n, SWIZZLED) M(n, STORED_HEIGHT) M(n, BYTES)\n"
+                       "#define C(t, n) d(t, sizeof t); M(n, CLUT_PSM) M(n, CLUT_ENTRIES) M(n, CLUT_BLOCKS) M(n, CLUT_BYTES)\n";
+    std::string calls, sources;
     std::FILE* pReports = std::tmpfile();
     for (std::size_t i = 0; i < cases.size(); ++i) {
         const Case& c = cases[i];
         const std::string n = std::to_string(i), file = dir.File(n + ".bmp");
         ASSERT_TRUE(zandrel::test::WriteFileBytes(file, MakeSource(c, static_cast<unsigned>(i))));
-        std::vector<const char*> argv{"zandrel-cli", "--format", kPsmNames[c.nPsm], "--clut", kPsmNames[c.nClutPsm % 4],
-                                      "--alpha-threshold", c.nThreshold == 128 ? "128" : "200", "--outdir",
-                                      dir.Path().c_str(), "--no-prefix", c.bSwizzle ? "--swizzle" : "--no-prefix",
+        std::vector<const char*> argv{"zandrel-cli", "--format", kPsmNames[c.nPsm], "--outdir", dir.Path().c_str(),
+                                      "--no-prefix", c.bSwizzle ? "--swizzle" : "--no-prefix",
                                       c.bPow2 ? "--pow2" : "--no-prefix", file.c_str()};
+        if (c.nPsm >= kT4)
+            argv.insert(argv.begin() + 1, {"--clut", kPsmNames[c.nClutPsm]});
+        if ((c.nPsm >= kT4 ? c.nClutPsm : c.nPsm) == k5551)
+            argv.insert(argv.begin() + 1, {"--alpha-threshold", c.nThreshold == 128 ? "128" : "200"});
         ASSERT_EQ(zandrel::RunCli(static_cast<int>(argv.size()), argv.data(), pReports, stderr), 0) << n;
-        main += "#include \"" + n + ".c\"\n";
+        main += "#include \"" + n + ".h\"\n";
+        sources += "#include \"" + n + ".c\"\n";
         calls += " T(_" + n + ", _" + n + ")" + (c.nPsm >= kT4 ? " C(_" + n + "_clut, _" + n + ")\n" : "\n");
     }
     std::fclose(pReports);
-    main += "int main(void) {\n" + calls + " return 0;\n}\n";
+    main += "int main(void) {\n" + calls + " return 0;\n}\n" + sources;
     ASSERT_TRUE(zandrel::test::WriteFileBytes(dir.File("main.c"), Bytes(main.begin(), main.end())));
     const std::string exe = dir.File("dump"), dump = dir.File("dump.txt");
     ASSERT_EQ(std::system((compiler + " -std=c99 -Wall -Werror -I'" + dir.Path() + "' -o '" + exe + "' '" +
@@ -181,27 +186,31 @@ TEST(TextureModelTest, EveryTexelIsTheSourceRoundedToNearest)
         ASSERT_EQ(zandrel::DecodeImageFile(CString(dir.File(std::to_string(i) + ".bmp").c_str()),
                                            zandrel::kBmpOnly, &source, &nDetail), zandrel::Refusal::kNone);
         int nMisalignment = 0;
-        std::array<int, 7> macros{};  // WIDTH, HEIGHT, TEXTURE_WIDTH, TEXTURE_HEIGHT, BUFFER_WIDTH, PSM, SWIZZLED
+        std::array<int, 9> macros{};  // WIDTH, HEIGHT, TEXTURE_WIDTH, TEXTURE_HEIGHT, BUFFER_WIDTH, PSM, SWIZZLED,
+                                      // STORED_HEIGHT, BYTES
         const Bytes texels = ReadArray(out, &nMisalignment, &macros);
         const int nBits = kPsmBits[c.nPsm], nTexW = static_cast<int>(std::bit_ceil(unsigned(c.nWidth))),
                   nTexH = static_cast<int>(std::bit_ceil(unsigned(c.nHeight)));
         const int nBufferWidth = RoundUp(c.bPow2 ? nTexW : c.nWidth, 128 / nBits);
         const int nRows = RoundUp(c.bPow2 ? nTexH : c.nHeight, c.bSwizzle ? 8 : 1);
         EXPECT_EQ(nMisalignment, 0) << "texels not 16-byte aligned";
-        EXPECT_EQ(macros, (std::array<int, 7>{c.nWidth, c.nHeight, nTexW, nTexH, nBufferWidth, c.nPsm, c.bSwizzle}));
-        ASSERT_EQ(texels.size(), static_cast<std::size_t>(nBufferWidth) * nBits / 8 * nRows);
+        const int nBytes = nBufferWidth * nBits / 8 * nRows;
+        EXPECT_EQ(macros, (std::array<int, 9>{c.nWidth, c.nHeight, nTexW, nTexH, nBufferWidth, c.nPsm, c.bSwizzle,
+                                              nRows, nBytes}));
+        ASSERT_EQ(texels.size(), static_cast<std::size_t>(nBytes));
 
         Bytes clut;
         const int nColors = c.nPsm == kT4 ? 11 : 200, nEntryBytes = kPsmBits[c.nClutPsm] / 8;
         const bool bIndexed = c.nPsm >= kT4;
         if (bIndexed) {
-            std::array<int, 3> clutMacros{};  // CLUT_PSM, CLUT_ENTRIES, CLUT_BLOCKS
+            std::array<int, 4> clutMacros{};  // CLUT_PSM, CLUT_ENTRIES, CLUT_BLOCKS, CLUT_BYTES
             clut = ReadArray(out, &nMisalignment, &clutMacros);
             EXPECT_EQ(nMisalignment, 0) << "CLUT not 16-byte aligned";
             const std::uint8_t* pIndices = source.indexed.indices.Data();
             const int nUsed = std::max(nColors, 1 + *std::max_element(pIndices, pIndices + c.nWidth * c.nHeight));
-            EXPECT_EQ(clutMacros, (std::array<int, 3>{c.nClutPsm, RoundUp(nUsed, 32 / nEntryBytes),
-                                                      static_cast<int>(clut.size() / 32)}));
+            EXPECT_EQ(clutMacros, (std::array<int, 4>{c.nClutPsm, RoundUp(nUsed, 32 / nEntryBytes),
+                                                      static_cast<int>(clut.size() / 32),
+                                                      RoundUp(nUsed, 32 / nEntryBytes) * nEntryBytes}));
             EXPECT_EQ(clut.size(), static_cast<std::size_t>(clutMacros[1] * nEntryBytes));
             for (std::size_t n = static_cast<std::size_t>(nColors) * nEntryBytes; n < clut.size(); ++n)
                 EXPECT_EQ(clut[n], 0) << "CLUT padding byte " << n;
@@ -232,6 +241,46 @@ TEST(TextureModelTest, EveryTexelIsTheSourceRoundedToNearest)
         }
         EXPECT_EQ(nWrong, 0) << "first wrong texel: " << nFirstWrongX << "," << nFirstWrongY;
     }
+}
+
+// The default output's headers: sizeof and the size macros where only the header is seen, then the .c
+// after it, so a size the .c does not define is a compile error.
+TEST(DefaultHeaderTest, SizesAreTheArraysOfTheSource)
+{
+    const std::string compiler = ZANDREL_HOST_CC;
+    if (compiler.empty())
+        GTEST_SKIP() << "no host C compiler";
+    zandrel::test::TempDir dir;
+    const auto pixel = [](int x, int y) { return zandrel::test::Bgra{std::uint8_t(x), std::uint8_t(y), 9, 200}; };
+    const auto indices = zandrel::test::StoreIndexedRows(5, 3, false, [](int x, int) { return std::uint8_t(x); });
+    // Sizes: 2 bytes a pixel (1 an index); the second array 1 byte a pixel (alpha) or 2 an entry (palette).
+    const struct {
+        std::string name, check;
+        Bytes bitmap;
+    } cases[] = {
+        {"rgb", "sizeof rgb == RGB_BYTES && RGB_BYTES == 30 && RGB_STORED_HEIGHT == 5",
+         zandrel::test::MakeTrueColorBitmap(3, 5, 24, pixel)},
+        {"rgba", "sizeof rgba == RGBA_BYTES && RGBA_BYTES == 28 && sizeof rgba_alpha == RGBA_ALPHA_BYTES && "
+                 "RGBA_ALPHA_BYTES == 14 && RGBA_STORED_HEIGHT == 2", zandrel::test::MakeTrueColorBitmap(7, 2, 32, pixel)},
+        {"pal", "sizeof pal == PAL_BYTES && PAL_BYTES == 15 && sizeof pal_palette == PAL_PALETTE_BYTES && "
+                "PAL_PALETTE_BYTES == 14 && PAL_STORED_HEIGHT == 3",
+         zandrel::test::BuildBitmap({.nWidth = 5, .nHeight = 3, .nBitCount = 8, .nClrUsed = 7,
+                                     .palette = std::vector(7, zandrel::test::Bgra{1, 2, 3, 0}), .pixels = indices})},
+    };
+    std::string program;
+    std::FILE* pReports = std::tmpfile();
+    for (const auto& c : cases) {
+        const std::string file = dir.File(c.name + ".bmp");
+        ASSERT_TRUE(zandrel::test::WriteFileBytes(file, c.bitmap));
+        const char* argv[] = {"zandrel-cli", "--header", "--no-prefix", "--outdir", dir.Path().c_str(), file.c_str()};
+        ASSERT_EQ(zandrel::RunCli(6, argv, pReports, stderr), 0) << c.name;
+        program += "#include \"" + c.name + ".h\"\n_Static_assert(" + c.check + ", \"" + c.name + "\");\n#include \"" +
+                   c.name + ".c\"\n";
+    }
+    std::fclose(pReports);
+    ASSERT_TRUE(zandrel::test::WriteFileBytes(dir.File("sizes.c"), Bytes(program.begin(), program.end())));
+    EXPECT_EQ(std::system((compiler + " -std=c11 -Wall -Werror -fsyntax-only -I'" + dir.Path() + "' '" +
+                           dir.File("sizes.c") + "'").c_str()), 0) << program;
 }
 
 }  // namespace

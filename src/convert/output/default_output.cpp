@@ -51,14 +51,15 @@ bool WriteIndexedBinary(ByteSink& sink, const Color16* pPalette, int nColorCount
 }
 
 void WriteHeaderWhenAsked(const OutputNames& names, const ConvertOptions& options, int nBitCount, int nWidth,
-                          int nHeight, WriteOutcome* pOutcome)
+                          int nHeight, int nColorCount, WriteOutcome* pOutcome)
 {
     if (!options.m_bWriteHeader)
         return;
     WriteFileAtomically(
         names.PathOf(".h"),
         [&](ByteSink& sink) {
-            return FormatImageHeader(sink, names.strArrayName, options.m_bAddConst, nBitCount, nWidth, nHeight);
+            return FormatImageHeader(sink, names.strArrayName, options.m_bAddConst, nBitCount, nWidth, nHeight,
+                                     nColorCount);
         },
         pOutcome);
 }
@@ -84,7 +85,7 @@ WriteOutcome WriteTrueColorFiles(const OutputNames& names, const ConvertOptions&
             names.PathOf(".bin"),
             [&](ByteSink& sink) { return WriteTrueColorBinary(sink, pWords, pAlpha, nWidth, nHeight); }, &outcome);
     }
-    WriteHeaderWhenAsked(names, options, pAlpha ? 32 : 24, nWidth, nHeight, &outcome);
+    WriteHeaderWhenAsked(names, options, pAlpha ? 32 : 24, nWidth, nHeight, 0, &outcome);
     return outcome;
 }
 
@@ -111,7 +112,7 @@ WriteOutcome WriteIndexedFiles(const OutputNames& names, const ConvertOptions& o
             },
             &outcome);
     }
-    WriteHeaderWhenAsked(names, options, 8, nWidth, nHeight, &outcome);
+    WriteHeaderWhenAsked(names, options, 8, nWidth, nHeight, nColorCount, &outcome);
     return outcome;
 }
 

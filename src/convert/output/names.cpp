@@ -33,7 +33,7 @@ CString WithSeparator(const CString& strFolder, const PathStyle& style)
 PathStyle PathStyle::Native()
 {
 #ifdef _WIN32
-    return PathStyle{'\\', CurrentMultiByteCodePage()};
+    return PathStyle{'\\', CurrentMultiByteCodePage(), true};
 #else
     return PathStyle{'/', kSingleByteCodePage};
 #endif
@@ -52,9 +52,42 @@ OutputNames DeriveOutputNames(const CString& strPath, const NamingOptions& namin
     OutputNames names;
     // With no separator and no output folder the outputs go to the current folder.
     names.strFolder = naming.strOutdir.IsEmpty() ? strPath.Left(nSeparator + 1) : WithSeparator(naming.strOutdir, style);
-    names.strStem = (naming.bAddPrefix ? CString("image_") : CString()) + strBase;
-    names.strArrayName = naming.strArrayName.IsEmpty() ? MakeCIdentifier(names.strStem) : naming.strArrayName;
+    const CString strPrefix = naming.bAddPrefix ? CString("image_") : CString();
+    names.strStem = (naming.strName.IsEmpty() ? strPrefix + strBase : naming.strName) + naming.strSuffix;
+    names.strArrayName = MakeCIdentifier(names.strStem);
     return names;
+}
+
+std::vector<CString> OutputPaths(const OutputNames& names, const OutputFileSet& files)
+{
+    std::vector<CString> paths{names.PathOf(".c")};
+    if (files.bHeader)
+        paths.push_back(names.PathOf(".h"));
+    if (files.bBinary)
+        paths.push_back(names.PathOf(".bin"));
+    if (files.bClutBinary)
+        paths.push_back(names.PathOf("_clut.bin"));
+    return paths;
+}
+
+bool IsSamePath(const CString& strA, const CString& strB, const PathStyle& style)
+{
+    const std::string& a = strA.Str();
+    const std::string& b = strB.Str();
+    if (!style.bIgnoresCase || a.size() != b.size())
+        return a == b;
+    const auto Folded = [](char ch) { return ch >= 'A' && ch <= 'Z' ? static_cast<char>(ch - 'A' + 'a') : ch; };
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        // Equal so far, so both strings have a character starting at i.
+        if (IsLeadByte(style.nCodePage, static_cast<unsigned char>(a[i])) && i + 1 < a.size()) {
+            if (a[i] != b[i] || a[i + 1] != b[i + 1])
+                return false;
+            ++i;
+        } else if (Folded(a[i]) != Folded(b[i])) {
+            return false;
+        }
+    }
+    return true;
 }
 
 bool IsCIdentifier(const CString& strName)
@@ -67,6 +100,11 @@ bool IsCIdentifier(const CString& strName)
             return false;
     }
     return true;
+}
+
+bool IsIdentifierSuffix(const CString& strSuffix)
+{
+    return IsCIdentifier(CString("_") + strSuffix);
 }
 
 CString MakeCIdentifier(const CString& strName)

@@ -21,19 +21,26 @@ const char* ElementType(TextureFormat eFormat)
     }
 }
 
-// "const unsigned short name[] __attribute__((aligned(16)))", the GE's
-// alignment for textures and CLUTs alike.
-std::string ArrayDeclarator(bool bAddConst, TextureFormat eFormat, const std::string& name)
+int ElementBytes(TextureFormat eFormat)
 {
-    return std::string(bAddConst ? "const " : "") + ElementType(eFormat) + " " + name +
-           "[] __attribute__((aligned(16)))";
+    return std::max(1, BitsPerPixel(eFormat) / 8);
+}
+
+// "const unsigned short name[2048] __attribute__((aligned(16)))", the GE's
+// alignment for textures and CLUTs alike; the .c leaves the size to its
+// elements ([]), the header gives it so that sizeof works there.
+std::string ArrayDeclarator(bool bAddConst, TextureFormat eFormat, const std::string& name, std::int64_t nBytes = 0)
+{
+    const std::int64_t nElements = nBytes / ElementBytes(eFormat);
+    return std::string(bAddConst ? "const " : "") + ElementType(eFormat) + " " + name + "[" +
+           (nElements > 0 ? std::to_string(nElements) : std::string()) + "] __attribute__((aligned(16)))";
 }
 
 // Lines of nLineBytes stored bytes, as elements of the format's width.
 void AppendStoredLines(TextBuffer& text, TextureFormat eFormat, const std::uint8_t* pBytes, std::int64_t nBytes,
                        std::int64_t nLineBytes)
 {
-    const int nElementBytes = std::max(1, BitsPerPixel(eFormat) / 8);
+    const int nElementBytes = ElementBytes(eFormat);
     for (std::int64_t nDone = 0; nDone < nBytes && text.Good(); nDone += nLineBytes) {
         const std::size_t nCount = static_cast<std::size_t>(nLineBytes / nElementBytes);
         if (nElementBytes == 4)
@@ -96,13 +103,16 @@ bool FormatTextureHeader(ByteSink& sink, const OutputNames& names, bool bAddCons
     AppendDefine(text, prefix, "HEIGHT", layout.nHeight);
     AppendDefine(text, prefix, "TEXTURE_WIDTH", layout.nTextureWidth);
     AppendDefine(text, prefix, "TEXTURE_HEIGHT", layout.nTextureHeight);
+    AppendDefine(text, prefix, "STORED_HEIGHT", layout.nStoredRows);
     AppendDefine(text, prefix, "BUFFER_WIDTH", layout.nBufferWidth);
     AppendDefine(text, prefix, "PSM", static_cast<int>(layout.eFormat));
     AppendDefine(text, prefix, "SWIZZLED", layout.bSwizzled ? 1 : 0);
+    AppendDefine(text, prefix, "BYTES", layout.nBytes);
     if (bIndexed) {
         AppendDefine(text, prefix, "CLUT_PSM", static_cast<int>(texture.eClutFormat));
         AppendDefine(text, prefix, "CLUT_ENTRIES", texture.nClutEntries);
         AppendDefine(text, prefix, "CLUT_BLOCKS", static_cast<long long>(texture.clut.size() / 32));
+        AppendDefine(text, prefix, "CLUT_BYTES", static_cast<long long>(texture.clut.size()));
     }
     text.Append("\r\n/* Drawing with it:\r\n");
     if (bIndexed) {
@@ -113,10 +123,11 @@ bool FormatTextureHeader(ByteSink& sink, const OutputNames& names, bool bAddCons
     text.Append((" *   sceGuTexImage(0, " + prefix + "_TEXTURE_WIDTH, " + prefix + "_TEXTURE_HEIGHT, " + prefix +
                  "_BUFFER_WIDTH, " + name + ");\r\n */\r\n\r\n")
                     .c_str());
-    text.Append(("extern " + ArrayDeclarator(bAddConst, layout.eFormat, name) + ";\r\n").c_str());
+    text.Append(("extern " + ArrayDeclarator(bAddConst, layout.eFormat, name, layout.nBytes) + ";\r\n").c_str());
     if (bIndexed) {
-        text.Append(
-            ("extern " + ArrayDeclarator(bAddConst, texture.eClutFormat, name + "_clut") + ";\r\n").c_str());
+        const auto nClutBytes = static_cast<std::int64_t>(texture.clut.size());
+        text.Append(("extern " + ArrayDeclarator(bAddConst, texture.eClutFormat, name + "_clut", nClutBytes) +
+                     ";\r\n").c_str());
     }
     AppendGuardClosing(text);
     return text.Flush();

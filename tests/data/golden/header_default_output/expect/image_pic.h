@@ -4,8 +4,11 @@
 
 #define IMAGE_PIC_WIDTH 2
 #define IMAGE_PIC_HEIGHT 1
+#define IMAGE_PIC_STORED_HEIGHT 1
+#define IMAGE_PIC_BYTES 4
+#define IMAGE_PIC_ALPHA_BYTES 2
 
-extern const unsigned short image_pic[];
-extern const unsigned char image_pic_alpha[];
+extern const unsigned short image_pic[2];
+extern const unsigned char image_pic_alpha[2];
 
 #endif

@@ -6,12 +6,15 @@
 #define IMAGE_TILES16_HEIGHT 3
 #define IMAGE_TILES16_TEXTURE_WIDTH 8
 #define IMAGE_TILES16_TEXTURE_HEIGHT 4
+#define IMAGE_TILES16_STORED_HEIGHT 3
 #define IMAGE_TILES16_BUFFER_WIDTH 32
 #define IMAGE_TILES16_PSM 4
 #define IMAGE_TILES16_SWIZZLED 0
+#define IMAGE_TILES16_BYTES 48
 #define IMAGE_TILES16_CLUT_PSM 1
 #define IMAGE_TILES16_CLUT_ENTRIES 16
 #define IMAGE_TILES16_CLUT_BLOCKS 1
+#define IMAGE_TILES16_CLUT_BYTES 32
 
 /* Drawing with it:
  *   sceGuClutMode(IMAGE_TILES16_CLUT_PSM, 0, 0xFF, 0);
@@ -20,7 +23,7 @@
  *   sceGuTexImage(0, IMAGE_TILES16_TEXTURE_WIDTH, IMAGE_TILES16_TEXTURE_HEIGHT, IMAGE_TILES16_BUFFER_WIDTH, image_tiles16);
  */
 
-extern const unsigned char image_tiles16[] __attribute__((aligned(16)));
-extern const unsigned short image_tiles16_clut[] __attribute__((aligned(16)));
+extern const unsigned char image_tiles16[48] __attribute__((aligned(16)));
+extern const unsigned short image_tiles16_clut[16] __attribute__((aligned(16)));
 
 #endif

@@ -1,6 +1,6 @@
 // texture for the PSP's graphics engine
 // width = 5, height = 3, format 4444, buffer width = 8, stored rows = 8, swizzled
-#include "image_sprite.h"
+#include "zeppelin.h"
 
 unsigned short zeppelin[] __attribute__((aligned(16)))={
 0x0000,0xF2C1,0xF777,0x0000,0xFF00,0x0000,0x0000,0x0000,

@@ -1,0 +1,10 @@
+// bitmap image for PSP
+// width = 2, height = 1
+const unsigned short image_ship[]={
+0x001F,0x7FFF,
+};
+
+
+const unsigned char image_ship_alpha[]={
+0x80,0xFF,
+};
