@@ -296,7 +296,8 @@ std::string JoinWritten(const std::vector<CString>& written)
 }
 
 // One line per file: what was written, or why nothing (or not all) was.
-bool ReportFile(const char* pszFile, const ConversionReport& report, std::FILE* out, std::FILE* err)
+bool ReportFile(const char* pszFile, const OutputNames& names, const ConversionReport& report, std::FILE* out,
+                std::FILE* err)
 {
     switch (report.nResult) {
     case kConvertDone:
@@ -314,6 +315,12 @@ bool ReportFile(const char* pszFile, const ConversionReport& report, std::FILE* 
         if (report.eRefusal == Refusal::kUnsupportedDepth && report.nRefusalDetail > 0) {
             std::fprintf(err, "zandrel-cli: %s: refused: %d bits per pixel (only 8, 24 and 32 are converted)\n",
                          pszFile, report.nRefusalDetail);
+        } else if (report.eRefusal == Refusal::kHeaderNameUnusable) {
+            std::fprintf(err, "zandrel-cli: %s: refused: the header name %s.h cannot be #included; choose another "
+                         "with --name\n", pszFile, names.strStem.GetString());
+        } else if (report.eRefusal == Refusal::kBufferTooWide) {
+            std::fprintf(err, "zandrel-cli: %s: refused: %s; this texture needs %d\n", pszFile,
+                         DescribeRefusal(report.eRefusal), report.nRefusalDetail);
         } else if (report.eRefusal == Refusal::kTextureIndexTooLarge) {
             std::fprintf(err, "zandrel-cli: %s: refused: %s; the image uses index %d\n", pszFile,
                          DescribeRefusal(report.eRefusal), report.nRefusalDetail);
@@ -386,7 +393,7 @@ int RunCli(int argc, const char* const* argv, std::FILE* out, std::FILE* err)
         } else {
             report = ConvertImageFile(strPath, names, args.options, kBmpAndPng);
         }
-        bAllConverted = ReportFile(pszFile, report, out, err) && bAllConverted;
+        bAllConverted = ReportFile(pszFile, names, report, out, err) && bAllConverted;
         std::fflush(out);
     }
     return bAllConverted ? kExitAllConverted : kExitSomeFailed;

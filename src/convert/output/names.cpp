@@ -9,6 +9,11 @@
 namespace zandrel {
 namespace {
 
+bool IsUnincludable(unsigned char ch, char chSeparator)
+{
+    return ch == '"' || ch < 0x20 || ch == 0x7F || (ch == '\\' && chSeparator != '\\');
+}
+
 bool IsIdentifierChar(char ch)
 {
     return (ch >= 'A' && ch <= 'Z') || (ch >= 'a' && ch <= 'z') || (ch >= '0' && ch <= '9') || ch == '_';
@@ -55,6 +60,15 @@ OutputNames DeriveOutputNames(const CString& strPath, const NamingOptions& namin
     names.strStem = (naming.bAddPrefix ? CString("image_") : CString()) + strBase;
     names.strArrayName = naming.strArrayName.IsEmpty() ? MakeCIdentifier(names.strStem) : naming.strArrayName;
     return names;
+}
+
+bool IsIncludableName(const CString& strFileName, const PathStyle& style)
+{
+    for (const char ch : strFileName.Str()) {
+        if (IsUnincludable(static_cast<unsigned char>(ch), style.chSeparator))
+            return false;
+    }
+    return true;
 }
 
 bool IsCIdentifier(const CString& strName)

@@ -39,6 +39,11 @@ struct OutputNames {
 // characters of the style's code page.
 OutputNames DeriveOutputNames(const CString& strPath, const NamingOptions& naming, const PathStyle& style);
 
+// Whether a file name can stand between the quotes of an #include: no '"',
+// no control character (below 0x20, and 0x7F), and no backslash where it is
+// not the separator (it would start an escape).
+bool IsIncludableName(const CString& strFileName, const PathStyle& style);
+
 // A C identifier: A-Z a-z _ first, then A-Z a-z 0-9 _.
 bool IsCIdentifier(const CString& strName);
 
