@@ -266,6 +266,7 @@ Arguments ParseArguments(int argc, const char* const* argv)
     // A texture's files are const and binary as the default output's are.
     args.texture.bAddConst = args.options.m_bAddConst != 0;
     args.texture.bWriteBinary = args.options.m_bWriteBinary != 0;
+    args.options.m_bAllOrNothing = 1;
     return args;
 }
 
