@@ -113,6 +113,28 @@ TEST(CrashSafety, KilledWhileWritingLeavesWholeFilesAndNoTemporary)
     EXPECT_GT(nKilled, 0) << "every run ended before its kill";
 }
 
+// Named temporaries of a process that is gone are removed by the next run that writes that output; those
+// of a running process, of another output, or not quite of the pattern are kept.
+TEST(CrashSafety, StaleTemporariesOfGoneProcessesAreRemoved)
+{
+    TempDir dir;
+    Prepare(dir, 8, 8);
+    const pid_t gone = fork();
+    if (gone == 0)
+        _exit(0);
+    waitpid(gone, nullptr, 0);
+    const std::string dead = std::to_string(gone), live = std::to_string(getpid());
+    const std::pair<std::string, bool> temps[] = {
+        {".image_pic.c.zandrel-" + dead + "-0.tmp", false}, {".image_pic.bin.zandrel-" + dead + "-3.tmp", false},
+        {".image_pic.c.zandrel-" + live + "-0.tmp", true},  {".image_pic.cc.zandrel-" + dead + "-0.tmp", true},
+        {".image_pic.c.zandrel-" + dead + "-0.tmpx", true}, {".image_pic.c.zandrel-" + dead + ".tmp", true}};
+    for (const auto& [name, bKept] : temps)
+        zandrel::test::WriteFileBytes(dir.File(name), {'t'});
+    ASSERT_EQ(Wait(Start(dir, {"--binary", "pic.bmp"})), 0) << Read(dir.File("err.txt"));
+    for (const auto& [name, bKept] : temps)
+        EXPECT_EQ(fs::exists(dir.File(name)), bKept) << name;
+}
+
 // A complete set, then a run of another image that fails on one file under a file size limit (about 1 MB
 // of text, 270 KB of binary) or for a folder in the way: the earlier set stays whole, nothing is reported
 // as written, no temporary is left.
