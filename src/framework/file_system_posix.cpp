@@ -87,6 +87,9 @@ int NameTemporary(const std::string& folder, const std::string& fileName, int fd
             const std::string self = "/proc/self/fd/" + std::to_string(fdUnnamed);
             if (linkat(AT_FDCWD, self.c_str(), AT_FDCWD, pPath->c_str(), AT_SYMLINK_FOLLOW) == 0)
                 return fdUnnamed;
+            // Without /proc the descriptor itself is linked (this needs privilege).
+            if (errno == ENOENT && linkat(fdUnnamed, "", AT_FDCWD, pPath->c_str(), AT_EMPTY_PATH) == 0)
+                return fdUnnamed;
         } else {
             const int fd = open(pPath->c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
             if (fd >= 0)
