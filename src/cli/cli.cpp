@@ -305,6 +305,7 @@ Arguments ParseArguments(int argc, const char* const* argv)
     // A texture's files are const and binary as the default output's are.
     args.texture.bAddConst = args.options.m_bAddConst != 0;
     args.texture.bWriteBinary = args.options.m_bWriteBinary != 0;
+    args.options.m_bAllOrNothing = 1;
     return args;
 }
 
@@ -361,7 +362,8 @@ std::string JoinWritten(const std::vector<CString>& written)
 }
 
 // One line per file: what was written, or why nothing (or not all) was.
-bool ReportFile(const char* pszFile, const ConversionReport& report, std::FILE* out, std::FILE* err)
+bool ReportFile(const char* pszFile, const OutputNames& names, const ConversionReport& report, std::FILE* out,
+                std::FILE* err)
 {
     switch (report.nResult) {
     case kConvertDone:
@@ -382,6 +384,12 @@ bool ReportFile(const char* pszFile, const ConversionReport& report, std::FILE* 
         } else if (report.eRefusal == Refusal::kCannotOpen && report.nRefusalDetail != 0) {
             std::fprintf(err, "zandrel-cli: %s: refused: %s: %s\n", pszFile, DescribeRefusal(report.eRefusal),
                          DescribeSystemError(report.nRefusalDetail).c_str());
+        } else if (report.eRefusal == Refusal::kHeaderNameUnusable) {
+            std::fprintf(err, "zandrel-cli: %s: refused: the header name %s.h cannot be #included; choose another "
+                         "with --name\n", pszFile, names.strStem.GetString());
+        } else if (report.eRefusal == Refusal::kBufferTooWide) {
+            std::fprintf(err, "zandrel-cli: %s: refused: %s; this texture needs %d\n", pszFile,
+                         DescribeRefusal(report.eRefusal), report.nRefusalDetail);
         } else if (report.eRefusal == Refusal::kTextureIndexTooLarge) {
             std::fprintf(err, "zandrel-cli: %s: refused: %s; the image uses index %d\n", pszFile,
                          DescribeRefusal(report.eRefusal), report.nRefusalDetail);
@@ -506,7 +514,7 @@ int RunCli(int argc, const char* const* argv, std::FILE* out, std::FILE* err)
         } else {
             report = ConvertImageFile(input.strPath, input.names, args.options, kBmpAndPng);
         }
-        bAllConverted = ReportFile(input.pszFile, report, out, err) && bAllConverted;
+        bAllConverted = ReportFile(input.pszFile, input.names, report, out, err) && bAllConverted;
         std::fflush(out);
     }
     return bAllConverted ? kExitAllConverted : kExitSomeFailed;

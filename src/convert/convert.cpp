@@ -22,11 +22,20 @@ ConversionReport ConvertIndexedImage(const IndexedImage& image, const OutputName
                                            image.nWidth, image.nHeight));
 }
 
+// The .c of a texture #includes its .h, and a .h asked for is there to be
+// #included.
+bool HeaderIsIncludable(const OutputNames& names)
+{
+    return IsIncludableName(names.strStem + ".h", PathStyle::Native());
+}
+
 }  // namespace
 
 ConversionReport ConvertImageFile(const CString& strPath, const OutputNames& names, const ConvertOptions& options,
                                   InputFormats eFormats)
 {
+    if (options.m_bWriteHeader && !HeaderIsIncludable(names))
+        return ReportRefused(Refusal::kHeaderNameUnusable, 0);
     DecodedImage image;
     int nDetail = 0;
     const Refusal eRefusal = DecodeImageFile(strPath, eFormats, &image, &nDetail);
@@ -67,6 +76,8 @@ ConversionReport ConvertIndexedBitmapFile(const CString& strPath, const OutputNa
 ConversionReport ConvertTextureFile(const CString& strPath, const OutputNames& names, const TextureOptions& options,
                                     InputFormats eFormats)
 {
+    if (!HeaderIsIncludable(names))
+        return ReportRefused(Refusal::kHeaderNameUnusable, 0);
     EncodedTexture texture;
     int nDetail = 0;
     Refusal eRefusal;

@@ -24,6 +24,8 @@ const char* DescribeRefusal(Refusal eRefusal)
         return "t8 and t4 need a palette image (true colour is not quantised to a palette)";
     case Refusal::kTextureIndexTooLarge: return "t4 holds palette indices 0 to 15 only";
     case Refusal::kTextureTooLarge: return "the texture would be larger than 2 GiB";
+    case Refusal::kHeaderNameUnusable: return "the header name cannot be #included; choose another with --name";
+    case Refusal::kBufferTooWide: return "the GE's buffer width holds at most 2047 texels";
     case Refusal::kTransparentIndexNeedsPalette: return "--transparent-index needs a palette image";
     case Refusal::kCorruptPixels: return "the pixel data is corrupt";
     case Refusal::kEmbeddedImage: return "JPEG/PNG data inside a bitmap is not supported";

@@ -34,6 +34,8 @@ enum class Refusal {
     kTextureNeedsPalette,     // a true-colour image asked for an index format
     kTextureIndexTooLarge,    // t4 asked for an image using an index above 15
     kTextureTooLarge,         // the stored texture would pass 2^31 - 1 bytes
+    kHeaderNameUnusable,      // the .h file's name cannot be #included
+    kBufferTooWide,           // the buffer width would pass the GE's 2047 texels
     kTransparentIndexNeedsPalette,  // --transparent-index on a true-colour image
     kCorruptPixels,       // compressed pixel data that writes outside the image
     kEmbeddedImage,       // BI_JPEG / BI_PNG: a whole other file format inside
@@ -66,8 +68,9 @@ struct ConversionReport {
     Refusal eRefusal = Refusal::kNone;
     // The number a refusal carries: the depth the header gives for
     // kUnsupportedDepth (0 when unknown), the highest index used for
-    // kTextureIndexTooLarge, the system's error code for kCannotOpen (0 when
-    // there is none; see DescribeSystemError).
+    // kTextureIndexTooLarge, the buffer width needed for kBufferTooWide, the
+    // system's error code for kCannotOpen (0 when there is none; see
+    // DescribeSystemError).
     int nRefusalDetail = 0;
     int nWidth = 0;
     int nHeight = 0;

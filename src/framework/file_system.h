@@ -25,13 +25,27 @@ std::string DescribeSystemError(int nError);
 // Size of an open file, or -1 when it cannot be told.
 std::int64_t MeasureFile(std::FILE* pFile);
 
-// Creates a new empty file with a unique name in the folder of strTarget and
-// opens it for binary writing. On failure returns nullptr and sets *pErrno.
-std::FILE* CreateTempFileBeside(const CString& strTarget, CString* pTempPath, int* pErrno);
+// A new file for strTarget that does not appear under its name until it is
+// committed.
+struct PendingFile {
+    std::FILE* pFile = nullptr;  // open for binary writing
+    CString strTarget;
+    CString strTemp;  // its temporary name (temp_names.h); empty while it has none
+};
 
-// Renames strFrom over strTo, replacing an existing file. False with *pErrno
-// set when it cannot.
-bool ReplaceFileWith(const CString& strFrom, const CString& strTo, int* pErrno);
+// Opens a pending file in the folder of strTarget: unnamed where the file
+// system allows (Linux O_TMPFILE), so that a killed run leaves nothing;
+// otherwise under a temporary name with this process's id. Temporaries of
+// strTarget left by processes that are gone are removed first. False with
+// *pErrno set when it cannot.
+bool CreatePendingFile(const CString& strTarget, PendingFile* pPending, int* pErrno);
+
+// Closes the file and puts it in place of strTarget, replacing what was
+// there. False with *pErrno set when it cannot; the file is then removed.
+bool CommitPendingFile(PendingFile* pPending, int* pErrno);
+
+// Closes the file and removes it.
+void DiscardPendingFile(PendingFile* pPending);
 
 // Creates a folder and any missing folders above it; true when it exists as a
 // folder afterwards. False with *pErrno set otherwise.

@@ -1,5 +1,7 @@
-// The file operations on Windows: wide-character "\\?\" paths, exclusive temporaries, MoveFileEx.
+// The file operations on Windows: wide-character "\\?\" paths, temporaries named with the process id, MoveFileEx.
 #include "framework/file_system.h"
+
+#include "framework/temp_names.h"
 
 #include <cerrno>
 #include <cstdio>
@@ -133,22 +135,74 @@ std::int64_t MeasureFile(std::FILE* pFile)
     return nSize;
 }
 
-std::FILE* CreateTempFileBeside(const CString& strTarget, CString* pTempPath, int* pErrno)
+namespace {
+
+// The file name of a path, after its last separator.
+std::string FileNameOf(const CString& strPath)
 {
-    // Made exclusively under a name no file in the folder has, so a leftover
-    // of an earlier run is never reused: it only costs another name.
-    std::string folder = FolderOf(strTarget);
+    const int nSlash = strPath.ReverseFind('\\');
+    const int nForward = strPath.ReverseFind('/');
+    const int nLast = nSlash > nForward ? nSlash : nForward;
+    return strPath.Mid(nLast + 1, strPath.GetLength() - nLast - 1).Str();
+}
+
+std::string WithSeparator(std::string folder)
+{
     if (folder.back() != '\\' && folder.back() != '/')
         folder += '\\';
-    const unsigned nStart = (GetTickCount() ^ GetCurrentProcessId()) & 0xFFFF;
-    for (unsigned nTry = 0; nTry <= 0xFFFF; ++nTry) {
-        char szName[16];
-        std::snprintf(szName, sizeof szName, "znd%04X.tmp", (nStart + nTry) & 0xFFFF);
-        const CString strTemp(folder + szName);
+    return folder;
+}
+
+// Whether no process has the id any more.
+bool ProcessIsGone(unsigned long nPid)
+{
+    const HANDLE hProcess = OpenProcess(SYNCHRONIZE, FALSE, static_cast<DWORD>(nPid));
+    if (hProcess) {
+        CloseHandle(hProcess);
+        return false;
+    }
+    return GetLastError() == ERROR_INVALID_PARAMETER;
+}
+
+// Removes the temporaries of fileName whose writer no longer runs.
+void SweepStaleTemporaries(const std::string& folder, const std::string& fileName)
+{
+    const std::wstring pattern = LongPathOf(CString(folder + "." + fileName + ".zandrel-*.tmp"));
+    if (pattern.empty())
+        return;
+    WIN32_FIND_DATAW entry;
+    const HANDLE hFind = FindFirstFileW(pattern.c_str(), &entry);
+    if (hFind == INVALID_HANDLE_VALUE)
+        return;
+    do {
+        char szName[MAX_PATH * 2];
+        if (WideCharToMultiByte(CP_ACP, 0, entry.cFileName, -1, szName, sizeof szName, nullptr, nullptr) <= 0)
+            continue;
+        unsigned long nPid = 0;
+        if (ParseTempFileName(szName, fileName, &nPid) && ProcessIsGone(nPid)) {
+            const std::wstring path = LongPathOf(CString(folder + szName));
+            if (!path.empty())
+                DeleteFileW(path.c_str());
+        }
+    } while (FindNextFileW(hFind, &entry));
+    FindClose(hFind);
+}
+
+}  // namespace
+
+bool CreatePendingFile(const CString& strTarget, PendingFile* pPending, int* pErrno)
+{
+    // Windows has no unnamed files: the temporary carries this process's id,
+    // so that a later run can tell it from the files of a writer still at work.
+    const std::string folder = WithSeparator(FolderOf(strTarget));
+    const std::string fileName = FileNameOf(strTarget);
+    SweepStaleTemporaries(folder, fileName);
+    for (unsigned nNumber = 0; nNumber < 10000; ++nNumber) {
+        const CString strTemp(folder + TempFileName(fileName, GetCurrentProcessId(), nNumber));
         const std::wstring path = LongPathOf(strTemp);
         if (path.empty()) {
             *pErrno = ENOENT;
-            return nullptr;
+            return false;
         }
         const HANDLE hFile = CreateFileW(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
                                          CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
@@ -157,7 +211,7 @@ std::FILE* CreateTempFileBeside(const CString& strTarget, CString* pTempPath, in
             if (dwError == ERROR_FILE_EXISTS || dwError == ERROR_ALREADY_EXISTS)
                 continue;
             *pErrno = ErrnoFromWin32(dwError);
-            return nullptr;
+            return false;
         }
         const int fd = _open_osfhandle(reinterpret_cast<intptr_t>(hFile), _O_WRONLY | _O_BINARY);
         std::FILE* pFile = fd < 0 ? nullptr : _fdopen(fd, "wb");
@@ -168,24 +222,50 @@ std::FILE* CreateTempFileBeside(const CString& strTarget, CString* pTempPath, in
             else
                 _close(fd);
             DeleteFileW(path.c_str());
-            return nullptr;
+            return false;
         }
-        *pTempPath = strTemp;
-        return pFile;
+        pPending->pFile = pFile;
+        pPending->strTarget = strTarget;
+        pPending->strTemp = strTemp;
+        return true;
     }
     *pErrno = EEXIST;
-    return nullptr;
+    return false;
 }
 
-bool ReplaceFileWith(const CString& strFrom, const CString& strTo, int* pErrno)
+bool CommitPendingFile(PendingFile* pPending, int* pErrno)
 {
-    const std::wstring from = LongPathOf(strFrom);
-    const std::wstring to = LongPathOf(strTo);
+    errno = 0;
+    const bool bClosed = std::fclose(pPending->pFile) == 0;
+    pPending->pFile = nullptr;
+    if (!bClosed) {
+        *pErrno = errno ? errno : EIO;
+        DiscardPendingFile(pPending);
+        return false;
+    }
+    const std::wstring from = LongPathOf(pPending->strTemp);
+    const std::wstring to = LongPathOf(pPending->strTarget);
     if (!from.empty() && !to.empty() &&
-        MoveFileExW(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+        MoveFileExW(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+        pPending->strTemp = CString();
         return true;
+    }
     *pErrno = from.empty() || to.empty() ? ENOENT : ErrnoFromWin32(GetLastError());
+    DiscardPendingFile(pPending);
     return false;
+}
+
+void DiscardPendingFile(PendingFile* pPending)
+{
+    if (pPending->pFile)
+        std::fclose(pPending->pFile);
+    pPending->pFile = nullptr;
+    if (!pPending->strTemp.IsEmpty()) {
+        const std::wstring path = LongPathOf(pPending->strTemp);
+        if (!path.empty())
+            DeleteFileW(path.c_str());
+    }
+    pPending->strTemp = CString();
 }
 
 bool DeleteFileAt(const CString& strPath)

@@ -4,7 +4,7 @@
 #include <bit>
 #include <cstddef>
 
-#include "convert/output/atomic_file.h"
+#include "convert/output/output_set.h"
 #include "convert/output/default_header.h"
 #include "convert/output/default_text.h"
 
@@ -51,17 +51,16 @@ bool WriteIndexedBinary(ByteSink& sink, const Color16* pPalette, int nColorCount
 }
 
 void WriteHeaderWhenAsked(const OutputNames& names, const ConvertOptions& options, int nBitCount, int nWidth,
-                          int nHeight, int nColorCount, WriteOutcome* pOutcome)
+                          int nHeight, int nColorCount, COutputSet* pSet)
 {
     if (!options.m_bWriteHeader)
         return;
-    WriteFileAtomically(
+    pSet->Add(
         names.PathOf(".h"),
         [&](ByteSink& sink) {
             return FormatImageHeader(sink, names.strArrayName, options.m_bAddConst, nBitCount, nWidth, nHeight,
                                      nColorCount);
-        },
-        pOutcome);
+        });
 }
 
 }  // namespace
@@ -69,51 +68,48 @@ void WriteHeaderWhenAsked(const OutputNames& names, const ConvertOptions& option
 WriteOutcome WriteTrueColorFiles(const OutputNames& names, const ConvertOptions& options, Color16* pWords,
                                  const std::uint8_t* pAlpha, int nWidth, int nHeight)
 {
-    WriteOutcome outcome;
-    WriteFileAtomically(
+    COutputSet set(options.m_bAllOrNothing != 0);
+    set.Add(
         names.PathOf(".c"),
         [&](ByteSink& sink) {
             return FormatTrueColorSource(sink, names.strArrayName, options.m_bAddConst, pWords, pAlpha, nWidth,
                                          nHeight);
-        },
-        &outcome);
+        });
 
     ApplyByteOrder(pWords, ElementCount(nWidth, nHeight), options.m_bLittleEndian);
 
     if (options.m_bWriteBinary) {
-        WriteFileAtomically(
+        set.Add(
             names.PathOf(".bin"),
-            [&](ByteSink& sink) { return WriteTrueColorBinary(sink, pWords, pAlpha, nWidth, nHeight); }, &outcome);
+            [&](ByteSink& sink) { return WriteTrueColorBinary(sink, pWords, pAlpha, nWidth, nHeight); });
     }
-    WriteHeaderWhenAsked(names, options, pAlpha ? 32 : 24, nWidth, nHeight, 0, &outcome);
-    return outcome;
+    WriteHeaderWhenAsked(names, options, pAlpha ? 32 : 24, nWidth, nHeight, 0, &set);
+    return set.Finish();
 }
 
 WriteOutcome WriteIndexedFiles(const OutputNames& names, const ConvertOptions& options, Color16* pPalette,
                                int nColorCount, const std::uint8_t* pIndices, int nWidth, int nHeight)
 {
-    WriteOutcome outcome;
-    WriteFileAtomically(
+    COutputSet set(options.m_bAllOrNothing != 0);
+    set.Add(
         names.PathOf(".c"),
         [&](ByteSink& sink) {
             return FormatIndexedSource(sink, names.strArrayName, options.m_bAddConst, pPalette, nColorCount,
                                        pIndices, nWidth, nHeight);
-        },
-        &outcome);
+        });
 
     const std::size_t nColors = nColorCount > 0 ? static_cast<std::size_t>(nColorCount) : 0;
     ApplyByteOrder(pPalette, nColors, options.m_bLittleEndian);
 
     if (options.m_bWriteBinary) {
-        WriteFileAtomically(
+        set.Add(
             names.PathOf(".bin"),
             [&](ByteSink& sink) {
                 return WriteIndexedBinary(sink, pPalette, nColorCount, pIndices, nWidth, nHeight);
-            },
-            &outcome);
+            });
     }
-    WriteHeaderWhenAsked(names, options, 8, nWidth, nHeight, nColorCount, &outcome);
-    return outcome;
+    WriteHeaderWhenAsked(names, options, 8, nWidth, nHeight, nColorCount, &set);
+    return set.Finish();
 }
 
 }  // namespace zandrel

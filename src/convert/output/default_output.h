@@ -1,8 +1,8 @@
 // The default output of one image, the desktop tool's: the .c file, the raw
 // .bin file when asked for, and the .h when asked for (command-line tool).
 //
-// Files are written whole or not at all (atomic_file.h); the .bin is
-// attempted even when the .c failed.
+// Files are written whole or not at all (output_set.h); on their own, the
+// .bin is attempted even when the .c failed.
 #pragma once
 
 #include <cstdint>
@@ -21,6 +21,7 @@ struct ConvertOptions {
     int m_bAddConst = 1;      // declare the arrays const
     int m_bLittleEndian = 1;  // 16-bit words of the .bin low byte first
     int m_bWriteHeader = 0;   // also write a .h declaring the arrays (command-line tool only)
+    int m_bAllOrNothing = 0;  // every file in place or none (command-line tool); else each on its own
 };
 
 // Writes <stem>.c, then swaps the words in place when big-endian output is

@@ -9,6 +9,11 @@
 namespace zandrel {
 namespace {
 
+bool IsUnincludable(unsigned char ch, char chSeparator)
+{
+    return ch == '"' || ch < 0x20 || ch == 0x7F || (ch == '\\' && chSeparator != '\\');
+}
+
 bool IsIdentifierChar(char ch)
 {
     return (ch >= 'A' && ch <= 'Z') || (ch >= 'a' && ch <= 'z') || (ch >= '0' && ch <= '9') || ch == '_';
@@ -86,6 +91,15 @@ bool IsSamePath(const CString& strA, const CString& strB, const PathStyle& style
         } else if (Folded(a[i]) != Folded(b[i])) {
             return false;
         }
+    }
+    return true;
+}
+
+bool IsIncludableName(const CString& strFileName, const PathStyle& style)
+{
+    for (const char ch : strFileName.Str()) {
+        if (IsUnincludable(static_cast<unsigned char>(ch), style.chSeparator))
+            return false;
     }
     return true;
 }

@@ -59,6 +59,11 @@ std::vector<CString> OutputPaths(const OutputNames& names, const OutputFileSet& 
 // characters: a double-byte character's trail byte is no letter).
 bool IsSamePath(const CString& strA, const CString& strB, const PathStyle& style);
 
+// Whether a file name can stand between the quotes of an #include: no '"',
+// no control character (below 0x20, and 0x7F), and no backslash where it is
+// not the separator (it would start an escape).
+bool IsIncludableName(const CString& strFileName, const PathStyle& style);
+
 // A C identifier: A-Z a-z _ first, then A-Z a-z 0-9 _.
 bool IsCIdentifier(const CString& strName);
 

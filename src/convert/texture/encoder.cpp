@@ -178,6 +178,10 @@ Refusal EncodeTexture(const DecodedImage& image, const TextureOptions& options, 
     TextureLayout layout;
     if (!ComputeTextureLayout(options.eFormat, nWidth, nHeight, options.bPow2, options.bSwizzle, &layout))
         return Refusal::kTextureTooLarge;
+    if (layout.nBufferWidth > kGeMaxBufferWidth) {
+        *pDetail = static_cast<int>(layout.nBufferWidth);
+        return Refusal::kBufferTooWide;
+    }
 
     RowEncoder encoder(image, options);
     std::vector<std::uint8_t> row;

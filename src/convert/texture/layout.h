@@ -12,6 +12,8 @@ namespace zandrel {
 constexpr std::int64_t kMaxTextureBytes = 0x7FFFFFFF;
 // The GE samples at most this many texels in either direction.
 constexpr int kGeMaxTextureSize = 512;
+// The GE's buffer-width field has 11 bits.
+constexpr std::int64_t kGeMaxBufferWidth = 2047;
 
 struct TextureLayout {
     TextureFormat eFormat = TextureFormat::k8888;

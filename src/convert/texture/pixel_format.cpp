@@ -79,12 +79,37 @@ constexpr std::array<std::uint8_t, 64> MakeBayerTable()
 
 constexpr std::array<std::uint8_t, 64> kBayer = MakeBayerTable();
 
-// Ordered dithering: the channel scaled to 0..nMax (2^n - 1) plus a threshold
-// (b + 1/2) / 64 from the Bayer matrix, rounded down, so that the rounding
-// error averages out over each 8 x 8 tile; 0 and 255 stay as they are.
-inline unsigned DitherRound(unsigned nValue, unsigned nMax, unsigned nCell)
+// Ordered dithering on the levels the GE widens to: each 8-bit value lies
+// between two widened levels (or on one), and the Bayer threshold (b + 1/2) / 64
+// picks the upper one when the value is further than that towards it, so a
+// value the format holds exactly is never changed and flat areas stay flat.
+struct DitherLevels {
+    std::uint8_t lower[256];     // the highest level whose widening is at most the value
+    std::uint8_t fraction[256];  // how far the value is towards the next level, in 1/64ths, rounded
+};
+
+constexpr DitherLevels MakeDitherLevels(int nBits)
 {
-    return (128 * nValue * nMax + (2 * kBayer[nCell] + 1) * 255) / (128 * 255);
+    DitherLevels levels{};
+    for (int v = 0; v < 256; ++v) {
+        int q = 0;
+        while (q + 1 < (1 << nBits) && Widen(q + 1, nBits) <= v)
+            ++q;
+        const int nLow = Widen(q, nBits);
+        const int nGap = q + 1 < (1 << nBits) ? Widen(q + 1, nBits) - nLow : 1;
+        levels.lower[v] = static_cast<std::uint8_t>(q);
+        levels.fraction[v] = static_cast<std::uint8_t>((64 * (v - nLow) + nGap / 2) / nGap);
+    }
+    return levels;
+}
+
+constexpr DitherLevels kDither4 = MakeDitherLevels(4);
+constexpr DitherLevels kDither5 = MakeDitherLevels(5);
+constexpr DitherLevels kDither6 = MakeDitherLevels(6);
+
+inline unsigned DitherRound(unsigned nValue, const DitherLevels& levels, unsigned nCell)
+{
+    return levels.lower[nValue] + (levels.fraction[nValue] > kBayer[nCell] ? 1u : 0u);
 }
 
 inline void Put16(std::uint8_t* pOut, unsigned nValue)
@@ -118,8 +143,8 @@ void PackRow16(const PixelRule& rule, const std::uint8_t* pBgra, int n, int y, s
     constexpr bool b4444 = F == TextureFormat::k4444;
     const std::uint8_t* pRoundRB = b4444 ? kRounding.to4 : kRounding.to5;
     const std::uint8_t* pRoundG = b4444 ? kRounding.to4 : F == TextureFormat::k5650 ? kRounding.to6 : kRounding.to5;
-    const unsigned nMaxRB = b4444 ? 15 : 31;
-    const unsigned nMaxG = b4444 ? 15 : F == TextureFormat::k5650 ? 63 : 31;
+    const DitherLevels& levelsRB = b4444 ? kDither4 : kDither5;
+    const DitherLevels& levelsG = b4444 ? kDither4 : F == TextureFormat::k5650 ? kDither6 : kDither5;
     for (int x = 0; x < n; ++x, pBgra += 4, pOut += 2) {
         unsigned nTexel = 0;
         if (bKey && IsKeyed(rule, pBgra)) {
@@ -128,8 +153,8 @@ void PackRow16(const PixelRule& rule, const std::uint8_t* pBgra, int n, int y, s
             nTexel = Compose16<F>(rule, pRoundRB[pBgra[2]], pRoundG[pBgra[1]], pRoundRB[pBgra[0]], pBgra);
         } else {
             const unsigned nCell = static_cast<unsigned>((y & 7) * 8 + (x & 7));
-            nTexel = Compose16<F>(rule, DitherRound(pBgra[2], nMaxRB, nCell), DitherRound(pBgra[1], nMaxG, nCell),
-                                  DitherRound(pBgra[0], nMaxRB, nCell), pBgra);
+            nTexel = Compose16<F>(rule, DitherRound(pBgra[2], levelsRB, nCell),
+                                  DitherRound(pBgra[1], levelsG, nCell), DitherRound(pBgra[0], levelsRB, nCell), pBgra);
         }
         Put16(pOut, nTexel);
     }

@@ -5,7 +5,7 @@
 #include <cstdio>
 #include <string>
 
-#include "convert/output/atomic_file.h"
+#include "convert/output/output_set.h"
 #include "convert/output/c_text.h"
 #include "convert/output/text_buffer.h"
 
@@ -137,27 +137,26 @@ bool FormatTextureHeader(ByteSink& sink, const OutputNames& names, bool bAddCons
 
 WriteOutcome WriteTextureFiles(const OutputNames& names, const TextureOptions& options, const EncodedTexture& texture)
 {
-    WriteOutcome outcome;
-    WriteFileAtomically(
+    COutputSet set(true);
+    set.Add(
         names.PathOf(".c"),
-        [&](ByteSink& sink) { return FormatTextureSource(sink, names, options.bAddConst, texture); }, &outcome);
-    WriteFileAtomically(
+        [&](ByteSink& sink) { return FormatTextureSource(sink, names, options.bAddConst, texture); });
+    set.Add(
         names.PathOf(".h"),
-        [&](ByteSink& sink) { return FormatTextureHeader(sink, names, options.bAddConst, texture); }, &outcome);
+        [&](ByteSink& sink) { return FormatTextureHeader(sink, names, options.bAddConst, texture); });
     if (!options.bWriteBinary)
-        return outcome;
-    WriteFileAtomically(
+        return set.Finish();
+    set.Add(
         names.PathOf(".bin"),
         [&](ByteSink& sink) {
             return WriteBytes(sink, texture.texels.Data(), static_cast<std::size_t>(texture.layout.nBytes));
-        },
-        &outcome);
+        });
     if (IsIndexFormat(texture.layout.eFormat)) {
-        WriteFileAtomically(
+        set.Add(
             names.PathOf("_clut.bin"),
-            [&](ByteSink& sink) { return WriteBytes(sink, texture.clut.data(), texture.clut.size()); }, &outcome);
+            [&](ByteSink& sink) { return WriteBytes(sink, texture.clut.data(), texture.clut.size()); });
     }
-    return outcome;
+    return set.Finish();
 }
 
 }  // namespace zandrel
