@@ -4,27 +4,146 @@
 #   zandrel_add_textures(TARGET tgt FORMAT 5650|5551|4444|8888|t8|t4
 #                        [SWIZZLE] [POW2] [DITHER] [NO_PREFIX] [NO_CONST]
 #                        [CLUT fmt] [ALPHA_THRESHOLD n] [KEY RRGGBB]
-#                        [TRANSPARENT_INDEX n] [OUTPUT_DIR dir]
+#                        [TRANSPARENT_INDEX n] [NAME name] [SUFFIX s]
+#                        [BINARY var] [OUTPUT_DIR dir]
 #                        FILES a.bmp b.png ...)
 #
-# Each file gives <prefix><name>.c and .h in OUTPUT_DIR (default: a folder of
-# the target in the current build folder), remade when the file or the tool
-# changes. The .c files are added to the target and OUTPUT_DIR to its include
-# path, so `#include "image_a.h"` works.
+# Each file gives <stem>.c and .h (<stem>: NAME, else <prefix><file name>;
+# then SUFFIX), remade when the file or the tool changes; with BINARY also
+# <stem>.bin (and <stem>_clut.bin for t8/t4), listed in the caller's
+# variable var. All calls for one target write into one folder, OUTPUT_DIR or
+# zandrel_textures/<target> in the target's build folder, which goes on the
+# target's include path, so `#include "image_a.h"` works. One image may be
+# converted by several calls for a target, under different SUFFIXes.
+#
+# Values and combinations are checked here, by the rules zandrel-cli applies,
+# so that a mistake stops the configure step with one message instead of
+# failing the build with the tool's whole usage text.
 #
 # The tool: ZANDREL_CLI when set; else the zandrel-cli target of this build;
 # else a zandrel-cli found on the path.
 include_guard(GLOBAL)
 
-function(zandrel_add_textures)
-  cmake_parse_arguments(PARSE_ARGV 0 ZT "SWIZZLE;POW2;DITHER;NO_PREFIX;NO_CONST"
-    "TARGET;FORMAT;CLUT;ALPHA_THRESHOLD;KEY;TRANSPARENT_INDEX;OUTPUT_DIR" "FILES")
-  if(NOT ZT_TARGET OR NOT ZT_FORMAT OR NOT ZT_FILES)
-    message(FATAL_ERROR "zandrel_add_textures: TARGET, FORMAT and FILES are required")
-  endif()
+# The keyword tables, set in the calling function's scope (variables of an
+# include_guard'ed module would be missing in folders that did not include it
+# first).
+macro(_zandrel_keyword_tables)
+# Flags, each passed on as --<flag> in lower case with '-' for '_'.
+set(_ZANDREL_FLAGS SWIZZLE POW2 DITHER NO_PREFIX NO_CONST)
+# Keywords with a value passed on as --<keyword> value, then the others.
+set(_ZANDREL_VALUED CLUT ALPHA_THRESHOLD KEY TRANSPARENT_INDEX NAME SUFFIX)
+set(_ZANDREL_SINGLE TARGET FORMAT BINARY OUTPUT_DIR ${_ZANDREL_VALUED})
+
+# What each value must look like: keyword, regular expression, the values in words.
+set(_ZANDREL_VALUE_RULES
+  FORMAT "^(5650|5551|4444|8888|t8|t4)$" "5650, 5551, 4444, 8888, t8 or t4"
+  CLUT "^(5650|5551|4444|8888)$" "5650, 5551, 4444 or 8888"
+  ALPHA_THRESHOLD "^0*([0-9]|[1-9][0-9]|1[0-9][0-9]|2[0-4][0-9]|25[0-5])$" "0 to 255"
+  TRANSPARENT_INDEX "^0*([0-9]|[1-9][0-9]|1[0-9][0-9]|2[0-4][0-9]|25[0-5])$" "0 to 255"
+  KEY "^[0-9A-Fa-f][0-9A-Fa-f][0-9A-Fa-f][0-9A-Fa-f][0-9A-Fa-f][0-9A-Fa-f]$" "six hex digits RRGGBB"
+  NAME "^[A-Za-z_][A-Za-z0-9_]*$" "a C identifier"
+  SUFFIX "^[A-Za-z0-9_]+$" "letters, digits and _"
+  BINARY "." "a variable name")
+
+# Options that would change nothing: keyword, what "<FORMAT> <CLUT>" must
+# match for it to have an effect, the rule in words.
+set(_ZANDREL_COMBINATION_RULES
+  CLUT "^t[48] " "needs FORMAT t8 or t4"
+  DITHER "^(5650|5551|4444) " "needs FORMAT 5650, 5551 or 4444 (dithering is for 16-bit texels)"
+  ALPHA_THRESHOLD "^5551 |^t[48] 5551$" "needs FORMAT 5551 or CLUT 5551"
+  KEY "^(5551|4444|8888|t8|t4) " "cannot be used with FORMAT 5650 (it has no alpha)"
+  TRANSPARENT_INDEX "^(5551|4444|8888|t8|t4) " "cannot be used with FORMAT 5650 (it has no alpha)")
+endmacro()
+
+function(_zandrel_fail)
+  string(JOIN "" text ${ARGN})
+  message(FATAL_ERROR "zandrel_add_textures: ${text}")
+endfunction()
+
+# The checks of one call's keywords, before anything is added.
+function(_zandrel_check_call)
   if(ZT_UNPARSED_ARGUMENTS)
-    message(FATAL_ERROR "zandrel_add_textures: unknown arguments: ${ZT_UNPARSED_ARGUMENTS}")
+    _zandrel_fail("unknown arguments: ${ZT_UNPARSED_ARGUMENTS}")
   endif()
+  foreach(keyword IN LISTS ZT_KEYWORDS_MISSING_VALUES)
+    _zandrel_fail("${keyword} needs a value")
+  endforeach()
+  if(NOT ZT_TARGET OR NOT ZT_FORMAT OR NOT ZT_FILES)
+    _zandrel_fail("TARGET, FORMAT and FILES are required")
+  endif()
+  if(NOT TARGET "${ZT_TARGET}")
+    _zandrel_fail("TARGET ${ZT_TARGET} is not a target (add it before its textures)")
+  endif()
+  set(rules ${_ZANDREL_VALUE_RULES})
+  while(rules)
+    list(POP_FRONT rules keyword pattern words)
+    if(DEFINED ZT_${keyword} AND NOT ZT_${keyword} MATCHES "${pattern}")
+      _zandrel_fail("invalid ${keyword} ${ZT_${keyword}} (${words})")
+    endif()
+  endwhile()
+  set(rules ${_ZANDREL_COMBINATION_RULES})
+  set(formats "${ZT_FORMAT} ${ZT_CLUT}")
+  while(rules)
+    list(POP_FRONT rules keyword pattern words)
+    if(keyword IN_LIST _ZANDREL_FLAGS)
+      set(given "${ZT_${keyword}}")
+    elseif(DEFINED ZT_${keyword})
+      set(given TRUE)
+    else()
+      set(given FALSE)
+    endif()
+    if(given AND NOT formats MATCHES "${pattern}")
+      _zandrel_fail("${keyword} ${words}")
+    endif()
+  endwhile()
+  list(LENGTH ZT_FILES count)
+  if(DEFINED ZT_NAME AND count GREATER 1)
+    _zandrel_fail("NAME takes one file; FILES has ${count}")
+  endif()
+endfunction()
+
+# The target's one output folder: the first call's, or refused when a later
+# call asks for another.
+function(_zandrel_output_folder var)
+  get_target_property(folder ${ZT_TARGET} ZANDREL_TEXTURE_FOLDER)
+  set(asked "${ZT_OUTPUT_DIR}")
+  if(asked)
+    get_filename_component(asked "${asked}" ABSOLUTE BASE_DIR "${CMAKE_CURRENT_BINARY_DIR}")
+  endif()
+  if(NOT folder)
+    if(NOT asked)
+      get_target_property(binary_dir ${ZT_TARGET} BINARY_DIR)
+      set(asked "${binary_dir}/zandrel_textures/${ZT_TARGET}")
+    endif()
+    set_property(TARGET ${ZT_TARGET} PROPERTY ZANDREL_TEXTURE_FOLDER "${asked}")
+    target_include_directories(${ZT_TARGET} PRIVATE "${asked}")
+    set(folder "${asked}")
+  elseif(asked AND NOT asked STREQUAL folder)
+    _zandrel_fail("OUTPUT_DIR ${asked} differs from ${folder}, where target ${ZT_TARGET} "
+      "already has textures (one include folder a target, so that each header name is unambiguous)")
+  endif()
+  set(${var} "${folder}" PARENT_SCOPE)
+endfunction()
+
+# Claims the names of stem for the target; refused when an earlier file of
+# the target has them. The key is the array name in upper case, which also
+# covers the macros and headers that differ only in case.
+function(_zandrel_claim_names stem file)
+  string(MAKE_C_IDENTIFIER "${stem}" array)
+  string(TOUPPER "${array}" key)
+  get_property(claimed TARGET ${ZT_TARGET} PROPERTY ZANDREL_TEXTURE_${key} SET)
+  if(claimed)
+    get_property(earlier TARGET ${ZT_TARGET} PROPERTY ZANDREL_TEXTURE_${key})
+    _zandrel_fail("${file} and ${earlier} both give the texture ${array} (${stem}.h) in target "
+      "${ZT_TARGET}: give one of them a SUFFIX or a NAME")
+  endif()
+  set_property(TARGET ${ZT_TARGET} PROPERTY ZANDREL_TEXTURE_${key} "${file}")
+endfunction()
+
+function(zandrel_add_textures)
+  _zandrel_keyword_tables()
+  cmake_parse_arguments(PARSE_ARGV 0 ZT "${_ZANDREL_FLAGS}" "${_ZANDREL_SINGLE}" "FILES")
+  _zandrel_check_call()
 
   if(ZANDREL_CLI)
     set(tool "${ZANDREL_CLI}")
@@ -38,41 +157,62 @@ function(zandrel_add_textures)
     set(tool_dependency "${ZANDREL_CLI_PROGRAM}")
   endif()
 
-  set(out "${ZT_OUTPUT_DIR}")
-  if(NOT out)
-    set(out "${CMAKE_CURRENT_BINARY_DIR}/zandrel_textures/${ZT_TARGET}")
-  endif()
+  _zandrel_output_folder(out)
   set(options --format ${ZT_FORMAT})
-  foreach(flag SWIZZLE POW2 DITHER NO_PREFIX NO_CONST)
+  foreach(flag IN LISTS _ZANDREL_FLAGS)
     if(ZT_${flag})
       string(TOLOWER "--${flag}" option)
       string(REPLACE "_" "-" option "${option}")
       list(APPEND options ${option})
     endif()
   endforeach()
-  foreach(valued CLUT ALPHA_THRESHOLD KEY TRANSPARENT_INDEX)
+  foreach(valued IN LISTS _ZANDREL_VALUED)
     if(DEFINED ZT_${valued})
       string(TOLOWER "--${valued}" option)
       string(REPLACE "_" "-" option "${option}")
       list(APPEND options ${option} ${ZT_${valued}})
     endif()
   endforeach()
+  set(endings .c .h)
+  if(DEFINED ZT_BINARY)
+    list(APPEND options --binary)
+    list(APPEND endings .bin)
+    if(ZT_FORMAT MATCHES "^t[48]$")
+      list(APPEND endings _clut.bin)
+    endif()
+  endif()
   set(prefix image_)
   if(ZT_NO_PREFIX)
     set(prefix "")
   endif()
 
+  set(binaries "")
   foreach(file IN LISTS ZT_FILES)
     get_filename_component(input "${file}" ABSOLUTE BASE_DIR "${CMAKE_CURRENT_SOURCE_DIR}")
-    get_filename_component(base "${input}" NAME_WLE)
-    set(stem "${out}/${prefix}${base}")
+    if(NOT EXISTS "${input}")
+      _zandrel_fail("${file}: no such file")
+    elseif(IS_DIRECTORY "${input}")
+      _zandrel_fail("${file}: is a folder")
+    endif()
+    if(DEFINED ZT_NAME)
+      set(stem "${ZT_NAME}${ZT_SUFFIX}")
+    else()
+      get_filename_component(base "${input}" NAME_WLE)
+      set(stem "${prefix}${base}${ZT_SUFFIX}")
+    endif()
+    _zandrel_claim_names("${stem}" "${file}")
+    list(TRANSFORM endings PREPEND "${out}/${stem}" OUTPUT_VARIABLE outputs)
     add_custom_command(
-      OUTPUT "${stem}.c" "${stem}.h"
+      OUTPUT ${outputs}
       COMMAND "${tool}" ${options} --outdir "${out}" -- "${input}"
       DEPENDS "${input}" ${tool_dependency}
-      COMMENT "Texture ${prefix}${base} (${ZT_FORMAT})"
+      COMMENT "Texture ${stem} (${ZT_FORMAT})"
       VERBATIM)
-    target_sources(${ZT_TARGET} PRIVATE "${stem}.c" "${stem}.h")
+    target_sources(${ZT_TARGET} PRIVATE "${out}/${stem}.c" "${out}/${stem}.h")
+    list(FILTER outputs INCLUDE REGEX "\\.bin$")
+    list(APPEND binaries ${outputs})
   endforeach()
-  target_include_directories(${ZT_TARGET} PRIVATE "${out}")
+  if(DEFINED ZT_BINARY)
+    set(${ZT_BINARY} "${binaries}" PARENT_SCOPE)
+  endif()
 endfunction()

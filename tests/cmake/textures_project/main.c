@@ -1,8 +1,25 @@
 /* Links the generated textures and checks what a PSP program would rely on. */
 #include <stdint.h>
+#include <stdio.h>
+#include <string.h>
 
 #include "image_sprite.h"
+#include "image_sprite_4444.h"
 #include "tiles16.h"
+#include "tiles_t8.h"
+
+/* 1 unless the file holds exactly the nBytes at pData: a BINARY output is the array as stored. */
+static int DiffersFromFile(const char* pszPath, const void* pData, size_t nBytes)
+{
+    static unsigned char buffer[4096];
+    FILE* pFile = fopen(pszPath, "rb");
+    size_t nRead;
+    if (!pFile)
+        return 1;
+    nRead = fread(buffer, 1, sizeof buffer, pFile);
+    fclose(pFile);
+    return nRead != nBytes || memcmp(buffer, pData, nBytes) != 0;
+}
 
 int main(void)
 {
@@ -10,8 +27,14 @@ int main(void)
     nFaults += IMAGE_SPRITE_PSM != 1 || IMAGE_SPRITE_SWIZZLED != 1 || IMAGE_SPRITE_TEXTURE_WIDTH != 8;
     nFaults += image_sprite[IMAGE_SPRITE_BUFFER_WIDTH * 8 - 1] != 0; /* padding, last stored texel */
     nFaults += image_sprite[0] != 0; /* the key colour is transparent black */
+    nFaults += IMAGE_SPRITE_4444_PSM != 2 || IMAGE_SPRITE_4444_SWIZZLED != 0 || image_sprite_4444[0] == 0;
     nFaults += TILES16_PSM != 4 || TILES16_CLUT_PSM != 2 || TILES16_CLUT_ENTRIES != TILES16_CLUT_BLOCKS * 16;
     nFaults += tiles16_clut[TILES16_CLUT_ENTRIES - 1] != 0; /* 12 colours padded to 16 entries */
+    nFaults += TILES_T8_PSM != 5 || TILES_T8_CLUT_PSM != 1;
     nFaults += ((uintptr_t)image_sprite | (uintptr_t)tiles16 | (uintptr_t)tiles16_clut) % 16 != 0;
+    nFaults += DiffersFromFile(SPRITE_4444_BIN, image_sprite_4444, IMAGE_SPRITE_4444_BYTES);
+    nFaults += DiffersFromFile(TILES_T8_BIN, tiles_t8, TILES_T8_BYTES);
+    nFaults += DiffersFromFile(TILES_T8_CLUT_BIN, tiles_t8_clut, TILES_T8_CLUT_BYTES);
+    nFaults += sizeof(tiles_t8_clut) != TILES_T8_CLUT_BYTES || sizeof(image_sprite_4444) != IMAGE_SPRITE_4444_BYTES;
     return nFaults;
 }
