@@ -24,8 +24,13 @@ std::string DescribeAtlasProblem(const AtlasProblem& problem)
     case AtlasRefusal::kNoSprites:
         return "there is no sprite to pack";
     case AtlasRefusal::kTooManySprites:
-        return name.empty() ? "more than " + std::to_string(kMaxAtlasSprites) + " sprites"
-                            : "sheet " + name + " has more than " + std::to_string(kMaxAtlasSprites) + " tiles";
+    {
+        // Appended to one string: GCC 12 for i686 warns (-Wrestrict) on "literal" + a temporary string.
+        std::string text = name.empty() ? std::string("more than ") : "sheet " + name + " has more than ";
+        text += std::to_string(kMaxAtlasSprites);
+        text += name.empty() ? " sprites" : " tiles";
+        return text;
+    }
     case AtlasRefusal::kEmptySprite:
         return "sprite " + name + " has no texels";
     case AtlasRefusal::kDuplicateName:
