@@ -23,11 +23,13 @@ cleanup() {
 trap cleanup EXIT
 fail() { echo "check_packages: $*" >&2; exit 1; }
 
+# ./release packages HEAD; a commit made meanwhile is not the one checked.
+commit=$(git rev-parse HEAD)
 ./release >/dev/null
 
 # Any time stamp or build path left in a package would differ in the second build.
 git clone -q --no-checkout "$PWD" "$scratch/clone"
-git -C "$scratch/clone" checkout -q --detach "$(git rev-parse HEAD)"
+git -C "$scratch/clone" checkout -q --detach "$commit"
 "$scratch/clone/release" >/dev/null
 for package in dist/*; do
   cmp "$package" "$scratch/clone/$package" || fail "$package differs between two builds of one commit"
@@ -35,16 +37,18 @@ for package in dist/*; do
 done
 [ "$(ls dist)" = "$(ls "$scratch/clone/dist")" ] || fail "the two builds made different files"
 
-# The documents every package holds, as committed.
-documents=$(git ls-files README.md CONTRIBUTING.md LICENSE 'docs/*.md' 'docs/*.png' | LC_ALL=C sort)
+# The documents every package holds, as the packaged commit has them.
+committed=$scratch/clone
+documents=$(git -C "$committed" ls-files README.md CONTRIBUTING.md LICENSE 'docs/*.md' 'docs/*.png' | LC_ALL=C sort)
 
 # check_documents FOLDER: the documents are there as committed, and no relative link in them is dead.
 check_documents() {
   local document
   for document in $documents; do
-    cmp -s "$1/$document" "$document" || fail "$1/$document is missing or differs"
+    cmp -s "$1/$document" "$committed/$document" || fail "$1/$document is missing or differs"
   done
-  cmake -DDOC_ROOT="$1" -DSOURCE_ROOT="$PWD" -P tests/docs/check_links.cmake >/dev/null || fail "dead links in $1"
+  cmake -DDOC_ROOT="$1" -DSOURCE_ROOT="$committed" -P "$committed/tests/docs/check_links.cmake" >/dev/null ||
+    fail "dead links in $1"
 }
 
 # check_cli PREFIX: find_package(Zandrel) under PREFIX names PREFIX/bin/zandrel-cli, which answers.
