@@ -1,11 +1,19 @@
 # Install rules and CPack settings of the release packages (./release builds
 # them). The version is project()'s.
-#   Windows: a zip with both programs, README.md and LICENSE side by side.
+#   Windows: a zip with both programs, the documents and LICENSE side by side.
 #   Linux:   zandrel-cli as a .deb (Depends from the libraries it links) and
 #            a .tar.gz to unpack into a prefix, with a CMake package config
 #            so that find_package(Zandrel) finds the tool.
 include(GNUInstallDirs)
 include(CMakePackageConfigHelpers)
+
+# zandrel_install_documents(DESTINATION): README, CONTRIBUTING, LICENSE and
+# docs/ with the pictures the documents show, so that every link in an
+# installed document finds its file (tests/docs/check_links.cmake checks).
+function(zandrel_install_documents destination)
+  install(FILES README.md CONTRIBUTING.md LICENSE DESTINATION ${destination})
+  install(DIRECTORY docs/ DESTINATION ${destination}/docs FILES_MATCHING PATTERN "*.md" PATTERN "*.png")
+endfunction()
 
 set(CPACK_PACKAGE_VENDOR "Zandrel project")
 set(CPACK_PACKAGE_CONTACT "Zandrel project")
@@ -19,9 +27,7 @@ set(CMAKE_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS
 
 if(WIN32)
   install(TARGETS zandrel zandrel-cli RUNTIME DESTINATION .)
-  install(FILES README.md LICENSE DESTINATION .)
-  # The picture README.md shows.
-  install(FILES docs/main-dialog.png DESTINATION docs)
+  zandrel_install_documents(.)
 
   if(CMAKE_SIZEOF_VOID_P EQUAL 8)
     set(ZANDREL_PACKAGE_SYSTEM win64)
@@ -35,7 +41,7 @@ if(WIN32)
 else()
   set(ZANDREL_CMAKE_DIR lib/cmake/Zandrel)
   install(TARGETS zandrel-cli RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
-  install(FILES README.md LICENSE DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/doc/zandrel-cli)
+  zandrel_install_documents(${CMAKE_INSTALL_DATAROOTDIR}/doc/zandrel-cli)
 
   # The config finds the tool relative to itself, so the unpacked .tar.gz
   # works under any prefix.

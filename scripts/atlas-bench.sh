@@ -4,7 +4,7 @@
 # Usage: scripts/atlas-bench.sh [RUNS]   (default 5)
 set -euo pipefail
 cd "$(dirname "$0")/.."
-. scripts/packages.sh
+. scripts/common.sh
 ensure_packages g++ cmake make pkg-config libspng-dev zlib1g-dev libgtest-dev libstb-dev adwaita-icon-theme
 
 build=build/native

@@ -7,7 +7,7 @@
 # Usage: scripts/dxt-bench.sh [--windows]
 set -euo pipefail
 cd "$(dirname "$0")/.."
-. scripts/packages.sh
+. scripts/common.sh
 ensure_packages g++ cmake make pkg-config libgtest-dev libspng-dev zlib1g-dev libstb-dev fonts-dejavu-core \
   adwaita-icon-theme
 

@@ -5,7 +5,7 @@
 # Usage: scripts/quant-bench.sh [RUNS] [--verbose]   (default: best of 3 runs)
 set -euo pipefail
 cd "$(dirname "$0")/.."
-. scripts/packages.sh
+. scripts/common.sh
 ensure_packages pngquant adwaita-icon-theme cmake make g++ pkg-config libspng-dev zlib1g-dev
 
 build=build/native

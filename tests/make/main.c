@@ -1,4 +1,4 @@
-/* The Makefile test's program: draws the README Makefile's textures through stand-in sceGu calls. */
+/* The Makefile test's program: draws the textures of the Makefile in docs/cmake.md through stand-in sceGu calls. */
 #include <stddef.h>
 #include <stdint.h>
 

@@ -4,7 +4,8 @@
 # checks them as a user gets them: the .deb installed with dpkg (and removed
 # again), the .tar.gz unpacked into a prefix, both found by
 # find_package(Zandrel); the zip's 32-bit programs by their PE headers (this
-# kernel runs no 32-bit code).
+# kernel runs no 32-bit code); in each, the documents, whole and without a
+# dead link.
 set -euo pipefail
 cd "$(dirname "$0")/../.."
 . scripts/common.sh
@@ -22,17 +23,33 @@ cleanup() {
 trap cleanup EXIT
 fail() { echo "check_packages: $*" >&2; exit 1; }
 
+# ./release packages HEAD; a commit made meanwhile is not the one checked.
+commit=$(git rev-parse HEAD)
 ./release >/dev/null
 
 # Any time stamp or build path left in a package would differ in the second build.
 git clone -q --no-checkout "$PWD" "$scratch/clone"
-git -C "$scratch/clone" checkout -q --detach "$(git rev-parse HEAD)"
+git -C "$scratch/clone" checkout -q --detach "$commit"
 "$scratch/clone/release" >/dev/null
 for package in dist/*; do
   cmp "$package" "$scratch/clone/$package" || fail "$package differs between two builds of one commit"
   echo "same bytes in both builds: $(sha256sum "$package")"
 done
 [ "$(ls dist)" = "$(ls "$scratch/clone/dist")" ] || fail "the two builds made different files"
+
+# The documents every package holds, as the packaged commit has them.
+committed=$scratch/clone
+documents=$(git -C "$committed" ls-files README.md CONTRIBUTING.md LICENSE 'docs/*.md' 'docs/*.png' | LC_ALL=C sort)
+
+# check_documents FOLDER: the documents are there as committed, and no relative link in them is dead.
+check_documents() {
+  local document
+  for document in $documents; do
+    cmp -s "$1/$document" "$committed/$document" || fail "$1/$document is missing or differs"
+  done
+  cmake -DDOC_ROOT="$1" -DSOURCE_ROOT="$committed" -P "$committed/tests/docs/check_links.cmake" >/dev/null ||
+    fail "dead links in $1"
+}
 
 # check_cli PREFIX: find_package(Zandrel) under PREFIX names PREFIX/bin/zandrel-cli, which answers.
 check_cli() {
@@ -54,19 +71,23 @@ fi
 $sudo dpkg -i "$deb" >/dev/null
 installed=yes
 check_cli /usr
+# What the .deb ships (a system may be set to install no documents: path-exclude).
+dpkg-deb -x "$deb" "$scratch/deb"
+check_documents "$scratch/deb/usr/share/doc/zandrel-cli"
 
 tgz=dist/zandrel-cli-$version-linux-$(uname -m).tar.gz
 mkdir "$scratch/prefix"
 tar -xzf "$tgz" -C "$scratch/prefix"
 check_cli "$scratch/prefix"
+check_documents "$scratch/prefix/share/doc/zandrel-cli"
 
 zip=dist/zandrel-$version-win32.zip
 unzip -q "$zip" -d "$scratch/zip"
 dir=$scratch/zip/zandrel-$version-win32
-files=$(cd "$dir" && find . -type f | sort | tr '\n' ' ')
-[ "$files" = "./LICENSE ./README.md ./docs/main-dialog.png ./zandrel-cli.exe ./zandrel.exe " ] ||
-  fail "$zip holds: $files"
-cmp -s "$dir/LICENSE" LICENSE && cmp -s "$dir/README.md" README.md || fail "$zip: LICENSE or README.md differ"
+files=$(cd "$dir" && find . -type f -printf '%P\n' | LC_ALL=C sort)
+[ "$files" = "$(printf '%s\n' $documents zandrel-cli.exe zandrel.exe | LC_ALL=C sort)" ] ||
+  fail "$zip holds: $(echo $files)"
+check_documents "$dir"
 
 # check_exe EXE SUBSYSTEM: 32-bit, stripped, needing no DLL that Windows lacks.
 check_exe() {
