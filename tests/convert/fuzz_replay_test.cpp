@@ -7,6 +7,7 @@
 #include "convert/bmp/dib_surface.h"
 #include "fuzz_support.h"
 #include "support/bitmap_builder.h"
+#include "support/low_depth_bitmaps.h"
 #include "support/refusal_bitmaps.h"
 
 namespace {
@@ -39,6 +40,8 @@ TEST(FuzzReplay, SeedsFindingsAndGoldenInputsKeepEveryInvariant)
     Replay(ReadFilesUnder(ZANDREL_FUZZ_DIR "/corpus/fuzz_quantize"), {FuzzQuantize});
     Replay(ReadFilesUnder(ZANDREL_TEST_DATA_DIR), {FuzzTrueColor, FuzzIndexed, FuzzPng});
     Replay(zandrel::test::RefusalBitmaps(), {FuzzTrueColor, FuzzIndexed});
+    Replay(zandrel::test::LowDepthBitmaps(), {FuzzTrueColor, FuzzIndexed});
+    Replay(zandrel::test::LowDepthRefusalBitmaps(), {FuzzTrueColor, FuzzIndexed});
     // Either side of the rule that a fourth byte of 0 throughout is padding: a single 1, and colour bits
     // low in the top byte, which leave no byte free for alpha.
     using zandrel::test::BuildBitmap;
