@@ -35,13 +35,11 @@ std::string Slurp(std::FILE* pFile)
 // The inputs a case's folder does not hold: bitmaps built at test time.
 Files BuiltInputs(const std::string& name)
 {
-    if (name == "refusals")
-        return zandrel::test::RefusalBitmaps();
-    if (name == "refused_texture_low_depth")
-        return zandrel::test::LowDepthRefusalBitmaps();
-    if (name.starts_with("low_depth_"))
-        return zandrel::test::LowDepthBitmaps();
-    return {};
+    using namespace zandrel::test;
+    return name == "refusals"                    ? RefusalBitmaps()
+           : name == "refused_texture_low_depth" ? LowDepthRefusalBitmaps()
+           : name.starts_with("low_depth_")      ? LowDepthBitmaps()
+                                                 : Files{};
 }
 
 class GoldenTest : public ::testing::TestWithParam<fs::directory_entry> {};

@@ -10,13 +10,14 @@ std::uint16_t Mixed16(int x, int y)
     return std::uint16_t(0x9E37 * (x + 3 * y + 1));
 }
 
+// Bottom-up rows of every index; biClrUsed is nColors, the whole palette for 0.
 BitmapRecipe Packed(int nWidth, int nHeight, int nBitCount, int nColors = 0)
 {
+    const int nUsed = nColors ? nColors : 1 << nBitCount;
     return {.nWidth = nWidth, .nHeight = nHeight, .nBitCount = std::uint16_t(nBitCount),
-            .nClrUsed = std::uint32_t(nColors),
-            .palette = DistinctPalette(nColors ? nColors : 1 << nBitCount),
+            .nClrUsed = std::uint32_t(nColors), .palette = DistinctPalette(nUsed),
             .pixels = StorePackedRows(nWidth, nHeight, nBitCount, false,
-                                      [&](int x, int y) { return std::uint8_t((x * 7 + y * 3) % (nColors ? nColors : 1 << nBitCount)); })};
+                                      [&](int x, int y) { return std::uint8_t((x * 7 + y * 3) % nUsed); })};
 }
 
 BitmapRecipe Sixteen(std::uint32_t nCompression, std::vector<std::uint32_t> masks, std::uint32_t nInfoSize = 40,
@@ -45,14 +46,13 @@ Files Build(std::initializer_list<std::pair<const char*, BitmapRecipe>> rows)
 
 Files LowDepthBitmaps()
 {
-    BitmapRecipe core1 = Packed(9, 2, 1);
-    core1.nInfoSize = 12;
     BitmapRecipe topDown4 = Packed(5, 3, 4, 6);
     topDown4.nHeight = -3;
     topDown4.pixels = StorePackedRows(5, 3, 4, true, [](int x, int y) { return std::uint8_t((x + 2 * y) % 6); });
     return Build({
         {"depth1_info40.bmp", Packed(13, 3, 1)},
-        {"depth1_core12.bmp", core1},
+        {"depth1_core12.bmp", {.nInfoSize = 12, .nWidth = 9, .nHeight = 2, .nBitCount = 1, .palette = DistinctPalette(2),
+                               .pixels = StorePackedRows(9, 2, 1, false, [](int x, int y) { return std::uint8_t((x ^ y) & 1); })}},
         {"depth4_info40.bmp", Packed(5, 3, 4)},
         {"depth4_topdown_6_colours.bmp", topDown4},
         // Rows from the bottom: an encoded run; an odd absolute run and one pixel; a delta, then a run
@@ -71,21 +71,17 @@ Files LowDepthBitmaps()
 
 Files LowDepthRefusalBitmaps()
 {
-    BitmapRecipe cut1 = Packed(13, 3, 1);
-    cut1.pixels.resize(11);
-    BitmapRecipe cut4 = Packed(5, 3, 4);
-    cut4.pixels.resize(11);
-    BitmapRecipe cut16 = Sixteen(3, {0xF800, 0x7E0, 0x1F});
-    cut16.pixels.resize(15);
-    BitmapRecipe rle8On4 = Rle4({2, 1, 0, 1});
-    rle8On4.nCompression = 1;
-    BitmapRecipe rle4On1 = Packed(8, 1, 1);
-    rle4On1.nCompression = 2;
-    BitmapRecipe tooLarge4 = Packed(1, 1, 4);
-    tooLarge4.nWidth = tooLarge4.nHeight = 65535;
-    BitmapRecipe depth2 = Packed(4, 1, 1);
-    depth2.nBitCount = 2;
-    depth2.palette = DistinctPalette(4);
+    const auto with = [](BitmapRecipe recipe, auto change) {
+        change(recipe);
+        return recipe;
+    };
+    const auto cut = [](BitmapRecipe& r) { r.pixels.resize(r.pixels.size() - 1); };
+    const BitmapRecipe cut1 = with(Packed(13, 3, 1), cut), cut4 = with(Packed(5, 3, 4), cut);
+    const BitmapRecipe cut16 = with(Sixteen(3, {0xF800, 0x7E0, 0x1F}), cut);
+    const BitmapRecipe rle8On4 = with(Rle4({2, 1, 0, 1}), [](BitmapRecipe& r) { r.nCompression = 1; });
+    const BitmapRecipe rle4On1 = with(Packed(8, 1, 1), [](BitmapRecipe& r) { r.nCompression = 2; });
+    const BitmapRecipe tooLarge4 = with(Packed(1, 1, 4), [](BitmapRecipe& r) { r.nWidth = r.nHeight = 65535; });
+    const BitmapRecipe depth2 = with(Packed(4, 1, 1), [](BitmapRecipe& r) { r.nBitCount = 2, r.palette = DistinctPalette(4); });
     return Build({
         {"depth1_rows_cut.bmp", cut1},
         {"depth4_rows_cut.bmp", cut4},

@@ -1,8 +1,0 @@
-// texture for the PSP's graphics engine
-// width = 3, height = 2, format 8888, buffer width = 4, stored rows = 2
-#include "image_depth16_rgb555.h"
-
-const unsigned int image_depth16_rgb555[] __attribute__((aligned(16)))={
-0xFFBD8C39,0xFF73187B,0xFF29ADB5,0x00000000,
-0xFFE731F7,0xFF9CC629,0xFF52526B,0x00000000,
-};
