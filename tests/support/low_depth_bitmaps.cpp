@@ -1,6 +1,8 @@
 // The 1-, 4- and 16-bit bitmaps of the low-depth golden cases, built from tables at test time.
 #include "support/low_depth_bitmaps.h"
 
+#include <utility>
+
 namespace zandrel::test {
 namespace {
 
@@ -27,8 +29,8 @@ BitmapRecipe Sixteen(std::uint32_t nCompression, std::vector<std::uint32_t> mask
             .masks = std::move(masks), .pixels = StoreSixteenBitRows(3, nHeight < 0 ? -nHeight : nHeight, nHeight < 0, Mixed16)};
 }
 
-// A 4-bit RLE4 image of 6 x 4 unless told otherwise, sixteen colours.
-BitmapRecipe Rle4(Bytes stream, std::int32_t nWidth = 6, std::int32_t nHeight = 4)
+// A 4-bit RLE4 image of 4 x 4 unless told otherwise (rows of 8 pixels with their alignment), sixteen colours.
+BitmapRecipe Rle4(Bytes stream, std::int32_t nWidth = 4, std::int32_t nHeight = 4)
 {
     return {.nWidth = nWidth, .nHeight = nHeight, .nBitCount = 4, .nCompression = 2, .palette = DistinctPalette(16),
             .pixels = std::move(stream)};
@@ -55,10 +57,10 @@ Files LowDepthBitmaps()
                                .pixels = StorePackedRows(9, 2, 1, false, [](int x, int y) { return std::uint8_t((x ^ y) & 1); })}},
         {"depth4_info40.bmp", Packed(5, 3, 4)},
         {"depth4_topdown_6_colours.bmp", topDown4},
-        // Rows from the bottom: an encoded run; an odd absolute run and one pixel; a delta, then a run
-        // into the row's alignment; three pixels and the end, leaving the rest at index 0.
-        {"depth4_rle4.bmp", Rle4({6, 0x12, 0, 0, 0, 5, 0x34, 0x56, 0x70, 0, 1, 0xF0, 0, 0, 0, 2, 2, 0, 3, 0xAB,
-                                  3, 0xCD, 0, 0, 0, 3, 0xDE, 0xF0, 0, 1})},
+        // Rows from the bottom: an encoded run; an odd absolute run past the width (its last pixel dropped);
+        // a delta, then runs to the end of the row's alignment; three pixels and the end, the rest left 0.
+        {"depth4_rle4.bmp", Rle4({4, 0x12, 0, 0, 0, 5, 0x34, 0x56, 0x70, 0, 0, 0, 0, 2, 1, 0, 3, 0xAB, 4, 0xCD,
+                                  0, 0, 0, 3, 0xDE, 0xF0, 0, 1})},
         {"depth16_rgb555.bmp", Sixteen(0, {})},
         {"depth16_rgb555_topdown.bmp", Sixteen(0, {}, 40, -2)},
         {"depth16_565.bmp", Sixteen(3, {0xF800, 0x7E0, 0x1F})},
@@ -91,7 +93,7 @@ Files LowDepthRefusalBitmaps()
         {"depth_0.bmp", {.nBitCount = 0}},
         {"rle8_on_4.bmp", rle8On4},
         {"rle4_on_1.bmp", rle4On1},
-        // RLE4 streams of a 4 x 2 image: its rows hold 8 pixels with their alignment.
+        // RLE4 streams of a 4 x 2 image.
         {"rle4_topdown.bmp", Rle4({4, 0x11, 0, 1}, 4, -2)},
         {"rle4_no_end.bmp", Rle4({4, 0x11, 0, 0}, 4, 2)},
         {"rle4_run_past_row.bmp", Rle4({9, 0x11, 0, 1}, 4, 2)},
