@@ -78,23 +78,12 @@ void UnpackBgr24(const std::uint8_t* pSrc, std::size_t nPixels, std::uint8_t* pD
     }
 }
 
-void UnpackMasked32(const TrueColorLayout& layout, const std::uint8_t* pSrc, std::size_t nPixels,
-                    std::uint8_t* pDst)
+// Pixels of nBytes (2 or 4) bytes, channels cut out by the layout's masks.
+template <int nBytes>
+void UnpackMasked(const TrueColorLayout& layout, const std::uint8_t* pSrc, std::size_t nPixels, std::uint8_t* pDst)
 {
     for (std::size_t i = 0; i < nPixels; ++i) {
-        const std::uint32_t nPixel = ReadLE32(pSrc + 4 * i);
-        pDst[4 * i] = layout.blue.Extract(nPixel);
-        pDst[4 * i + 1] = layout.green.Extract(nPixel);
-        pDst[4 * i + 2] = layout.red.Extract(nPixel);
-        pDst[4 * i + 3] = layout.fourth.Extract(nPixel);
-    }
-}
-
-void UnpackMasked16(const TrueColorLayout& layout, const std::uint8_t* pSrc, std::size_t nPixels,
-                    std::uint8_t* pDst)
-{
-    for (std::size_t i = 0; i < nPixels; ++i) {
-        const std::uint32_t nPixel = ReadLE16(pSrc + 2 * i);
+        const std::uint32_t nPixel = nBytes == 2 ? ReadLE16(pSrc + 2 * i) : ReadLE32(pSrc + 4 * i);
         pDst[4 * i] = layout.blue.Extract(nPixel);
         pDst[4 * i + 1] = layout.green.Extract(nPixel);
         pDst[4 * i + 2] = layout.red.Extract(nPixel);
@@ -198,12 +187,12 @@ Refusal ReadRows(ByteReader& reader, const TrueColorLayout& layout, std::uint64_
     case TrueColorLayout::Kind::kMasked32:
         return StreamRows(reader, nW, nH, bTopDown, pPixels, nChunkBytes, 4,
                           [&layout](const std::uint8_t* pSrc, std::size_t nPixels, std::uint8_t* pDst) {
-                              UnpackMasked32(layout, pSrc, nPixels, pDst);
+                              UnpackMasked<4>(layout, pSrc, nPixels, pDst);
                           });
     case TrueColorLayout::Kind::kMasked16:
         return StreamRows(reader, nW, nH, bTopDown, pPixels, nChunkBytes, 2,
                           [&layout](const std::uint8_t* pSrc, std::size_t nPixels, std::uint8_t* pDst) {
-                              UnpackMasked16(layout, pSrc, nPixels, pDst);
+                              UnpackMasked<2>(layout, pSrc, nPixels, pDst);
                           });
     }
     return Refusal::kUnsupportedFormat;
