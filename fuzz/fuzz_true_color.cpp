@@ -1,5 +1,6 @@
 // Any bytes either fill a surface that matches the file pixel for pixel and
-// give the arrays and text of it, or are refused with nothing made.
+// give the arrays and text of it, or are refused with nothing made; a 16-bit
+// file, which the surface refuses, is read as textures read it.
 #include <bit>
 #include <climits>
 #include <cstring>
@@ -31,7 +32,9 @@ std::uint32_t ExpectedPixel(const std::uint8_t* pFile, const BmpHeader& h, bool 
     const std::uint64_t y = i / h.nWidth, nRow = h.bTopDown ? y : h.nHeight - 1 - y;
     const std::uint8_t* p = pFile + h.nPixelOffset + nRow * BmpRowStride(h.nWidth, h.nBitCount) +
                             i % h.nWidth * (h.nBitCount / 8);
-    const std::uint32_t nPixel = h.nBitCount == 24 ? p[0] | p[1] << 8 | p[2] << 16 | 0xFF000000u : ReadLE32(p);
+    const std::uint32_t nPixel = h.nBitCount == 24   ? p[0] | p[1] << 8 | p[2] << 16 | 0xFF000000u
+                                 : h.nBitCount == 16 ? ReadLE16(p)
+                                                     : ReadLE32(p);
     if (h.nCompression == kBiRgb)
         return nPixel;
     std::uint32_t nFourth = bAlphaMask ? MaskedChannel(nPixel, h.nAlphaMask) : 0xFF;
@@ -41,6 +44,37 @@ std::uint32_t ExpectedPixel(const std::uint8_t* pFile, const BmpHeader& h, bool 
     }
     return MaskedChannel(nPixel, h.nBlueMask) | MaskedChannel(nPixel, h.nGreenMask) << 8 |
            MaskedChannel(nPixel, h.nRedMask) << 16 | nFourth << 24;
+}
+
+// A 16-bit image is read with BI_RGB's 5-5-5 or one of the masks sets 16-bit files use, alpha only from a mask.
+void CheckSixteenBit(const std::uint8_t* pData, std::size_t nSize)
+{
+    ByteReader reader(pData, nSize);
+    BmpHeader h;
+    TrueColorImage image;
+    if (ReadBmpHeader(reader, &h) != Refusal::kNone || ReadTrueColorBitmap(reader, h, &image) != Refusal::kNone)
+        return;
+    const std::uint32_t nAlpha = h.bHasAlphaMask ? h.nAlphaMask : 0;
+    const auto masks = [&](std::uint32_t r, std::uint32_t g, std::uint32_t b, std::uint32_t nFree) {
+        return h.nRedMask == r && h.nGreenMask == g && h.nBlueMask == b && (nAlpha == 0 || nAlpha == nFree);
+    };
+    const bool bRgb = h.nCompression == kBiRgb;
+    Check(bRgb || (h.nInfoSize != 64 && (masks(0xF800, 0x7E0, 0x1F, 0) || masks(0x7C00, 0x3E0, 0x1F, 0x8000) ||
+                                          masks(0xF00, 0xF0, 0xF, 0xF000))),
+          "16-bit masks read that 16-bit files do not use");
+    const bool bAlphaMask = !bRgb && nAlpha != 0;
+    Check(image.bAlpha == bAlphaMask && image.nWidth == h.nWidth && image.nHeight == h.nHeight &&
+              h.nPixelOffset + BmpRowStride(h.nWidth, 16) * h.nHeight <= nSize,
+          "16-bit image of the wrong size or alpha");
+    if (bRgb) {
+        h.nCompression = kBiBitfields;
+        h.nRedMask = 0x7C00, h.nGreenMask = 0x3E0, h.nBlueMask = 0x1F;
+    }
+    const std::size_t nPixels = std::size_t(h.nWidth) * std::size_t(h.nHeight);
+    for (std::size_t i = 0; i < nPixels; ++i) {
+        const std::uint32_t nExpected = ExpectedPixel(pData, h, bAlphaMask, i) | (bAlphaMask ? 0 : 0xFF000000u);
+        Check(std::memcmp(&nExpected, image.pixels.Data() + 4 * i, 4) == 0, "16-bit pixel differs from the file");
+    }
 }
 
 }  // namespace
@@ -54,6 +88,8 @@ int FuzzTrueColor(const std::uint8_t* pData, std::size_t nSize)
         Check(!surface.m_pBits && !surface.m_image.pixels.Data() && surface.m_eRefusal != Refusal::kNone &&
                   BuildTrueColorArrays(surface.m_image, &words, &alpha) != Refusal::kNone && !words.Size() && !alpha.Size(),
               "a refused file gave pixels or arrays");
+        if (surface.m_nBitCount == 16)
+            CheckSixteenBit(pData, nSize);
         return 0;
     }
     const int nWidth = surface.m_nWidth, nHeight = surface.m_nHeight;

@@ -381,6 +381,9 @@ bool ReportFile(const char* pszFile, const OutputNames& names, const ConversionR
         if (report.eRefusal == Refusal::kUnsupportedDepth && report.nRefusalDetail > 0) {
             std::fprintf(err, "zandrel-cli: %s: refused: %d bits per pixel (only 8, 24 and 32 are converted)\n",
                          pszFile, report.nRefusalDetail);
+        } else if (report.eRefusal == Refusal::kUnsupportedTextureDepth && report.nRefusalDetail > 0) {
+            std::fprintf(err, "zandrel-cli: %s: refused: %d bits per pixel (only 1, 4, 8, 16, 24 and 32 are read)\n",
+                         pszFile, report.nRefusalDetail);
         } else if (report.eRefusal == Refusal::kCannotOpen && report.nRefusalDetail != 0) {
             std::fprintf(err, "zandrel-cli: %s: refused: %s: %s\n", pszFile, DescribeRefusal(report.eRefusal),
                          DescribeSystemError(report.nRefusalDetail).c_str());

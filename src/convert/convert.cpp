@@ -78,13 +78,17 @@ ConversionReport ConvertTextureFile(const CString& strPath, const OutputNames& n
 {
     if (!HeaderIsIncludable(names))
         return ReportRefused(Refusal::kHeaderNameUnusable, 0);
+    // Textures read 1-, 4- and 16-bit bitmaps, which the default output
+    // refuses as the desktop tool does.
+    InputFormats formats = eFormats;
+    formats.bLowDepthBitmaps = true;
     EncodedTexture texture;
     int nDetail = 0;
     Refusal eRefusal;
     {
         // The decoded image is let go as soon as the texture holds its pixels.
         DecodedImage image;
-        eRefusal = DecodeImageFile(strPath, eFormats, &image, &nDetail);
+        eRefusal = DecodeImageFile(strPath, formats, &image, &nDetail);
         if (eRefusal == Refusal::kNone)
             eRefusal = EncodeTexture(image, options, &texture, &nDetail);
     }

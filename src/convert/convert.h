@@ -19,7 +19,8 @@ namespace zandrel {
 ConversionReport ConvertImageFile(const CString& strPath, const OutputNames& names, const ConvertOptions& options,
                                   InputFormats eFormats);
 
-// A GE texture of a file: decoded, encoded, written.
+// A GE texture of a file: decoded, encoded, written. Bitmaps of 1, 4 and 16
+// bits are read here (InputFormats::bLowDepthBitmaps), whatever eFormats says.
 ConversionReport ConvertTextureFile(const CString& strPath, const OutputNames& names, const TextureOptions& options,
                                     InputFormats eFormats);
 

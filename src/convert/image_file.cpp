@@ -45,8 +45,9 @@ Refusal DecodeImageFile(const CString& strPath, InputFormats eFormats, DecodedIm
     if (eForeign != Refusal::kNone)
         return eForeign;
     int nBitCount = 0;
-    const Refusal eRefusal = ReadBmpImage(reader, pImage, &nBitCount);
-    if (eRefusal == Refusal::kUnsupportedDepth)
+    const BmpDepths eDepths = eFormats.bLowDepthBitmaps ? BmpDepths::kTexture : BmpDepths::kDefaultOutput;
+    const Refusal eRefusal = ReadBmpImage(reader, eDepths, pImage, &nBitCount);
+    if (eRefusal == Refusal::kUnsupportedDepth || eRefusal == Refusal::kUnsupportedTextureDepth)
         *pnDetail = nBitCount;
     return eRefusal;
 }

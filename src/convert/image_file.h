@@ -12,17 +12,20 @@ namespace zandrel {
 
 // Bitmaps always, PNG when a PNG reader is given. The desktop tool reads
 // bitmaps only and passes none, so the PNG decoders are not linked into it.
+// Bitmaps of 1, 4 and 16 bits are read only when bLowDepthBitmaps is set.
 struct InputFormats {
     Refusal (*pfnReadPng)(ByteReader& reader, DecodedImage* pImage) = nullptr;
+    bool bLowDepthBitmaps = false;
 };
 constexpr InputFormats kBmpOnly{};
-constexpr InputFormats kBmpAndPng{&ReadPngImage};
+constexpr InputFormats kBmpAndPng{&ReadPngImage, false};
 
 // Decodes the file by its signature: PNG (when taken), else bitmap; a
 // folder, an empty file and the formats of foreign_format.h are refused as
 // such. Refusal::kNone when *pImage was filled. For a refusal *pnDetail gets
-// the number the reason carries (the depth of kUnsupportedDepth, the system's
-// error code of kCannotOpen), 0 otherwise.
+// the number the reason carries (the depth of kUnsupportedDepth and
+// kUnsupportedTextureDepth, the system's error code of kCannotOpen), 0
+// otherwise.
 // The input is read completely and closed before this returns.
 Refusal DecodeImageFile(const CString& strPath, InputFormats eFormats, DecodedImage* pImage, int* pnDetail);
 

@@ -30,6 +30,9 @@ const char* DescribeRefusal(Refusal eRefusal)
     case Refusal::kCorruptPixels: return "the pixel data is corrupt";
     case Refusal::kEmbeddedImage: return "JPEG/PNG data inside a bitmap is not supported";
     case Refusal::kTopDownRle: return "top-down run-length bitmaps are not supported";
+    case Refusal::kUnsupportedTextureDepth: return "only 1, 4, 8, 16, 24 and 32 bits per pixel are read";
+    case Refusal::kUnsupportedMasks16:
+        return "16-bit bitmaps are read with 5-6-5, 5-5-5, 1-5-5-5 and 4-4-4-4 masks only";
     case Refusal::kIsFolder: return "is a folder";
     case Refusal::kEmptyFile: return "the file is empty";
     case Refusal::kJpegFile: return "a JPEG file (only BMP and PNG are read)";

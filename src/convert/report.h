@@ -40,6 +40,8 @@ enum class Refusal {
     kCorruptPixels,       // compressed pixel data that writes outside the image
     kEmbeddedImage,       // BI_JPEG / BI_PNG: a whole other file format inside
     kTopDownRle,          // run-length data with a negative height
+    kUnsupportedTextureDepth,  // textures: a colour depth other than 1, 4, 8, 16, 24 or 32 bits
+    kUnsupportedMasks16,  // a 16-bit bitmap whose masks are not 5-6-5, 5-5-5, 1-5-5-5 or 4-4-4-4
     kIsFolder,            // the input path names a folder
     kEmptyFile,           // the input file holds no bytes
     kJpegFile,            // files of formats we do not read, known by their signature
@@ -67,7 +69,7 @@ struct ConversionReport {
     int nResult = kConvertRefused;
     Refusal eRefusal = Refusal::kNone;
     // The number a refusal carries: the depth the header gives for
-    // kUnsupportedDepth (0 when unknown), the highest index used for
+    // kUnsupportedDepth and kUnsupportedTextureDepth (0 when unknown), the highest index used for
     // kTextureIndexTooLarge, the buffer width needed for kBufferTooWide, the
     // system's error code for kCannotOpen (0 when there is none; see
     // DescribeSystemError).

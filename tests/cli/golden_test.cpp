@@ -1,5 +1,6 @@
 // Golden cases: each folder of tests/data/golden holds inputs, case.txt (args, exit, stdout, stderr) and
-// expect/ (every file written, byte for byte); the inputs of "refusals" are built from their table.
+// expect/ (every file written, byte for byte); the inputs of "refusals" and the low-depth cases are built
+// from their tables.
 // ZANDREL_UPDATE_GOLDEN=1 rewrites case.txt and expect/ from the run.
 #include <gtest/gtest.h>
 
@@ -11,6 +12,7 @@
 #include "cli/cli.h"
 #include "framework/file_system.h"
 #include "support/bitmap_builder.h"
+#include "support/low_depth_bitmaps.h"
 #include "support/refusal_bitmaps.h"
 #include "support/temp_dir.h"
 
@@ -30,6 +32,16 @@ std::string Slurp(std::FILE* pFile)
     return text;
 }
 
+// The inputs a case's folder does not hold: bitmaps built at test time.
+Files BuiltInputs(const std::string& name)
+{
+    using namespace zandrel::test;
+    return name == "refusals"                    ? RefusalBitmaps()
+           : name == "refused_texture_low_depth" ? LowDepthRefusalBitmaps()
+           : name.starts_with("low_depth_")      ? LowDepthBitmaps()
+                                                 : Files{};
+}
+
 class GoldenTest : public ::testing::TestWithParam<fs::directory_entry> {};
 
 TEST_P(GoldenTest, WritesExactlyTheExpectedFiles)
@@ -40,8 +52,7 @@ TEST_P(GoldenTest, WritesExactlyTheExpectedFiles)
     const std::string expected(inputs["case.txt"].begin(), inputs["case.txt"].end());
     inputs.erase("case.txt");
     std::erase_if(inputs, [](const auto& file) { return file.first.starts_with("expect/"); });
-    if (folder.filename() == "refusals")
-        inputs.merge(zandrel::test::RefusalBitmaps());
+    inputs.merge(BuiltInputs(folder.filename().string()));
     for (const auto& [name, bytes] : inputs) {
         fs::create_directories(fs::path(work.File(name)).parent_path());  // inputs in folders of their own
         zandrel::test::WriteFileBytes(work.File(name), bytes);

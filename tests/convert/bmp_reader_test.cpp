@@ -26,7 +26,7 @@ TEST(BmpReader, Rle8StreamShortForItsImageIsRefusedOnlyPastTheBound)
         zandrel::ByteReader reader(file.data(), file.size());
         zandrel::DecodedImage image;
         int nBitCount = 0;
-        EXPECT_EQ(zandrel::ReadBmpImage(reader, &image, &nBitCount), row.eExpected) << row.pszName;
+        EXPECT_EQ(zandrel::ReadBmpImage(reader, zandrel::BmpDepths::kDefaultOutput, &image, &nBitCount), row.eExpected) << row.pszName;
     }
 }
 

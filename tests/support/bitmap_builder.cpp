@@ -76,6 +76,29 @@ Bytes StoreIndexedRows(int nWidth, int nHeight, bool bTopDown, const std::functi
     return StoreRows(nWidth, nHeight, 1, bTopDown, [&](int x, int y) { return Bgra{index(x, y)}; });
 }
 
+Bytes StorePackedRows(int nWidth, int nHeight, int nBitCount, bool bTopDown,
+                      const std::function<std::uint8_t(int x, int y)>& index)
+{
+    const int nStride = (nWidth * nBitCount + 31) / 32 * 4;
+    Bytes out(std::size_t(nStride) * nHeight, 0);
+    for (int nRow = 0; nRow < nHeight; ++nRow) {
+        for (int x = 0; x < nWidth; ++x) {
+            const int nBit = x * nBitCount;
+            out[std::size_t(nRow) * nStride + nBit / 8] |=
+                std::uint8_t(index(x, bTopDown ? nRow : nHeight - 1 - nRow) << (8 - nBitCount - nBit % 8));
+        }
+    }
+    return out;
+}
+
+Bytes StoreSixteenBitRows(int nWidth, int nHeight, bool bTopDown, const std::function<std::uint16_t(int x, int y)>& pixel)
+{
+    return StoreRows(nWidth, nHeight, 2, bTopDown, [&](int x, int y) {
+        const std::uint16_t nValue = pixel(x, y);
+        return Bgra{std::uint8_t(nValue), std::uint8_t(nValue >> 8)};
+    });
+}
+
 Bytes MakeTrueColorBitmap(int nWidth, int nHeight, int nBitCount, const std::function<Bgra(int x, int y)>& pixel)
 {
     return BuildBitmap({.nWidth = nWidth, .nHeight = nHeight, .nBitCount = std::uint16_t(nBitCount),

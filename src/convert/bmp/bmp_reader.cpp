@@ -7,7 +7,7 @@
 
 namespace zandrel {
 
-Refusal ReadBmpImage(ByteReader& reader, DecodedImage* pImage, int* pnBitCount)
+Refusal ReadBmpImage(ByteReader& reader, BmpDepths eDepths, DecodedImage* pImage, int* pnBitCount)
 {
     *pnBitCount = 0;
     BmpHeader header;
@@ -15,18 +15,28 @@ Refusal ReadBmpImage(ByteReader& reader, DecodedImage* pImage, int* pnBitCount)
     if (eRefusal != Refusal::kNone)
         return eRefusal;
     *pnBitCount = header.nBitCount;
+    const bool bLowDepths = eDepths == BmpDepths::kTexture;
     switch (header.nBitCount) {
+    case 1:
+    case 4:
+        if (!bLowDepths)
+            return Refusal::kUnsupportedDepth;
+        [[fallthrough]];
     case 8:
         eRefusal = ReadIndexedBitmap(reader, header, &pImage->indexed);
         pImage->eShape = ImageShape::kIndexed;
         break;
+    case 16:
+        if (!bLowDepths)
+            return Refusal::kUnsupportedDepth;
+        [[fallthrough]];
     case 24:
     case 32:
         eRefusal = ReadTrueColorBitmap(reader, header, &pImage->trueColor);
         pImage->eShape = ImageShape::kTrueColor;
         break;
     default:
-        return Refusal::kUnsupportedDepth;
+        return bLowDepths ? Refusal::kUnsupportedTextureDepth : Refusal::kUnsupportedDepth;
     }
     if (eRefusal != Refusal::kNone)
         pImage->eShape = ImageShape::kNone;

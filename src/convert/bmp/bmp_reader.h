@@ -1,5 +1,5 @@
 // A bitmap file read into a DecodedImage: the headers once, then the palette
-// and rows of its depth (8 bits: indexed; 24 and 32: true colour).
+// and rows of its depth (1, 4 and 8 bits: indexed; 16, 24 and 32: true colour).
 #pragma once
 
 #include "convert/byte_reader.h"
@@ -8,9 +8,16 @@
 
 namespace zandrel {
 
+// The depths a caller reads. The default output converts what the desktop
+// tool converts; textures take the low depths too.
+enum class BmpDepths {
+    kDefaultOutput,  // 8, 24 and 32 bits; any other is kUnsupportedDepth
+    kTexture,        // 1, 4, 8, 16, 24 and 32 bits; any other is kUnsupportedTextureDepth
+};
+
 // Reads the bitmap at the reader's start. Refusal::kNone when *pImage was
 // filled. *pnBitCount gets the depth the headers give, 0 when they could not
-// be read; any depth but 8, 24 and 32 is refused as kUnsupportedDepth.
-Refusal ReadBmpImage(ByteReader& reader, DecodedImage* pImage, int* pnBitCount);
+// be read.
+Refusal ReadBmpImage(ByteReader& reader, BmpDepths eDepths, DecodedImage* pImage, int* pnBitCount);
 
 }  // namespace zandrel

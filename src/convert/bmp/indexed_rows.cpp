@@ -1,29 +1,38 @@
-// The 8-bit bitmap's palette and rows: plain rows here, RLE8 in rle8.cpp.
+// The palette bitmap's palette and rows: plain 8-bit rows here, 1- and 4-bit
+// rows in packed_indexed_rows.cpp, RLE8 and RLE4 in run_length.cpp.
 #include "convert/bmp/indexed_rows.h"
 
 #include <cstddef>
 #include <utility>
 
-#include "convert/bmp/rle8.h"
+#include "convert/bmp/packed_indexed_rows.h"
+#include "convert/bmp/run_length.h"
 
 namespace zandrel {
 namespace {
 
-// An RLE8 image larger than this needs at least one stream byte for every
-// kRle8PixelsPerStreamByte pixels. Runs of 255 pixels in two bytes plus a
-// line end per row stay well inside that; only a stream that leaves most of
-// a huge image unset (early end-of-bitmap, long deltas) is refused.
-constexpr std::uint64_t kRle8PixelsWithoutStream = std::uint64_t{1} << 20;
-constexpr std::uint64_t kRle8PixelsPerStreamByte = 256;
+// A run-length image larger than this needs at least one stream byte for
+// every kRlePixelsPerStreamByte pixels. Runs of 255 pixels in two bytes plus
+// a line end per row stay well inside that; only a stream that leaves most
+// of a huge image unset (early end-of-bitmap, long deltas) is refused.
+constexpr std::uint64_t kRlePixelsWithoutStream = std::uint64_t{1} << 20;
+constexpr std::uint64_t kRlePixelsPerStreamByte = 256;
+
+// RLE8 holds 8-bit pixels only, RLE4 4-bit ones.
+bool IsRunLength(const BmpHeader& header)
+{
+    return (header.nCompression == kBiRle8 && header.nBitCount == 8) ||
+           (header.nCompression == kBiRle4 && header.nBitCount == 4);
+}
 
 Refusal CheckIndexedHeader(const BmpHeader& header)
 {
-    if (header.nBitCount != 8)
+    if (header.nBitCount != 8 && header.nBitCount != 4 && header.nBitCount != 1)
         return Refusal::kUnsupportedDepth;
-    if (header.nCompression != kBiRgb && header.nCompression != kBiRle8)
+    if (header.nCompression != kBiRgb && !IsRunLength(header))
         return Refusal::kUnsupportedFormat;
     // Run-length data is defined bottom-up only.
-    if (header.nCompression == kBiRle8 && header.bTopDown)
+    if (IsRunLength(header) && header.bTopDown)
         return Refusal::kTopDownRle;
     if (header.nWidth <= 0 || header.nHeight < 0)
         return Refusal::kBadHeader;
@@ -85,23 +94,25 @@ Refusal ReadIndexedBitmap(ByteReader& reader, const BmpHeader& header, IndexedIm
     // The file must hold the rows (or at least an end-of-bitmap code) before
     // a buffer is taken for them.
     const std::uint64_t nPixels = static_cast<std::uint64_t>(header.nWidth) * static_cast<std::uint64_t>(header.nHeight);
-    const std::uint64_t nNeeded = header.nCompression == kBiRle8
-                                      ? 2
-                                      : BmpRowStride(header.nWidth, 8) * static_cast<std::uint64_t>(header.nHeight);
+    const bool bRunLength = IsRunLength(header);
+    const std::uint64_t nNeeded =
+        bRunLength ? 2 : BmpRowStride(header.nWidth, header.nBitCount) * static_cast<std::uint64_t>(header.nHeight);
     if (nNeeded > reader.Remaining())
         return Refusal::kTruncated;
     // A run-length stream of a few bytes may leave a whole image at index 0.
     // Past a size any real picture fits, the stream must be long enough for
     // the image it claims, so that a tiny file cannot take gigabytes.
-    if (header.nCompression == kBiRle8 && nPixels > kRle8PixelsWithoutStream &&
-        nPixels / kRle8PixelsPerStreamByte >= reader.Remaining())
+    if (bRunLength && nPixels > kRlePixelsWithoutStream && nPixels / kRlePixelsPerStreamByte >= reader.Remaining())
         return Refusal::kTruncated;
     if (!image.indices.Allocate(static_cast<std::size_t>(nPixels)))
         return Refusal::kOutOfMemory;
 
-    eRefusal = header.nCompression == kBiRle8
-                   ? DecodeRle8(reader, header.nWidth, header.nHeight, image.indices.Data())
-                   : ReadPlainRows(reader, header, image.indices.Data());
+    if (bRunLength)
+        eRefusal = DecodeRunLength(reader, header.nBitCount, header.nWidth, header.nHeight, image.indices.Data());
+    else if (header.nBitCount == 8)
+        eRefusal = ReadPlainRows(reader, header, image.indices.Data());
+    else
+        eRefusal = ReadPackedIndexRows(reader, header, image.indices.Data());
     if (eRefusal != Refusal::kNone)
         return eRefusal;
     *pImage = std::move(image);

@@ -1,5 +1,6 @@
-// The palette and rows of an 8-bit bitmap, uncompressed or RLE8, read into
-// an IndexedImage once its headers have been read.
+// The palette and rows of a 1-, 4- or 8-bit bitmap (uncompressed, RLE4 for
+// 4 bits, RLE8 for 8 bits), read into an IndexedImage once its headers have
+// been read.
 #pragma once
 
 #include "convert/bmp/bmp_header.h"

@@ -1,4 +1,4 @@
-// The rows of 24- and 32-bit bitmaps: masks, streaming through a bounded chunk,
+// The rows of 16-, 24- and 32-bit bitmaps: masks, streaming through a bounded chunk,
 // bottom-up order and the padding fourth byte.
 #include "convert/bmp/true_color_rows.h"
 
@@ -6,6 +6,7 @@
 #include <bit>
 #include <cstring>
 
+#include "convert/bmp/sixteen_bit_masks.h"
 #include "convert/large_buffer.h"
 
 namespace zandrel {
@@ -77,11 +78,12 @@ void UnpackBgr24(const std::uint8_t* pSrc, std::size_t nPixels, std::uint8_t* pD
     }
 }
 
-void UnpackMasked32(const TrueColorLayout& layout, const std::uint8_t* pSrc, std::size_t nPixels,
-                    std::uint8_t* pDst)
+// Pixels of nBytes (2 or 4) bytes, channels cut out by the layout's masks.
+template <int nBytes>
+void UnpackMasked(const TrueColorLayout& layout, const std::uint8_t* pSrc, std::size_t nPixels, std::uint8_t* pDst)
 {
     for (std::size_t i = 0; i < nPixels; ++i) {
-        const std::uint32_t nPixel = ReadLE32(pSrc + 4 * i);
+        const std::uint32_t nPixel = nBytes == 2 ? ReadLE16(pSrc + 2 * i) : ReadLE32(pSrc + 4 * i);
         pDst[4 * i] = layout.blue.Extract(nPixel);
         pDst[4 * i + 1] = layout.green.Extract(nPixel);
         pDst[4 * i + 2] = layout.red.Extract(nPixel);
@@ -185,7 +187,12 @@ Refusal ReadRows(ByteReader& reader, const TrueColorLayout& layout, std::uint64_
     case TrueColorLayout::Kind::kMasked32:
         return StreamRows(reader, nW, nH, bTopDown, pPixels, nChunkBytes, 4,
                           [&layout](const std::uint8_t* pSrc, std::size_t nPixels, std::uint8_t* pDst) {
-                              UnpackMasked32(layout, pSrc, nPixels, pDst);
+                              UnpackMasked<4>(layout, pSrc, nPixels, pDst);
+                          });
+    case TrueColorLayout::Kind::kMasked16:
+        return StreamRows(reader, nW, nH, bTopDown, pPixels, nChunkBytes, 2,
+                          [&layout](const std::uint8_t* pSrc, std::size_t nPixels, std::uint8_t* pDst) {
+                              UnpackMasked<2>(layout, pSrc, nPixels, pDst);
                           });
     }
     return Refusal::kUnsupportedFormat;
@@ -200,6 +207,20 @@ Refusal MakeTrueColorLayout(const BmpHeader& header, TrueColorLayout* pLayout)
         if (header.nCompression != kBiRgb)
             return Refusal::kUnsupportedFormat;
         layout.eKind = TrueColorLayout::Kind::kBgr24;
+        *pLayout = layout;
+        return Refusal::kNone;
+    }
+    if (header.nBitCount == 16) {
+        SixteenBitMasks masks;
+        const Refusal eMasks = ChooseSixteenBitMasks(header, &masks);
+        if (eMasks != Refusal::kNone)
+            return eMasks;
+        layout.eKind = TrueColorLayout::Kind::kMasked16;
+        layout.red = MakeField(masks.nRed);
+        layout.green = MakeField(masks.nGreen);
+        layout.blue = MakeField(masks.nBlue);
+        layout.fourth = masks.nAlpha ? MakeField(masks.nAlpha) : MakeConstantField(kNoAlpha);
+        layout.bAlphaMask = masks.nAlpha != 0;
         *pLayout = layout;
         return Refusal::kNone;
     }
@@ -280,7 +301,8 @@ Refusal ReadTrueColorBitmap(ByteReader& reader, const BmpHeader& header, TrueCol
     if (nStoredBytes > reader.Size() - header.nPixelOffset)
         return Refusal::kTruncated;
 
-    if (!pImage->Allocate(header.nWidth, header.nHeight, header.nBitCount == 32))
+    // A 16-bit image has alpha only where its masks give it.
+    if (!pImage->Allocate(header.nWidth, header.nHeight, header.nBitCount == 32 || layout.bAlphaMask))
         return Refusal::kOutOfMemory;
     Refusal ePixels = reader.SkipTo(header.nPixelOffset) ? Refusal::kNone : Refusal::kTruncated;
     if (ePixels == Refusal::kNone)

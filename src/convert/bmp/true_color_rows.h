@@ -1,7 +1,7 @@
-// The rows of an uncompressed 24- or 32-bit bitmap, unpacked into a
+// The rows of an uncompressed 16-, 24- or 32-bit bitmap, unpacked into a
 // TrueColorImage (bytes blue, green, red, fourth; top row first).
 //
-//   ChannelField       one channel of a 32-bit pixel, cut out by its mask
+//   ChannelField       one channel of a 16- or 32-bit pixel, cut out by its mask
 //   TrueColorLayout    how the bytes of one stored pixel become image bytes
 //   MakeTrueColorLayout, ReadTrueColorPixels
 //   ReadTrueColorBitmap  the whole image after the headers
@@ -18,7 +18,7 @@
 
 namespace zandrel {
 
-// One channel of a 32-bit pixel: at most 8 bits of it are kept, then scaled
+// One channel of a 16- or 32-bit pixel: at most 8 bits of it are kept, then scaled
 // to 8 bits through a table. A field of mask 0 yields the constant scale[0].
 struct ChannelField {
     int nShift = 0;
@@ -32,18 +32,21 @@ struct TrueColorLayout {
     enum class Kind {
         kBgr24,    // three bytes per pixel, padded rows
         kBgrx32,   // four bytes per pixel already in image order
-        kMasked32  // four bytes per pixel, channels cut out by masks
+        kMasked32,  // four bytes per pixel, channels cut out by masks
+        kMasked16   // two bytes per pixel, channels cut out by masks
     };
     Kind eKind = Kind::kBgr24;
-    ChannelField red, green, blue, fourth;  // kMasked32 only
+    ChannelField red, green, blue, fourth;  // kMasked32 and kMasked16 only
     // The file declares an alpha mask; without one, a fourth byte that is 0
     // in every pixel is padding and the image is opaque.
     bool bAlphaMask = false;
 };
 
-// The layout of a 24- or 32-bit image from its header: compression, masks and
-// header size. kUnsupportedFormat for a compression we do not decode (or
-// masks on a 24-bit image), kBadHeader for a zero or non-contiguous mask.
+// The layout of a 16-, 24- or 32-bit image from its header: compression,
+// masks and header size. kUnsupportedFormat for a compression we do not
+// decode (or masks on a 24-bit image), kBadHeader for a zero or
+// non-contiguous 32-bit mask, kUnsupportedMasks16 for 16-bit masks other than
+// those of sixteen_bit_masks.h.
 Refusal MakeTrueColorLayout(const BmpHeader& header, TrueColorLayout* pLayout);
 
 // Default size of the buffer the stored rows stream through.
@@ -59,7 +62,7 @@ Refusal ReadTrueColorPixels(ByteReader& reader, const TrueColorLayout& layout, s
                             std::int32_t nHeight, bool bTopDown, std::uint8_t* pPixels,
                             std::size_t nChunkBytes = kPixelChunkBytes);
 
-// Reads the pixels of a 24- or 32-bit bitmap whose headers were read (the
+// Reads the pixels of a 16-, 24- or 32-bit bitmap whose headers were read (the
 // reader anywhere before the pixel offset) into *pImage. Every size is
 // settled before anything is allocated; a refused image holds nothing.
 Refusal ReadTrueColorBitmap(ByteReader& reader, const BmpHeader& header, TrueColorImage* pImage);

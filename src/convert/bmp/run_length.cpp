@@ -1,5 +1,5 @@
-// DecodeRle8: the run-length stream read through a bounded chunk, every write bounded.
-#include "convert/bmp/rle8.h"
+// DecodeRunLength: the RLE8 or RLE4 stream read through a bounded chunk, every write bounded.
+#include "convert/bmp/run_length.h"
 
 #include <cstddef>
 #include <cstring>
@@ -61,25 +61,37 @@ enum : std::uint8_t {
     kEscDelta = 2,
 };
 
+// nCount pixels of a 4-bit run from its packed bytes, high nibble first.
+void UnpackNibbles(const std::uint8_t* pPacked, std::size_t nCount, std::uint8_t* pDst)
+{
+    for (std::size_t i = 0; i < nCount; ++i)
+        pDst[i] = (i & 1) ? pPacked[i / 2] & 0x0F : pPacked[i / 2] >> 4;
+}
+
 }  // namespace
 
-Refusal DecodeRle8(ByteReader& reader, std::int32_t nWidth, std::int32_t nHeight, std::uint8_t* pRows)
+Refusal DecodeRunLength(ByteReader& reader, int nBitCount, std::int32_t nWidth, std::int32_t nHeight,
+                        std::uint8_t* pRows)
 {
+    if (nBitCount != 8 && nBitCount != 4)
+        return Refusal::kUnsupportedFormat;
+    const bool bNibbles = nBitCount == 4;
     const std::int64_t nW = nWidth;
     const std::int64_t nH = nHeight;
     if (nW > 0 && nH > 0)
         std::memset(pRows, 0, static_cast<std::size_t>(nW * nH));
 
     ChunkedInput input(reader);
-    // Encoders may fill a row up to its stored length, alignment bytes
-    // included; such bytes are dropped. Runs past that are refused.
-    const std::int64_t nRowLimit = (nW + 3) / 4 * 4;
+    // Encoders may fill a row up to its stored length, alignment included;
+    // such pixels are dropped. Runs past that are refused.
+    const std::int64_t nPixelsPerWord = 32 / nBitCount;
+    const std::int64_t nRowLimit = (nW + nPixelsPerWord - 1) / nPixelsPerWord * nPixelsPerWord;
     // Position in stream order: y counts rows from the bottom. Moves may
     // leave the image (an end-of-line after the last row is common); only
     // writes are bounded. 64 bits: the moves of any finite file cannot wrap.
     std::int64_t x = 0;
     std::int64_t y = 0;
-    // Where a run of nCount bytes at the current position lands, and how many
+    // Where a run of nCount pixels at the current position lands, and how many
     // of them fall inside the image; false when the run leaves the rows.
     const auto place = [&](std::int64_t nCount, std::uint8_t** ppDst, std::size_t* pnKept) {
         if (y >= nH || x + nCount > nRowLimit)
@@ -100,8 +112,10 @@ Refusal DecodeRle8(ByteReader& reader, std::int32_t nWidth, std::int32_t nHeight
         if (first > 0) {
             if (!place(first, &pDst, &nKept))
                 return Refusal::kCorruptPixels;
-            if (nKept > 0)
+            if (nKept > 0 && !bNibbles)
                 std::memset(pDst, second, nKept);
+            for (std::size_t i = 0; bNibbles && i < nKept; ++i)
+                pDst[i] = (i & 1) ? second & 0x0F : second >> 4;
             x += first;
             continue;
         }
@@ -122,12 +136,21 @@ Refusal DecodeRle8(ByteReader& reader, std::int32_t nWidth, std::int32_t nHeight
             break;
         }
         default: {
-            // Absolute run: second literal bytes, padded to an even count.
+            // Absolute run: second literal pixels, their bytes padded to an
+            // even count.
             if (!place(second, &pDst, &nKept))
                 return Refusal::kCorruptPixels;
-            std::uint8_t dropped[256];
-            if (!input.Take(nKept > 0 ? pDst : dropped, nKept) ||
-                !input.Take(dropped, second - nKept + (second & 1)))
+            std::uint8_t literal[256];
+            const std::size_t nBytes = bNibbles ? (second + 1u) / 2 : second;
+            if (!bNibbles) {
+                if (!input.Take(nKept > 0 ? pDst : literal, nKept) || !input.Take(literal, nBytes - nKept))
+                    return Refusal::kTruncated;
+            } else {
+                if (!input.Take(literal, nBytes))
+                    return Refusal::kTruncated;
+                UnpackNibbles(literal, nKept, pDst);
+            }
+            if (!input.Take(literal, nBytes & 1))
                 return Refusal::kTruncated;
             x += second;
             break;
