@@ -53,7 +53,7 @@ public:
         m_names = DeriveOutputNames(CString(atlas.pszName), atlasNaming, m_style);
     }
 
-    bool Run(const std::vector<CString>& files)
+    bool Run(const std::vector<const char*>& files)
     {
         if (!PlanInputs(files) || !ReadSprites())
             return false;
@@ -104,15 +104,16 @@ private:
         return false;
     }
 
-    // Sorted by name as given, repeats dropped, ids checked before any file is read.
-    bool PlanInputs(const std::vector<CString>& files)
+    // Sorted by the names as given (before '/' becomes '\\' on Windows, which
+    // sorts differently), repeats dropped, ids checked before any file is read.
+    bool PlanInputs(const std::vector<const char*>& files)
     {
-        std::vector<CString> sorted = files;
-        std::sort(sorted.begin(), sorted.end(),
-                  [](const CString& a, const CString& b) { return a.Str() < b.Str(); });
+        std::vector<std::string> sorted(files.begin(), files.end());
+        std::sort(sorted.begin(), sorted.end());
         NamingOptions plain;
         plain.bAddPrefix = false;
-        for (const CString& path : sorted) {
+        for (const std::string& given : sorted) {
+            const CString path = NativePathOf(given.c_str());
             if (std::any_of(m_inputs.begin(), m_inputs.end(),
                             [&](const AtlasInput& input) { return IsSamePath(input.strPath, path, m_style); }))
                 continue;
@@ -258,7 +259,7 @@ private:
 
 }  // namespace
 
-int RunAtlas(const AtlasArguments& atlas, const std::vector<CString>& files, const NamingOptions& naming,
+int RunAtlas(const AtlasArguments& atlas, const std::vector<const char*>& files, const NamingOptions& naming,
              const TextureOptions& texture, std::FILE* out, std::FILE* err)
 {
     try {

@@ -22,11 +22,11 @@ struct AtlasArguments {
     const char* pszJson = nullptr;        // --atlas-json FILE, as given
 };
 
-// Reads every file (sorted by the names as given, repeats dropped), cuts,
+// Reads every file (sorted bytewise by the names as given, repeats dropped), cuts,
 // trims, packs and encodes them, then writes the atlas; a refused file or
 // sprite, or clashing names, refuse the whole atlas before anything is
 // written. An exit status of cli.h.
-int RunAtlas(const AtlasArguments& atlas, const std::vector<CString>& files, const NamingOptions& naming,
+int RunAtlas(const AtlasArguments& atlas, const std::vector<const char*>& files, const NamingOptions& naming,
              const TextureOptions& texture, std::FILE* out, std::FILE* err);
 
 }  // namespace zandrel

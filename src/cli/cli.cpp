@@ -569,12 +569,8 @@ int RunCli(int argc, const char* const* argv, std::FILE* out, std::FILE* err)
         }
     }
 
-    if (args.atlas.pszName) {
-        std::vector<CString> files;
-        for (const char* pszFile : args.files)
-            files.push_back(NativePath(pszFile));
-        return RunAtlas(args.atlas, files, args.naming, args.texture, out, err);
-    }
+    if (args.atlas.pszName)
+        return RunAtlas(args.atlas, args.files, args.naming, args.texture, out, err);
 
     bool bAllConverted = true;
     for (const PlannedInput& input : PlanRun(args)) {
