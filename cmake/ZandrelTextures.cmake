@@ -57,7 +57,10 @@ endmacro()
 
 function(_zandrel_fail)
   string(JOIN "" text ${ARGN})
-  message(FATAL_ERROR "zandrel_add_textures: ${text}")
+  if(NOT _ZANDREL_FUNCTION)
+    set(_ZANDREL_FUNCTION zandrel_add_textures)
+  endif()
+  message(FATAL_ERROR "${_ZANDREL_FUNCTION}: ${text}")
 endfunction()
 
 # The checks of one call's keywords, before anything is added.
@@ -70,6 +73,9 @@ function(_zandrel_check_call)
   endforeach()
   if(NOT ZT_TARGET OR NOT ZT_FORMAT OR NOT ZT_FILES)
     _zandrel_fail("TARGET, FORMAT and FILES are required")
+  endif()
+  if(_ZANDREL_FUNCTION STREQUAL "zandrel_add_atlas" AND NOT ZT_NAME)
+    _zandrel_fail("NAME is required (the atlas's file stem and array name)")
   endif()
   if(NOT TARGET "${ZT_TARGET}")
     _zandrel_fail("TARGET ${ZT_TARGET} is not a target (add it before its textures)")
@@ -97,7 +103,7 @@ function(_zandrel_check_call)
     endif()
   endwhile()
   list(LENGTH ZT_FILES count)
-  if(DEFINED ZT_NAME AND count GREATER 1)
+  if(DEFINED ZT_NAME AND count GREATER 1 AND NOT _ZANDREL_FUNCTION STREQUAL "zandrel_add_atlas")
     _zandrel_fail("NAME takes one file; FILES has ${count}")
   endif()
 endfunction()
@@ -215,4 +221,104 @@ function(zandrel_add_textures)
   if(DEFINED ZT_BINARY)
     set(${ZT_BINARY} "${binaries}" PARENT_SCOPE)
   endif()
+endfunction()
+
+# zandrel_add_atlas: pack images into the pages of one texture atlas at build
+# time and compile it into a target.
+#
+#   zandrel_add_atlas(TARGET tgt NAME name FORMAT 5650|5551|4444|8888|t8|t4
+#                     [SWIZZLE] [DITHER] [NO_CONST] [TRIM] [KEEP_EMPTY]
+#                     [CLUT fmt] [ALPHA_THRESHOLD n] [KEY RRGGBB]
+#                     [TRANSPARENT_INDEX n] [PAGE_SIZE WxH] [PADDING n]
+#                     [EXTRUDE n] [TILES WxH] [JSON var] [OUTPUT_DIR dir]
+#                     FILES a.png b.png ...)
+#
+# Writes <name>.c and <name>.h into the target's texture folder (as
+# zandrel_add_textures does), remade when a file or the tool changes; with
+# JSON also <name>.json, its path in the caller's variable var. The keywords
+# are checked as zandrel_add_textures checks its own; sprite names clashing
+# between FILES are refused here, those of TILES by the tool. The .bin files
+# are not offered: how many pages there are is known only once packed.
+function(zandrel_add_atlas)
+  set(_ZANDREL_FUNCTION zandrel_add_atlas)
+  _zandrel_keyword_tables()
+  set(_ZANDREL_FLAGS SWIZZLE DITHER NO_CONST TRIM KEEP_EMPTY)
+  set(_ZANDREL_VALUED CLUT ALPHA_THRESHOLD KEY TRANSPARENT_INDEX PAGE_SIZE PADDING EXTRUDE TILES)
+  set(_ZANDREL_SINGLE TARGET NAME FORMAT JSON OUTPUT_DIR ${_ZANDREL_VALUED})
+  set(side "(1|2|4|8|16|32|64|128|256|512)")
+  set(margin "^0*([0-9]|[1-9][0-9]|[1-4][0-9][0-9]|50[0-9]|51[0-2])$")
+  list(APPEND _ZANDREL_VALUE_RULES
+    PAGE_SIZE "^${side}x${side}$" "powers of two up to 512, as WxH"
+    PADDING "${margin}" "0 to 512"
+    EXTRUDE "${margin}" "0 to 512"
+    TILES "^0*[1-9][0-9]*x0*[1-9][0-9]*$" "at least 1 each, as WxH"
+    JSON "." "a variable name")
+  cmake_parse_arguments(PARSE_ARGV 0 ZT "${_ZANDREL_FLAGS}" "${_ZANDREL_SINGLE}" "FILES")
+  _zandrel_check_call()
+  if(ZT_KEEP_EMPTY AND NOT DEFINED ZT_TILES)
+    _zandrel_fail("KEEP_EMPTY needs TILES")
+  endif()
+
+  if(ZANDREL_CLI)
+    set(tool "${ZANDREL_CLI}")
+    set(tool_dependency "${ZANDREL_CLI}")
+  elseif(TARGET zandrel-cli)
+    set(tool "$<TARGET_FILE:zandrel-cli>")
+    set(tool_dependency zandrel-cli)
+  else()
+    find_program(ZANDREL_CLI_PROGRAM zandrel-cli REQUIRED)
+    set(tool "${ZANDREL_CLI_PROGRAM}")
+    set(tool_dependency "${ZANDREL_CLI_PROGRAM}")
+  endif()
+
+  _zandrel_output_folder(out)
+  set(options --atlas ${ZT_NAME} --format ${ZT_FORMAT})
+  foreach(flag IN LISTS _ZANDREL_FLAGS)
+    if(ZT_${flag})
+      string(TOLOWER "--${flag}" option)
+      string(REPLACE "_" "-" option "${option}")
+      list(APPEND options ${option})
+    endif()
+  endforeach()
+  foreach(valued IN LISTS _ZANDREL_VALUED)
+    if(DEFINED ZT_${valued})
+      string(TOLOWER "--${valued}" option)
+      string(REPLACE "_" "-" option "${option}")
+      list(APPEND options ${option} ${ZT_${valued}})
+    endif()
+  endforeach()
+  set(outputs "${out}/${ZT_NAME}.c" "${out}/${ZT_NAME}.h")
+  if(DEFINED ZT_JSON)
+    list(APPEND options --atlas-json "${out}/${ZT_NAME}.json")
+    list(APPEND outputs "${out}/${ZT_NAME}.json")
+    set(${ZT_JSON} "${out}/${ZT_NAME}.json" PARENT_SCOPE)
+  endif()
+  _zandrel_claim_names("${ZT_NAME}" "atlas ${ZT_NAME}")
+
+  set(inputs "")
+  set(sprites "")
+  foreach(file IN LISTS ZT_FILES)
+    get_filename_component(input "${file}" ABSOLUTE BASE_DIR "${CMAKE_CURRENT_SOURCE_DIR}")
+    if(NOT EXISTS "${input}")
+      _zandrel_fail("${file}: no such file")
+    elseif(IS_DIRECTORY "${input}")
+      _zandrel_fail("${file}: is a folder")
+    endif()
+    get_filename_component(base "${input}" NAME_WLE)
+    string(MAKE_C_IDENTIFIER "${base}" sprite)
+    list(FIND sprites "${sprite}" earlier)
+    if(earlier GREATER -1)
+      list(GET ZT_FILES ${earlier} earlier_file)
+      _zandrel_fail("${earlier_file} and ${file} both give the sprite ${ZT_NAME}_${sprite}")
+    endif()
+    list(APPEND sprites "${sprite}")
+    list(APPEND inputs "${input}")
+  endforeach()
+  add_custom_command(
+    OUTPUT ${outputs}
+    COMMAND "${tool}" ${options} --outdir "${out}" -- ${inputs}
+    DEPENDS ${inputs} ${tool_dependency}
+    COMMENT "Atlas ${ZT_NAME} (${ZT_FORMAT})"
+    VERBATIM)
+  target_sources(${ZT_TARGET} PRIVATE "${out}/${ZT_NAME}.c" "${out}/${ZT_NAME}.h")
 endfunction()

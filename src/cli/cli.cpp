@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "cli/atlas_run.h"
 #include "convert/convert.h"
 #include "convert/texture/layout.h"
 #include "convert/texture/pixel_format.h"
@@ -45,6 +46,7 @@ struct Arguments {
     std::string valueError;                // the first option with a missing or bad value
     const char* pszTextureOnly = nullptr;  // the first option that needs --format
     const char* pszOutdir = nullptr;       // as given, for creating it and naming it in errors
+    AtlasArguments atlas;                  // --atlas: atlas.pszName set
 };
 
 bool ParseNumber(const char* psz, int nMax, int* pValue)
@@ -60,6 +62,23 @@ bool ParseNumber(const char* psz, int nMax, int* pValue)
             return false;
     }
     *pValue = nValue;
+    return true;
+}
+
+// "WxH": two numbers from 1 to nMax; with bPowerOfTwo powers of two only.
+bool ParseSize(const char* psz, int nMax, bool bPowerOfTwo, int* pWidth, int* pHeight)
+{
+    const char* pszX = std::strchr(psz, 'x');
+    if (!pszX)
+        return false;
+    const std::string width(psz, pszX);
+    int w = 0, h = 0;
+    if (!ParseNumber(width.c_str(), nMax, &w) || !ParseNumber(pszX + 1, nMax, &h) || w < 1 || h < 1)
+        return false;
+    if (bPowerOfTwo && ((w & (w - 1)) != 0 || (h & (h - 1)) != 0))
+        return false;
+    *pWidth = w;
+    *pHeight = h;
     return true;
 }
 
@@ -103,7 +122,10 @@ struct Meaning {
 };
 
 // The groups of the help text, in its order.
-enum class OptionGroup { kGeneral, kTexture };
+enum class OptionGroup { kGeneral, kTexture, kAtlas };
+
+// Whether an option goes with --atlas.
+enum class AtlasUse { kEither, kAtlasOnly, kNotWithAtlas, kImpliedByAtlas };
 
 // One option: its spelling, its value's name and its help line, where the
 // help lists it, whether it only makes sense with --format, and what it
@@ -119,10 +141,12 @@ struct OptionRule {
     Meaning meaningful;  // the textures it changes; given for any other it is refused
     void (*pfnFlag)(Arguments&);
     const char* (*pfnValue)(Arguments&, const char*);
+    AtlasUse eAtlas = AtlasUse::kEither;
 };
 
 constexpr OptionGroup kGeneral = OptionGroup::kGeneral;
 constexpr OptionGroup kTexture = OptionGroup::kTexture;
+constexpr OptionGroup kAtlas = OptionGroup::kAtlas;
 
 constexpr unsigned FormatBit(TextureFormat eFormat)
 {
@@ -144,7 +168,7 @@ const OptionRule kOptions[] = {
     {"--no-const", nullptr, nullptr, "declare the arrays without const", kGeneral, false, kAlways,
      [](Arguments& a) { a.options.m_bAddConst = 0; }, nullptr},
     {"--no-prefix", nullptr, nullptr, "do not put image_ in front of file and array names", kGeneral, false, kAlways,
-     [](Arguments& a) { a.naming.bAddPrefix = false; }, nullptr},
+     [](Arguments& a) { a.naming.bAddPrefix = false; }, nullptr, AtlasUse::kNotWithAtlas},
     {"--big-endian", nullptr, nullptr, "write the 16-bit words of the .bin high byte first", kGeneral, false, kAlways,
      [](Arguments& a) { a.options.m_bLittleEndian = 0; }, nullptr},
     {"--header", nullptr, nullptr, "also write a .h declaring the arrays (always written with --format)", kGeneral,
@@ -155,12 +179,12 @@ const OptionRule kOptions[] = {
      [](Arguments& a, const char* v) -> const char* {
          a.naming.strName = v;
          return IsCIdentifier(v) ? nullptr : "a C identifier";
-     }},
+     }, AtlasUse::kNotWithAtlas},
     {"--suffix", nullptr, "S", "append S to every file stem and array name", kGeneral, false, kAlways, nullptr,
      [](Arguments& a, const char* v) -> const char* {
          a.naming.strSuffix = v;
          return IsIdentifierSuffix(v) ? nullptr : "letters, digits and _";
-     }},
+     }, AtlasUse::kNotWithAtlas},
     {"--outdir", nullptr, "DIR", "write the outputs into DIR (created when missing)", kGeneral, false, kAlways, nullptr,
      [](Arguments& a, const char* v) -> const char* {
          a.pszOutdir = v;
@@ -190,7 +214,7 @@ const OptionRule kOptions[] = {
     {"--swizzle", nullptr, nullptr, "store the texels in the swizzled block order", kTexture, true, kAlways,
      [](Arguments& a) { a.texture.bSwizzle = true; }, nullptr},
     {"--pow2", nullptr, nullptr, "pad width and height to powers of two", kTexture, true, kAlways,
-     [](Arguments& a) { a.texture.bPow2 = true; }, nullptr},
+     [](Arguments& a) { a.texture.bPow2 = true; }, nullptr, AtlasUse::kImpliedByAtlas},
     {"--dither", nullptr, nullptr, "ordered dithering for 16-bit formats", kTexture, true, kSixteenBitTexels,
      [](Arguments& a) { a.texture.bDither = true; }, nullptr},
     {"--alpha-threshold", nullptr, "N", "5551 texels or CLUT: alpha bit set when alpha >= N (0-255, default 128)", kTexture, true,
@@ -208,6 +232,43 @@ const OptionRule kOptions[] = {
      [](Arguments& a, const char* v) -> const char* {
          return ParseNumber(v, 255, &a.texture.nTransparentIndex) ? nullptr : "0 to 255";
      }},
+    {"--atlas", nullptr, "NAME", "pack every FILE into the pages of one atlas, NAME.c and NAME.h", kAtlas, true,
+     kAlways, nullptr,
+     [](Arguments& a, const char* v) -> const char* {
+         a.atlas.pszName = v;
+         return IsCIdentifier(v) ? nullptr : "a C identifier";
+     }},
+    {"--page-size", nullptr, "WxH", "the largest page, powers of two up to 512 (default 512x512)", kAtlas, false,
+     kAlways, nullptr,
+     [](Arguments& a, const char* v) -> const char* {
+         return ParseSize(v, kMaxAtlasPageSize, true, &a.atlas.pack.nPageWidth, &a.atlas.pack.nPageHeight)
+                    ? nullptr : "powers of two up to 512, as WxH";
+     }, AtlasUse::kAtlasOnly},
+    {"--padding", nullptr, "N", "transparent texels between sprites and at page edges (0-512, default 1)", kAtlas,
+     false, kAlways, nullptr,
+     [](Arguments& a, const char* v) -> const char* {
+         return ParseNumber(v, kMaxAtlasMargin, &a.atlas.pack.nPadding) ? nullptr : "0 to 512";
+     }, AtlasUse::kAtlasOnly},
+    {"--extrude", nullptr, "N", "repeat each sprite's edge texels N times outwards (0-512, default 0)", kAtlas, false,
+     kAlways, nullptr,
+     [](Arguments& a, const char* v) -> const char* {
+         return ParseNumber(v, kMaxAtlasMargin, &a.atlas.pack.nExtrude) ? nullptr : "0 to 512";
+     }, AtlasUse::kAtlasOnly},
+    {"--trim", nullptr, nullptr, "cut fully transparent borders (the table keeps offset and source size)", kAtlas,
+     false, kAlways, [](Arguments& a) { a.atlas.bTrim = true; }, nullptr, AtlasUse::kAtlasOnly},
+    {"--tiles", nullptr, "WxH", "cut each FILE into a grid of WxH sprites, empty ones dropped", kAtlas, false, kAlways,
+     nullptr,
+     [](Arguments& a, const char* v) -> const char* {
+         return ParseSize(v, 65535, false, &a.atlas.nTileWidth, &a.atlas.nTileHeight) ? nullptr
+                                                                                       : "1 to 65535 each, as WxH";
+     }, AtlasUse::kAtlasOnly},
+    {"--keep-empty", nullptr, nullptr, "keep fully transparent tiles", kAtlas, false, kAlways,
+     [](Arguments& a) { a.atlas.bKeepEmpty = true; }, nullptr, AtlasUse::kAtlasOnly},
+    {"--atlas-json", nullptr, "FILE", "also write the table as JSON frames to FILE", kAtlas, false, kAlways, nullptr,
+     [](Arguments& a, const char* v) -> const char* {
+         a.atlas.pszJson = v;
+         return *v ? nullptr : "a file name";
+     }, AtlasUse::kAtlasOnly},
 };
 
 struct GroupHeading {
@@ -218,6 +279,7 @@ struct GroupHeading {
 constexpr GroupHeading kGroupHeadings[] = {
     {kGeneral, "Options:"},
     {kTexture, "Textures for the PSP's graphics engine (a .c and a .h for each FILE):"},
+    {kAtlas, "Atlases (with --format; pages of one format, one CLUT for t8/t4, a table of sprites in NAME.h):"},
 };
 
 // "--name NAME" as the help spells an option.
@@ -333,6 +395,16 @@ std::string PointlessOptionError(const Arguments& args)
 // Options that contradict each other; empty when there are none.
 std::string CombinationError(const Arguments& args)
 {
+    for (const OptionRule* pRule : args.given) {
+        if (pRule->eAtlas == AtlasUse::kAtlasOnly && !args.atlas.pszName)
+            return std::string(pRule->pszName) + " needs --atlas";
+        if (pRule->eAtlas == AtlasUse::kNotWithAtlas && args.atlas.pszName)
+            return std::string(pRule->pszName) + " cannot be used with --atlas (its NAME names the outputs)";
+        if (pRule->eAtlas == AtlasUse::kImpliedByAtlas && args.atlas.pszName)
+            return std::string(pRule->pszName) + " cannot be used with --atlas (pages are powers of two already)";
+    }
+    if (args.atlas.bKeepEmpty && args.atlas.nTileWidth == 0)
+        return "--keep-empty needs --tiles";
     if (args.pszTextureOnly && !args.bFormat)
         return std::string(args.pszTextureOnly) + " needs --format";
     if (args.bFormat && !args.options.m_bLittleEndian)
@@ -499,6 +571,9 @@ int RunCli(int argc, const char* const* argv, std::FILE* out, std::FILE* err)
             return kExitSomeFailed;
         }
     }
+
+    if (args.atlas.pszName)
+        return RunAtlas(args.atlas, args.files, args.naming, args.texture, out, err);
 
     bool bAllConverted = true;
     for (const PlannedInput& input : PlanRun(args)) {

@@ -243,6 +243,233 @@ TEST(TextureModelTest, EveryTexelIsTheSourceRoundedToNearest)
     }
 }
 
+// Atlases through the same model: each sprite read back from its page at its table row equals its source
+// rounded to nearest; its extrusion repeats its edge; every other texel is transparent black; extruded
+// rectangles keep the padding from each other and from the page edges.
+struct AtlasCase {
+    int nPsm;
+    std::vector<std::string> options;
+    bool bPalette = false;  // 8-bit sources with one shared palette
+    int nClutPsm = k8888;
+};
+
+// Source i: a random size up to 20 x 13, 40 colours (alpha 0 only as transparent black) and a transparent
+// border on some; palette sources index 10 colours.
+Bytes MakeAtlasSource(bool bPalette, unsigned nSeed)
+{
+    auto hash = [nSeed](int x, int y) { return (nSeed * 1000003u + unsigned(y) * 4099u + unsigned(x)) * 2654435761u; };
+    const int w = 1 + int(hash(-1, -1) >> 8) % 20, h = 1 + int(hash(-2, -2) >> 8) % 13;
+    const bool bBorder = nSeed % 3 == 0 && w > 2 && h > 2;
+    auto inside = [&](int x, int y) { return !bBorder || (x > 0 && y > 0 && x < w - 1 && y < h - 1); };
+    if (bPalette) {
+        std::vector<zandrel::test::Bgra> palette;
+        for (int i = 0; i < 10; ++i)
+            palette.push_back({std::uint8_t(i * 25), std::uint8_t(255 - i * 20), std::uint8_t(i * 91), 0});
+        return zandrel::test::BuildBitmap({.nWidth = w, .nHeight = h, .nBitCount = 8, .nClrUsed = 10,
+            .palette = palette, .pixels = zandrel::test::StoreIndexedRows(w, h, false, [&](int x, int y) {
+                return std::uint8_t(hash(x, y) >> 28) % 10; })});
+    }
+    return zandrel::test::MakeTrueColorBitmap(w, h, 32, [&](int x, int y) {
+        const unsigned n = hash(x, y) >> 8, c = n % 40;
+        const std::uint8_t a = std::array<std::uint8_t, 5>{0, 64, 128, 200, 255}[n / 40 % 5];
+        if (!inside(x, y) || a == 0)
+            return zandrel::test::Bgra{0, 0, 0, 0};
+        return zandrel::test::Bgra{std::uint8_t(c * 6), std::uint8_t(255 - c * 5), std::uint8_t(c * 37 % 256), a};
+    });
+}
+
+TEST(AtlasModelTest, EverySpriteReadsBackFromItsRow)
+{
+    const std::string compiler = ZANDREL_HOST_CC;
+    if (compiler.empty())
+        GTEST_SKIP() << "no host C compiler";
+    const std::vector<AtlasCase> cases = {
+        {k8888, {"--trim", "--page-size", "32x32", "--swizzle"}},
+        {k8888, {"--padding", "2", "--extrude", "2", "--page-size", "64x32"}},
+        {k4444, {"--padding", "0", "--extrude", "1", "--trim"}},
+        {k5551, {"--swizzle", "--extrude", "3", "--page-size", "64x64"}},
+        {k5650, {"--padding", "3"}},
+        {kT8, {"--clut", "5551", "--trim", "--page-size", "32x32"}, false, k5551},
+        {kT4, {"--clut", "4444", "--extrude", "1", "--page-size", "32x64", "--binary"}, true, k4444},
+        {kT8, {"--swizzle"}, true},
+    };
+    constexpr int kSprites = 12;
+    zandrel::test::TempDir dir;
+    std::string main = "#include <stdio.h>\n#include <stdint.h>\n"
+                       "static void d(const void* p, unsigned long n) { const unsigned char* b = p; unsigned long i;"
+                       " printf(\" %lu\", n); for (i = 0; i < n; ++i) printf(\" %x\", b[i]); }\n"
+                       "#define M(n, m) printf(\" %d\", n##_##m);\n"
+                       "#define T(t, n) d(t, sizeof t); M(n, TEXTURE_WIDTH) M(n, TEXTURE_HEIGHT) M(n, BUFFER_WIDTH)\n"
+                       "#define R(t, n) { int i; for (i = 0; i < n; ++i) printf(\" %d %d %d %d %d %d %d %d %d\", "
+                       "t[i].page, t[i].x, t[i].y, t[i].w, t[i].h, (int)t[i].offset_x, (int)t[i].offset_y, "
+                       "(int)t[i].source_w, (int)t[i].source_h); }\n";
+    std::string calls, sources;
+    std::vector<int> pageCounts;
+    std::FILE* pReports = std::tmpfile();
+    for (std::size_t i = 0; i < cases.size(); ++i) {
+        const AtlasCase& c = cases[i];
+        const std::string name = "atlas" + std::to_string(i), folder = dir.File(name);
+        std::vector<std::string> args{"zandrel-cli", "--atlas", name, "--format", kPsmNames[c.nPsm], "--outdir",
+                                      dir.Path()};
+        args.insert(args.end(), c.options.begin(), c.options.end());
+        for (int n = 0; n < kSprites; ++n) {
+            const std::string file = dir.File(name + "_" + char('a' + n) + ".bmp");
+            ASSERT_TRUE(zandrel::test::WriteFileBytes(file, MakeAtlasSource(c.bPalette, unsigned(i * 100 + n))));
+            args.push_back(file);
+        }
+        std::vector<const char*> argv;
+        for (const std::string& arg : args)
+            argv.push_back(arg.c_str());
+        ASSERT_EQ(zandrel::RunCli(int(argv.size()), argv.data(), pReports, stderr), 0) << name;
+        const Bytes header = zandrel::test::ReadFileBytes(dir.File(name + ".h")).value_or(Bytes{});
+        const std::string text(header.begin(), header.end()), count = "_PAGES ";
+        const int nPages = std::atoi(text.c_str() + text.find(count) + count.size());
+        pageCounts.push_back(nPages);
+        std::string upper = name;
+        std::transform(upper.begin(), upper.end(), upper.begin(), [](char ch) { return char(std::toupper(ch)); });
+        main += "#include \"" + name + ".h\"\n";
+        sources += "#include \"" + name + ".c\"\n";
+        for (int p = 0; p < nPages; ++p) {
+            const std::string page = nPages == 1 ? "" : "_page" + std::to_string(p);
+            std::string macros = nPages == 1 ? upper : upper + "_PAGE" + std::to_string(p);
+            calls += " T(" + name + page + ", " + macros + ")";
+        }
+        calls += (c.nPsm >= kT4 ? " d(" + name + "_clut, sizeof " + name + "_clut);" : std::string()) + " R(" +
+                 name + "_sprite_table, " + upper + "_SPRITES)\n";
+    }
+    std::fclose(pReports);
+    main += "int main(void) {\n" + calls + " return 0;\n}\n" + sources;
+    ASSERT_TRUE(zandrel::test::WriteFileBytes(dir.File("atlas_main.c"), Bytes(main.begin(), main.end())));
+    const std::string exe = dir.File("atlas_dump"), dump = dir.File("atlas_dump.txt");
+    ASSERT_EQ(std::system((compiler + " -std=c99 -Wall -Werror -I'" + dir.Path() + "' -o '" + exe + "' '" +
+                           dir.File("atlas_main.c") + "' && '" + exe + "' > '" + dump + "'").c_str()), 0);
+    const Bytes dumped = zandrel::test::ReadFileBytes(dump).value_or(Bytes{});
+    std::istringstream out(std::string(dumped.begin(), dumped.end()));
+
+    for (std::size_t i = 0; i < cases.size(); ++i) {
+        const AtlasCase& c = cases[i];
+        SCOPED_TRACE("atlas case " + std::to_string(i));
+        const int nBits = kPsmBits[c.nPsm];
+        const bool bIndexed = c.nPsm >= kT4, bSwizzled = std::count(c.options.begin(), c.options.end(), "--swizzle") > 0;
+        auto option = [&](const char* pszName, int nDefault) {
+            const auto it = std::find(c.options.begin(), c.options.end(), pszName);
+            return it == c.options.end() ? nDefault : std::atoi((it + 1)->c_str());
+        };
+        const int nPadding = option("--padding", 1), nExtrude = option("--extrude", 0);
+        struct Page {
+            Bytes texels;
+            std::array<int, 3> macros;  // TEXTURE_WIDTH, TEXTURE_HEIGHT, BUFFER_WIDTH
+        };
+        auto readBytes = [&out] {
+            std::size_t nCount = 0;
+            out >> nCount >> std::hex;
+            Bytes bytes(nCount);
+            for (unsigned v; auto& b : bytes)
+                b = std::uint8_t((out >> v, v));
+            out >> std::dec;
+            return bytes;
+        };
+        std::vector<Page> pages(std::size_t(pageCounts[i]));
+        for (Page& page : pages) {
+            page.texels = readBytes();
+            out >> page.macros[0] >> page.macros[1] >> page.macros[2];
+        }
+        const Bytes clut = bIndexed ? readBytes() : Bytes{};
+        // What the GE shows for a stored value of a page.
+        auto show = [&](const Page& page, int x, int y) {
+            const unsigned v = Fetch(page.texels, nBits, page.texels.size() / std::size_t(page.macros[1]), bSwizzled, x, y);
+            const int nEntryBytes = kPsmBits[c.nClutPsm] / 8;
+            return bIndexed ? Decode(c.nClutPsm, v * nEntryBytes + nEntryBytes <= clut.size()
+                                                     ? ReadLittleEndian(clut, v * nEntryBytes, nEntryBytes) : 0u)
+                            : Decode(c.nPsm, v);
+        };
+        const int nShownPsm = bIndexed ? c.nClutPsm : c.nPsm;
+        const Rgba transparent = Expected(nShownPsm, Rgba{}, 128);
+        std::vector<std::vector<int>> owners;
+        for (const Page& page : pages)
+            owners.emplace_back(std::size_t(page.macros[0] * page.macros[1]), -1);
+        int nWrong = 0;
+        std::string firstWrong;
+        auto check = [&](bool bGood, const std::string& what) {
+            if (!bGood && nWrong++ == 0)
+                firstWrong = what;
+        };
+        for (int n = 0; n < kSprites; ++n) {
+            int row[9];  // page, x, y, w, h, offset x, offset y, source w, source h
+            for (int& field : row)
+                out >> field;
+            const std::string where = "sprite " + std::to_string(n);
+            zandrel::DecodedImage source;
+            int nDetail = 0;
+            ASSERT_EQ(zandrel::DecodeImageFile(CString(dir.File("atlas" + std::to_string(i) + "_" + char('a' + n) + ".bmp").c_str()),
+                                               zandrel::kBmpOnly, &source, &nDetail), zandrel::Refusal::kNone);
+            const int nSourceW = c.bPalette ? source.indexed.nWidth : source.trueColor.nWidth;
+            const int nSourceH = c.bPalette ? source.indexed.nHeight : source.trueColor.nHeight;
+            auto pixel = [&](int x, int y) {
+                if (c.bPalette) {
+                    const auto& color = source.indexed.colors[source.indexed.indices.Data()[y * nSourceW + x]];
+                    return Rgba{color.nRed, color.nGreen, color.nBlue, color.nAlpha};
+                }
+                const std::uint8_t* p = source.trueColor.pixels.Data() + (y * nSourceW + x) * 4;
+                return Rgba{p[2], p[1], p[0], p[3]};
+            };
+            ASSERT_TRUE(row[0] >= 0 && row[0] < pageCounts[i]) << where;
+            ASSERT_EQ(row[7], nSourceW) << where;
+            ASSERT_EQ(row[8], nSourceH) << where;
+            ASSERT_TRUE(row[5] >= 0 && row[6] >= 0 && row[5] + row[3] <= nSourceW && row[6] + row[4] <= nSourceH) << where;
+            // Trimming cuts transparent texels only.
+            for (int y = 0; y < nSourceH; ++y) {
+                for (int x = 0; x < nSourceW; ++x) {
+                    if (x < row[5] || y < row[6] || x >= row[5] + row[3] || y >= row[6] + row[4])
+                        check(pixel(x, y)[3] == 0, where + " trimmed a visible texel");
+                }
+            }
+            const Page& page = pages[std::size_t(row[0])];
+            ASSERT_TRUE(row[1] - nExtrude >= nPadding && row[2] - nExtrude >= nPadding &&
+                        row[1] + row[3] + nExtrude + nPadding <= page.macros[0] &&
+                        row[2] + row[4] + nExtrude + nPadding <= page.macros[1]) << where << " too near the page edge";
+            // Its extruded rectangle, grown by the padding, overlaps no other's extruded rectangle.
+            std::vector<int>& owner = owners[std::size_t(row[0])];
+            for (int y = row[2] - nExtrude - nPadding; y < row[2] + row[4] + nExtrude + nPadding; ++y) {
+                for (int x = row[1] - nExtrude - nPadding; x < row[1] + row[3] + nExtrude + nPadding; ++x) {
+                    const bool bExtruded = x >= row[1] - nExtrude && y >= row[2] - nExtrude &&
+                                           x < row[1] + row[3] + nExtrude && y < row[2] + row[4] + nExtrude;
+                    int& texel = owner[std::size_t(y * page.macros[0] + x)];
+                    check(texel == -1 || (!bExtruded && texel == -2), where + " overlaps another");
+                    if (!bExtruded)
+                        continue;
+                    texel = n;
+                    const int sx = row[5] + std::clamp(x - row[1], 0, row[3] - 1);
+                    const int sy = row[6] + std::clamp(y - row[2], 0, row[4] - 1);
+                    Rgba want = Expected(nShownPsm, pixel(sx, sy), 128);
+                    if (bIndexed && want[3] == 0)
+                        want = Rgba{};  // a quantised CLUT has one transparent entry, transparent black
+                    const Rgba got = show(page, x, y);
+                    check(got == want, where + " texel " + std::to_string(x) + "," + std::to_string(y));
+                }
+            }
+            // The padding ring may touch other rings but no sprite: marked once the sprite is done.
+            for (int y = row[2] - nExtrude - nPadding; y < row[2] + row[4] + nExtrude + nPadding; ++y) {
+                for (int x = row[1] - nExtrude - nPadding; x < row[1] + row[3] + nExtrude + nPadding; ++x) {
+                    int& texel = owner[std::size_t(y * page.macros[0] + x)];
+                    texel = texel == n ? n : -2;
+                }
+            }
+        }
+        for (std::size_t p = 0; p < pages.size(); ++p) {
+            for (int y = 0; y < pages[p].macros[1]; ++y) {
+                for (int x = 0; x < pages[p].macros[0]; ++x) {
+                    if (owners[p][std::size_t(y * pages[p].macros[0] + x)] < 0)
+                        check(show(pages[p], x, y) == transparent, "page " + std::to_string(p) + " texel " +
+                                                                       std::to_string(x) + "," + std::to_string(y) +
+                                                                       " not transparent");
+                }
+            }
+        }
+        EXPECT_EQ(nWrong, 0) << "first: " << firstWrong;
+    }
+}
+
 // The default output's headers: sizeof and the size macros where only the header is seen, then the .c
 // after it, so a size the .c does not define is a compile error.
 TEST(DefaultHeaderTest, SizesAreTheArraysOfTheSource)

@@ -58,36 +58,92 @@ bool WriteBytes(ByteSink& sink, const std::uint8_t* pBytes, std::size_t nCount)
     return nCount == 0 || sink.Write(pBytes, nCount);
 }
 
-bool FormatTextureSource(ByteSink& sink, const OutputNames& names, bool bAddConst, const EncodedTexture& texture)
+// The texels' array, and for index formats the CLUT's after it.
+void AppendTextureArrays(TextBuffer& text, bool bAddConst, const EncodedTexture& texture, const std::string& name,
+                         const std::string& clutName)
 {
     const TextureLayout& layout = texture.layout;
-    const std::string name = names.strArrayName.Str();
-    TextBuffer text(sink);
+    text.Append((ArrayDeclarator(bAddConst, layout.eFormat, name) + "={\r\n").c_str());
+    AppendStoredLines(text, layout.eFormat, texture.texels.Data(), layout.nBytes, layout.nRowBytes);
+    text.Append("};\r\n");
+    if (clutName.empty())
+        return;
     char szLine[200];
-    text.Append("// texture for the PSP's graphics engine\r\n");
+    std::snprintf(szLine, sizeof szLine, "\r\n\r\n// colour table: format %s, entries = %d\r\n",
+                  TextureFormatName(texture.eClutFormat), texture.nClutEntries);
+    text.Append(szLine);
+    text.Append((ArrayDeclarator(bAddConst, texture.eClutFormat, clutName) + "={\r\n").c_str());
+    // One 32-byte block, the unit the GE loads, a line.
+    AppendStoredLines(text, texture.eClutFormat, texture.clut.data(), static_cast<std::int64_t>(texture.clut.size()),
+                      32);
+    text.Append("};\r\n");
+}
+
+// "// width = 16, height = 8, format 8888, buffer width = 16, stored rows = 8"
+void AppendLayoutComment(TextBuffer& text, const TextureLayout& layout)
+{
+    char szLine[200];
     std::snprintf(szLine, sizeof szLine,
                   "// width = %lld, height = %lld, format %s, buffer width = %lld, stored rows = %lld%s\r\n",
                   static_cast<long long>(layout.nWidth), static_cast<long long>(layout.nHeight),
                   TextureFormatName(layout.eFormat), static_cast<long long>(layout.nBufferWidth),
                   static_cast<long long>(layout.nStoredRows), layout.bSwizzled ? ", swizzled" : "");
     text.Append(szLine);
+}
+
+bool FormatTextureSource(ByteSink& sink, const OutputNames& names, bool bAddConst, const EncodedTexture& texture)
+{
+    const std::string name = names.strArrayName.Str();
+    TextBuffer text(sink);
+    text.Append("// texture for the PSP's graphics engine\r\n");
+    AppendLayoutComment(text, texture.layout);
     text.Append("#include \"");
     text.Append(names.strStem + ".h");
     text.Append("\"\r\n\r\n");
-    text.Append((ArrayDeclarator(bAddConst, layout.eFormat, name) + "={\r\n").c_str());
-    AppendStoredLines(text, layout.eFormat, texture.texels.Data(), layout.nBytes, layout.nRowBytes);
-    text.Append("};\r\n");
-    if (IsIndexFormat(layout.eFormat)) {
-        std::snprintf(szLine, sizeof szLine, "\r\n\r\n// colour table: format %s, entries = %d\r\n",
-                      TextureFormatName(texture.eClutFormat), texture.nClutEntries);
-        text.Append(szLine);
-        text.Append((ArrayDeclarator(bAddConst, texture.eClutFormat, name + "_clut") + "={\r\n").c_str());
-        // One 32-byte block, the unit the GE loads, a line.
-        AppendStoredLines(text, texture.eClutFormat, texture.clut.data(),
-                          static_cast<std::int64_t>(texture.clut.size()), 32);
-        text.Append("};\r\n");
-    }
+    AppendTextureArrays(text, bAddConst, texture, name, IsIndexFormat(texture.layout.eFormat) ? name + "_clut" : "");
     return text.Flush();
+}
+
+void AppendLayoutMacros(TextBuffer& text, const std::string& prefix, const TextureLayout& layout)
+{
+    AppendDefine(text, prefix, "WIDTH", layout.nWidth);
+    AppendDefine(text, prefix, "HEIGHT", layout.nHeight);
+    AppendDefine(text, prefix, "TEXTURE_WIDTH", layout.nTextureWidth);
+    AppendDefine(text, prefix, "TEXTURE_HEIGHT", layout.nTextureHeight);
+    AppendDefine(text, prefix, "STORED_HEIGHT", layout.nStoredRows);
+    AppendDefine(text, prefix, "BUFFER_WIDTH", layout.nBufferWidth);
+    AppendDefine(text, prefix, "PSM", static_cast<int>(layout.eFormat));
+    AppendDefine(text, prefix, "SWIZZLED", layout.bSwizzled ? 1 : 0);
+    AppendDefine(text, prefix, "BYTES", layout.nBytes);
+}
+
+void AppendClutMacros(TextBuffer& text, const std::string& prefix, const EncodedTexture& texture)
+{
+    AppendDefine(text, prefix, "CLUT_PSM", static_cast<int>(texture.eClutFormat));
+    AppendDefine(text, prefix, "CLUT_ENTRIES", texture.nClutEntries);
+    AppendDefine(text, prefix, "CLUT_BLOCKS", static_cast<long long>(texture.clut.size() / 32));
+    AppendDefine(text, prefix, "CLUT_BYTES", static_cast<long long>(texture.clut.size()));
+}
+
+// The sceGu calls that draw with a texture: texPrefix names its macros, name its array.
+void AppendDrawingComment(TextBuffer& text, const std::string& clutPrefix, const std::string& clutName,
+                          const std::string& texPrefix, const std::string& name)
+{
+    text.Append("\r\n/* Drawing with it:\r\n");
+    if (!clutName.empty()) {
+        text.Append((" *   sceGuClutMode(" + clutPrefix + "_CLUT_PSM, 0, 0xFF, 0);\r\n").c_str());
+        text.Append((" *   sceGuClutLoad(" + clutPrefix + "_CLUT_BLOCKS, " + clutName + ");\r\n").c_str());
+    }
+    text.Append((" *   sceGuTexMode(" + texPrefix + "_PSM, 0, 0, " + texPrefix + "_SWIZZLED);\r\n").c_str());
+    text.Append((" *   sceGuTexImage(0, " + texPrefix + "_TEXTURE_WIDTH, " + texPrefix + "_TEXTURE_HEIGHT, " +
+                 texPrefix + "_BUFFER_WIDTH, " + name + ");\r\n */\r\n\r\n")
+                    .c_str());
+}
+
+void AppendClutExtern(TextBuffer& text, bool bAddConst, const EncodedTexture& texture, const std::string& clutName)
+{
+    const auto nClutBytes = static_cast<std::int64_t>(texture.clut.size());
+    text.Append(("extern " + ArrayDeclarator(bAddConst, texture.eClutFormat, clutName, nClutBytes) + ";\r\n").c_str());
 }
 
 bool FormatTextureHeader(ByteSink& sink, const OutputNames& names, bool bAddConst, const EncodedTexture& texture)
@@ -99,36 +155,68 @@ bool FormatTextureHeader(ByteSink& sink, const OutputNames& names, bool bAddCons
     TextBuffer text(sink);
     text.Append("// texture for the PSP's graphics engine\r\n");
     AppendGuardOpening(text, prefix);
-    AppendDefine(text, prefix, "WIDTH", layout.nWidth);
-    AppendDefine(text, prefix, "HEIGHT", layout.nHeight);
-    AppendDefine(text, prefix, "TEXTURE_WIDTH", layout.nTextureWidth);
-    AppendDefine(text, prefix, "TEXTURE_HEIGHT", layout.nTextureHeight);
-    AppendDefine(text, prefix, "STORED_HEIGHT", layout.nStoredRows);
-    AppendDefine(text, prefix, "BUFFER_WIDTH", layout.nBufferWidth);
-    AppendDefine(text, prefix, "PSM", static_cast<int>(layout.eFormat));
-    AppendDefine(text, prefix, "SWIZZLED", layout.bSwizzled ? 1 : 0);
-    AppendDefine(text, prefix, "BYTES", layout.nBytes);
-    if (bIndexed) {
-        AppendDefine(text, prefix, "CLUT_PSM", static_cast<int>(texture.eClutFormat));
-        AppendDefine(text, prefix, "CLUT_ENTRIES", texture.nClutEntries);
-        AppendDefine(text, prefix, "CLUT_BLOCKS", static_cast<long long>(texture.clut.size() / 32));
-        AppendDefine(text, prefix, "CLUT_BYTES", static_cast<long long>(texture.clut.size()));
-    }
-    text.Append("\r\n/* Drawing with it:\r\n");
-    if (bIndexed) {
-        text.Append((" *   sceGuClutMode(" + prefix + "_CLUT_PSM, 0, 0xFF, 0);\r\n").c_str());
-        text.Append((" *   sceGuClutLoad(" + prefix + "_CLUT_BLOCKS, " + name + "_clut);\r\n").c_str());
-    }
-    text.Append((" *   sceGuTexMode(" + prefix + "_PSM, 0, 0, " + prefix + "_SWIZZLED);\r\n").c_str());
-    text.Append((" *   sceGuTexImage(0, " + prefix + "_TEXTURE_WIDTH, " + prefix + "_TEXTURE_HEIGHT, " + prefix +
-                 "_BUFFER_WIDTH, " + name + ");\r\n */\r\n\r\n")
-                    .c_str());
+    AppendLayoutMacros(text, prefix, layout);
+    if (bIndexed)
+        AppendClutMacros(text, prefix, texture);
+    AppendDrawingComment(text, prefix, bIndexed ? name + "_clut" : "", prefix, name);
     text.Append(("extern " + ArrayDeclarator(bAddConst, layout.eFormat, name, layout.nBytes) + ";\r\n").c_str());
-    if (bIndexed) {
-        const auto nClutBytes = static_cast<std::int64_t>(texture.clut.size());
-        text.Append(("extern " + ArrayDeclarator(bAddConst, texture.eClutFormat, name + "_clut", nClutBytes) +
+    if (bIndexed)
+        AppendClutExtern(text, bAddConst, texture, name + "_clut");
+    AppendGuardClosing(text);
+    return text.Flush();
+}
+
+// The pages' names: the atlas's own for one page, <name>_page<n> for more.
+std::string PageName(const std::string& name, std::size_t nPages, std::size_t nPage)
+{
+    return nPages == 1 ? name : name + "_page" + std::to_string(nPage);
+}
+
+bool FormatPagesSource(ByteSink& sink, const OutputNames& names, bool bAddConst, const TexturePages& pages)
+{
+    const std::string name = names.strArrayName.Str();
+    const std::size_t nPages = pages.pages.size();
+    TextBuffer text(sink);
+    text.Append("// texture atlas for the PSP's graphics engine\r\n");
+    for (const EncodedTexture& page : pages.pages)
+        AppendLayoutComment(text, page.layout);
+    text.Append("#include \"");
+    text.Append(names.strStem + ".h");
+    text.Append("\"\r\n");
+    for (std::size_t i = 0; i < nPages; ++i) {
+        text.Append("\r\n");
+        const bool bClut = i == 0 && IsIndexFormat(pages.pages[i].layout.eFormat);
+        AppendTextureArrays(text, bAddConst, pages.pages[i], PageName(name, nPages, i), bClut ? name + "_clut" : "");
+    }
+    return text.Flush();
+}
+
+bool FormatPagesHeader(ByteSink& sink, const OutputNames& names, bool bAddConst, const TexturePages& pages)
+{
+    const std::string name = names.strArrayName.Str();
+    const std::string prefix = MacroPrefix(names.strArrayName);
+    const std::size_t nPages = pages.pages.size();
+    const EncodedTexture& first = pages.pages.front();
+    const bool bIndexed = IsIndexFormat(first.layout.eFormat);
+    TextBuffer text(sink);
+    text.Append("// texture atlas for the PSP's graphics engine\r\n");
+    AppendGuardOpening(text, prefix);
+    text.Append(pages.includes.c_str());
+    AppendDefine(text, prefix, "PAGES", static_cast<long long>(nPages));
+    for (std::size_t i = 0; i < nPages; ++i)
+        AppendLayoutMacros(text, MacroPrefix(CString(PageName(name, nPages, i))), pages.pages[i].layout);
+    if (bIndexed)
+        AppendClutMacros(text, prefix, first);
+    AppendDrawingComment(text, prefix, bIndexed ? name + "_clut" : "", MacroPrefix(CString(PageName(name, nPages, 0))),
+                         PageName(name, nPages, 0));
+    for (std::size_t i = 0; i < nPages; ++i) {
+        const TextureLayout& layout = pages.pages[i].layout;
+        text.Append(("extern " + ArrayDeclarator(bAddConst, layout.eFormat, PageName(name, nPages, i), layout.nBytes) +
                      ";\r\n").c_str());
     }
+    if (bIndexed)
+        AppendClutExtern(text, bAddConst, first, name + "_clut");
+    text.Append(pages.declarations.c_str());
     AppendGuardClosing(text);
     return text.Flush();
 }
@@ -155,6 +243,36 @@ WriteOutcome WriteTextureFiles(const OutputNames& names, const TextureOptions& o
         set.Add(
             names.PathOf("_clut.bin"),
             [&](ByteSink& sink) { return WriteBytes(sink, texture.clut.data(), texture.clut.size()); });
+    }
+    return set.Finish();
+}
+
+WriteOutcome WriteTexturePageFiles(const OutputNames& names, const TextureOptions& options, const TexturePages& pages)
+{
+    COutputSet set(true);
+    if (pages.pages.empty())
+        return set.Finish();
+    set.Add(names.PathOf(".c"),
+            [&](ByteSink& sink) { return FormatPagesSource(sink, names, options.bAddConst, pages); });
+    set.Add(names.PathOf(".h"),
+            [&](ByteSink& sink) { return FormatPagesHeader(sink, names, options.bAddConst, pages); });
+    const std::size_t nPages = pages.pages.size();
+    for (std::size_t i = 0; options.bWriteBinary && i < nPages; ++i) {
+        const EncodedTexture& page = pages.pages[i];
+        const std::string ending = (nPages == 1 ? std::string() : "_page" + std::to_string(i)) + ".bin";
+        set.Add(names.PathOf(ending.c_str()), [&](ByteSink& sink) {
+            return WriteBytes(sink, page.texels.Data(), static_cast<std::size_t>(page.layout.nBytes));
+        });
+    }
+    const EncodedTexture& first = pages.pages.front();
+    if (options.bWriteBinary && IsIndexFormat(first.layout.eFormat)) {
+        set.Add(names.PathOf("_clut.bin"),
+                [&](ByteSink& sink) { return WriteBytes(sink, first.clut.data(), first.clut.size()); });
+    }
+    for (const ExtraFile& extra : pages.extras) {
+        set.Add(extra.strPath, [&](ByteSink& sink) {
+            return WriteBytes(sink, reinterpret_cast<const std::uint8_t*>(extra.bytes.data()), extra.bytes.size());
+        });
     }
     return set.Finish();
 }

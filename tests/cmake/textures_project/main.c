@@ -3,6 +3,7 @@
 #include <stdio.h>
 #include <string.h>
 
+#include "hud.h"
 #include "image_sprite.h"
 #include "image_sprite_4444.h"
 #include "tiles16.h"
@@ -36,5 +37,10 @@ int main(void)
     nFaults += DiffersFromFile(TILES_T8_BIN, tiles_t8, TILES_T8_BYTES);
     nFaults += DiffersFromFile(TILES_T8_CLUT_BIN, tiles_t8_clut, TILES_T8_CLUT_BYTES);
     nFaults += sizeof(tiles_t8_clut) != TILES_T8_CLUT_BYTES || sizeof(image_sprite_4444) != IMAGE_SPRITE_4444_BYTES;
+    /* The atlas: one 16 x 16 page, rows in the order of the file names, inside the page with its padding. */
+    nFaults += HUD_PAGES != 1 || HUD_PSM != 4 || HUD_TEXTURE_WIDTH != 16 || HUD_SPRITES != 2 || sizeof(hud) != HUD_BYTES;
+    nFaults += hud_sprite_table[hud_sprite].source_w != 5 || hud_sprite_table[hud_tiles16].source_h != 3;
+    nFaults += hud_sprite_table[hud_sprite].x < 2 || hud_sprite_table[hud_tiles16].x + hud_sprite_table[hud_tiles16].w > 14;
+    nFaults += sizeof(hud_clut) != HUD_CLUT_BYTES || fopen(HUD_JSON, "rb") == NULL;
     return nFaults;
 }
