@@ -7,6 +7,7 @@
 #include "convert/large_buffer.h"
 #include "convert/output/default_arrays.h"
 #include "convert/texture/encoder.h"
+#include "convert/texture/palette_texture.h"
 #include "convert/texture/texture_writer.h"
 
 namespace zandrel {
@@ -85,8 +86,15 @@ ConversionReport ConvertTextureFile(const CString& strPath, const OutputNames& n
         // The decoded image is let go as soon as the texture holds its pixels.
         DecodedImage image;
         eRefusal = DecodeImageFile(strPath, eFormats, &image, &nDetail);
-        if (eRefusal == Refusal::kNone)
+        if (eRefusal == Refusal::kNone && IsIndexFormat(options.eFormat)) {
+            const DecodedImage* pImage = &image;
+            PlannedPalette plan;
+            eRefusal = PlanPalette(&pImage, 1, options, &plan);
+            if (eRefusal == Refusal::kNone)
+                eRefusal = EncodePaletteTexture(image, options, plan, &texture, &nDetail);
+        } else if (eRefusal == Refusal::kNone) {
             eRefusal = EncodeTexture(image, options, &texture, &nDetail);
+        }
     }
     if (eRefusal != Refusal::kNone)
         return ReportRefused(eRefusal, nDetail);

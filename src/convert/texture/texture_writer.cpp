@@ -58,7 +58,30 @@ bool WriteBytes(ByteSink& sink, const std::uint8_t* pBytes, std::size_t nCount)
     return nCount == 0 || sink.Write(pBytes, nCount);
 }
 
-bool FormatTextureSource(ByteSink& sink, const OutputNames& names, bool bAddConst, const EncodedTexture& texture)
+// The colour table's array, one 32-byte block (the unit the GE loads) a line.
+void AppendClutArray(TextBuffer& text, bool bAddConst, const EncodedTexture& texture, const std::string& name)
+{
+    char szLine[100];
+    std::snprintf(szLine, sizeof szLine, "// colour table: format %s, entries = %d\r\n",
+                  TextureFormatName(texture.eClutFormat), texture.nClutEntries);
+    text.Append(szLine);
+    text.Append((ArrayDeclarator(bAddConst, texture.eClutFormat, name) + "={\r\n").c_str());
+    AppendStoredLines(text, texture.eClutFormat, texture.clut.data(), static_cast<std::int64_t>(texture.clut.size()),
+                      32);
+    text.Append("};\r\n");
+}
+
+void AppendClutDefines(TextBuffer& text, const std::string& prefix, const EncodedTexture& texture)
+{
+    AppendDefine(text, prefix, "CLUT_PSM", static_cast<int>(texture.eClutFormat));
+    AppendDefine(text, prefix, "CLUT_ENTRIES", texture.nClutEntries);
+    AppendDefine(text, prefix, "CLUT_COLORS", texture.nClutColors);
+    AppendDefine(text, prefix, "CLUT_BLOCKS", static_cast<long long>(texture.clut.size() / 32));
+    AppendDefine(text, prefix, "CLUT_BYTES", static_cast<long long>(texture.clut.size()));
+}
+
+bool FormatTextureSource(ByteSink& sink, const OutputNames& names, bool bAddConst, const EncodedTexture& texture,
+                         const OutputNames* pSharedClut)
 {
     const TextureLayout& layout = texture.layout;
     const std::string name = names.strArrayName.Str();
@@ -77,28 +100,26 @@ bool FormatTextureSource(ByteSink& sink, const OutputNames& names, bool bAddCons
     text.Append((ArrayDeclarator(bAddConst, layout.eFormat, name) + "={\r\n").c_str());
     AppendStoredLines(text, layout.eFormat, texture.texels.Data(), layout.nBytes, layout.nRowBytes);
     text.Append("};\r\n");
-    if (IsIndexFormat(layout.eFormat)) {
-        std::snprintf(szLine, sizeof szLine, "\r\n\r\n// colour table: format %s, entries = %d\r\n",
-                      TextureFormatName(texture.eClutFormat), texture.nClutEntries);
-        text.Append(szLine);
-        text.Append((ArrayDeclarator(bAddConst, texture.eClutFormat, name + "_clut") + "={\r\n").c_str());
-        // One 32-byte block, the unit the GE loads, a line.
-        AppendStoredLines(text, texture.eClutFormat, texture.clut.data(),
-                          static_cast<std::int64_t>(texture.clut.size()), 32);
-        text.Append("};\r\n");
+    if (IsIndexFormat(layout.eFormat) && !pSharedClut) {
+        text.Append("\r\n\r\n");
+        AppendClutArray(text, bAddConst, texture, name + "_clut");
     }
     return text.Flush();
 }
 
-bool FormatTextureHeader(ByteSink& sink, const OutputNames& names, bool bAddConst, const EncodedTexture& texture)
+bool FormatTextureHeader(ByteSink& sink, const OutputNames& names, bool bAddConst, const EncodedTexture& texture,
+                         const OutputNames* pSharedClut)
 {
     const TextureLayout& layout = texture.layout;
     const std::string name = names.strArrayName.Str();
     const std::string prefix = MacroPrefix(names.strArrayName);
     const bool bIndexed = IsIndexFormat(layout.eFormat);
+    const std::string clutName = pSharedClut ? pSharedClut->strArrayName.Str() : name + "_clut";
     TextBuffer text(sink);
     text.Append("// texture for the PSP's graphics engine\r\n");
     AppendGuardOpening(text, prefix);
+    if (bIndexed && pSharedClut)
+        text.Append(("#include \"" + std::string(pSharedClut->strStem.Str()) + ".h\"\r\n\r\n").c_str());
     AppendDefine(text, prefix, "WIDTH", layout.nWidth);
     AppendDefine(text, prefix, "HEIGHT", layout.nHeight);
     AppendDefine(text, prefix, "TEXTURE_WIDTH", layout.nTextureWidth);
@@ -108,23 +129,24 @@ bool FormatTextureHeader(ByteSink& sink, const OutputNames& names, bool bAddCons
     AppendDefine(text, prefix, "PSM", static_cast<int>(layout.eFormat));
     AppendDefine(text, prefix, "SWIZZLED", layout.bSwizzled ? 1 : 0);
     AppendDefine(text, prefix, "BYTES", layout.nBytes);
-    if (bIndexed) {
-        AppendDefine(text, prefix, "CLUT_PSM", static_cast<int>(texture.eClutFormat));
-        AppendDefine(text, prefix, "CLUT_ENTRIES", texture.nClutEntries);
-        AppendDefine(text, prefix, "CLUT_BLOCKS", static_cast<long long>(texture.clut.size() / 32));
-        AppendDefine(text, prefix, "CLUT_BYTES", static_cast<long long>(texture.clut.size()));
+    if (bIndexed && pSharedClut) {
+        const std::string shared = MacroPrefix(pSharedClut->strArrayName);
+        for (const char* pszMacro : {"CLUT_PSM", "CLUT_ENTRIES", "CLUT_COLORS", "CLUT_BLOCKS", "CLUT_BYTES"})
+            text.Append(("#define " + prefix + "_" + pszMacro + " " + shared + "_" + pszMacro + "\r\n").c_str());
+    } else if (bIndexed) {
+        AppendClutDefines(text, prefix, texture);
     }
     text.Append("\r\n/* Drawing with it:\r\n");
     if (bIndexed) {
         text.Append((" *   sceGuClutMode(" + prefix + "_CLUT_PSM, 0, 0xFF, 0);\r\n").c_str());
-        text.Append((" *   sceGuClutLoad(" + prefix + "_CLUT_BLOCKS, " + name + "_clut);\r\n").c_str());
+        text.Append((" *   sceGuClutLoad(" + prefix + "_CLUT_BLOCKS, " + clutName + ");\r\n").c_str());
     }
     text.Append((" *   sceGuTexMode(" + prefix + "_PSM, 0, 0, " + prefix + "_SWIZZLED);\r\n").c_str());
     text.Append((" *   sceGuTexImage(0, " + prefix + "_TEXTURE_WIDTH, " + prefix + "_TEXTURE_HEIGHT, " + prefix +
                  "_BUFFER_WIDTH, " + name + ");\r\n */\r\n\r\n")
                     .c_str());
     text.Append(("extern " + ArrayDeclarator(bAddConst, layout.eFormat, name, layout.nBytes) + ";\r\n").c_str());
-    if (bIndexed) {
+    if (bIndexed && !pSharedClut) {
         const auto nClutBytes = static_cast<std::int64_t>(texture.clut.size());
         text.Append(("extern " + ArrayDeclarator(bAddConst, texture.eClutFormat, name + "_clut", nClutBytes) +
                      ";\r\n").c_str());
@@ -135,15 +157,16 @@ bool FormatTextureHeader(ByteSink& sink, const OutputNames& names, bool bAddCons
 
 }  // namespace
 
-WriteOutcome WriteTextureFiles(const OutputNames& names, const TextureOptions& options, const EncodedTexture& texture)
+WriteOutcome WriteTextureFiles(const OutputNames& names, const TextureOptions& options, const EncodedTexture& texture,
+                               const OutputNames* pSharedClut)
 {
     COutputSet set(true);
     set.Add(
         names.PathOf(".c"),
-        [&](ByteSink& sink) { return FormatTextureSource(sink, names, options.bAddConst, texture); });
+        [&](ByteSink& sink) { return FormatTextureSource(sink, names, options.bAddConst, texture, pSharedClut); });
     set.Add(
         names.PathOf(".h"),
-        [&](ByteSink& sink) { return FormatTextureHeader(sink, names, options.bAddConst, texture); });
+        [&](ByteSink& sink) { return FormatTextureHeader(sink, names, options.bAddConst, texture, pSharedClut); });
     if (!options.bWriteBinary)
         return set.Finish();
     set.Add(
@@ -151,11 +174,42 @@ WriteOutcome WriteTextureFiles(const OutputNames& names, const TextureOptions& o
         [&](ByteSink& sink) {
             return WriteBytes(sink, texture.texels.Data(), static_cast<std::size_t>(texture.layout.nBytes));
         });
-    if (IsIndexFormat(texture.layout.eFormat)) {
+    if (IsIndexFormat(texture.layout.eFormat) && !pSharedClut) {
         set.Add(
             names.PathOf("_clut.bin"),
             [&](ByteSink& sink) { return WriteBytes(sink, texture.clut.data(), texture.clut.size()); });
     }
+    return set.Finish();
+}
+
+WriteOutcome WriteSharedClutFiles(const OutputNames& names, const TextureOptions& options, const EncodedTexture& clut)
+{
+    const std::string name = names.strArrayName.Str();
+    const std::string prefix = MacroPrefix(names.strArrayName);
+    COutputSet set(true);
+    set.Add(names.PathOf(".c"), [&](ByteSink& sink) {
+        TextBuffer text(sink);
+        text.Append("// colour table for the PSP's graphics engine, shared by textures\r\n#include \"");
+        text.Append(names.strStem + ".h");
+        text.Append("\"\r\n\r\n");
+        AppendClutArray(text, options.bAddConst, clut, name);
+        return text.Flush();
+    });
+    set.Add(names.PathOf(".h"), [&](ByteSink& sink) {
+        TextBuffer text(sink);
+        text.Append("// colour table for the PSP's graphics engine, shared by textures\r\n");
+        AppendGuardOpening(text, prefix);
+        AppendClutDefines(text, prefix, clut);
+        text.Append("\r\n/* Loading it:\r\n");
+        text.Append((" *   sceGuClutMode(" + prefix + "_CLUT_PSM, 0, 0xFF, 0);\r\n").c_str());
+        text.Append((" *   sceGuClutLoad(" + prefix + "_CLUT_BLOCKS, " + name + ");\r\n */\r\n\r\n").c_str());
+        text.Append(("extern " + ArrayDeclarator(options.bAddConst, clut.eClutFormat, name,
+                                                 static_cast<std::int64_t>(clut.clut.size())) + ";\r\n").c_str());
+        AppendGuardClosing(text);
+        return text.Flush();
+    });
+    if (options.bWriteBinary)
+        set.Add(names.PathOf(".bin"), [&](ByteSink& sink) { return WriteBytes(sink, clut.clut.data(), clut.clut.size()); });
     return set.Finish();
 }
 
