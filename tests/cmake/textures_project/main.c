@@ -7,6 +7,8 @@
 #include "image_sprite_4444.h"
 #include "tiles16.h"
 #include "tiles_t8.h"
+#include "image_sprite_shared.h"
+#include "image_tiles16_shared.h"
 
 /* 1 unless the file holds exactly the nBytes at pData: a BINARY output is the array as stored. */
 static int DiffersFromFile(const char* pszPath, const void* pData, size_t nBytes)
@@ -36,5 +38,9 @@ int main(void)
     nFaults += DiffersFromFile(TILES_T8_BIN, tiles_t8, TILES_T8_BYTES);
     nFaults += DiffersFromFile(TILES_T8_CLUT_BIN, tiles_t8_clut, TILES_T8_CLUT_BYTES);
     nFaults += sizeof(tiles_t8_clut) != TILES_T8_CLUT_BYTES || sizeof(image_sprite_4444) != IMAGE_SPRITE_4444_BYTES;
+    /* One colour table for both, its macros through each texture's. */
+    nFaults += IMAGE_SPRITE_SHARED_CLUT_BYTES != SHARED_PAL_CLUT_BYTES || IMAGE_TILES16_SHARED_CLUT_COLORS > 8;
+    nFaults += IMAGE_TILES16_SHARED_PSM != 4 || sizeof(shared_pal) != SHARED_PAL_CLUT_BYTES;
+    nFaults += DiffersFromFile(SHARED_PAL_BIN, shared_pal, SHARED_PAL_CLUT_BYTES);
     return nFaults;
 }
