@@ -260,23 +260,30 @@ TEST(TextureModelTest, QuantisedTexelsAreValidAndFewColoursExact)
     int nCase = 0;
     for (const int nPsm : {kT4, kT8}) {
         for (int nClutPsm = 0; nClutPsm < 4; ++nClutPsm) {
-            for (const int nColors : {2, 5, 16, 40, 0}) {  // 0: one colour a pixel
+            // 0: one colour a pixel; -12: a palette image of 40 opaque entries using the first 12.
+            for (const int nColors : {2, 5, 16, 40, 0, -12}) {
                 for (const bool bDither : {false, true}) {
                     const int nLimit = nPsm == kT4 ? 16 : 256;
-                    const bool bFew = nColors > 0 && nColors <= nLimit;
+                    const bool bFew = nColors != 0 && std::abs(nColors) <= nLimit;
                     std::string n = "q";
                     n += std::to_string(nCase++);
                     SCOPED_TRACE(n);
                     const auto color = [&](int k) {
                         const unsigned v = (static_cast<unsigned>(k) * 2654435761u) ^ static_cast<unsigned>(nCase);
                         // Every fourth colour transparent, some half transparent.
-                        const std::uint8_t a = k % 4 == 1 ? 0 : k % 4 == 2 ? std::uint8_t(v >> 3) : 255;
+                        const std::uint8_t a = nColors < 0 ? 255 : k % 4 == 1 ? 0 : k % 4 == 2 ? std::uint8_t(v >> 3) : 255;
                         return zandrel::test::Bgra{std::uint8_t(v), std::uint8_t(v >> 8), std::uint8_t(v >> 16), a};
                     };
                     const int nWidth = 23, nHeight = 11;
-                    const Bytes bitmap = zandrel::test::MakeTrueColorBitmap(nWidth, nHeight, 32, [&](int x, int y) {
-                        return color(nColors ? (x * 7 + y * 3) % nColors : y * nWidth + x);
-                    });
+                    const auto which = [&](int x, int y) { return nColors ? (x * 7 + y * 3) % std::abs(nColors) : y * nWidth + x; };
+                    std::vector<zandrel::test::Bgra> palette;
+                    for (int k = 0; k < 40; ++k) {  // the unused entries near the used ones, for dithering to avoid
+                        palette.push_back(color(k % 12));
+                        palette.back()[2] = std::uint8_t(palette.back()[2] ^ (k / 12 * 6));
+                    }
+                    const Bytes bitmap = nColors >= 0 ? zandrel::test::MakeTrueColorBitmap(nWidth, nHeight, 32, [&](int x, int y) { return color(which(x, y)); })
+                        : zandrel::test::BuildBitmap({.nWidth = nWidth, .nHeight = nHeight, .nBitCount = 8, .nClrUsed = 40, .palette = palette,
+                              .pixels = zandrel::test::StoreIndexedRows(nWidth, nHeight, false, [&](int x, int y) { return std::uint8_t(which(x, y)); })});
                     const std::string file = dir.File(n + ".bmp");
                     ASSERT_TRUE(zandrel::test::WriteFileBytes(file, bitmap));
                     std::vector<const char*> argv{"zandrel-cli", "--format", kPsmNames[nPsm], "--clut",
@@ -305,7 +312,7 @@ TEST(TextureModelTest, QuantisedTexelsAreValidAndFewColoursExact)
                             const unsigned nIndex = Fetch(texels, kPsmBits[nPsm], texels.size() / nHeight, false, x, y);
                             ASSERT_LT(nIndex, static_cast<unsigned>(nInUse)) << x << "," << y;
                             const Rgba got = Decode(nClutPsm, ReadLittleEndian(clut, nIndex * nEntryBytes, nEntryBytes));
-                            const zandrel::test::Bgra p = color(nColors ? (x * 7 + y * 3) % nColors : y * nWidth + x);
+                            const zandrel::test::Bgra p = color(which(x, y));
                             const Rgba want = Expected(nClutPsm, {p[2], p[1], p[0], p[3]}, 128);
                             // Transparency is never lost, nor made for an opaque pixel (a faint one may
                             // come nearest to the transparent entry).

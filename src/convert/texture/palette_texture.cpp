@@ -151,8 +151,10 @@ bool PlanKeptPalette(const DecodedImage* const* ppImages, std::size_t nImages, c
             pPlan->renumber[n] = static_cast<std::uint8_t>(n);
         pPlan->eSource = PaletteSource::kOwnIndices;
         pPlan->nColors = nHighest + 1;
+        // Dithering picks among the entries up to the highest one used, so
+        // every index stays below _CLUT_COLORS (and within t4's 16).
         const int nColorCount = std::clamp(first.nColorCount, 0, 256);
-        pPlan->shown = ShownEntries(palette, std::max(nColorCount, nHighest + 1), options);
+        pPlan->shown = ShownEntries(palette, nHighest + 1, options);
         return BuildClut(palette, nColorCount, nHighest + 1, options.eClutFormat, options.nAlphaThreshold,
                          &pPlan->clut, &pPlan->nClutEntries);
     }
