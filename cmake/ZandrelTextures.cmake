@@ -4,8 +4,8 @@
 #   zandrel_add_textures(TARGET tgt FORMAT 5650|5551|4444|8888|t8|t4
 #                        [SWIZZLE] [POW2] [DITHER] [NO_PREFIX] [NO_CONST]
 #                        [CLUT fmt] [ALPHA_THRESHOLD n] [KEY RRGGBB]
-#                        [TRANSPARENT_INDEX n] [NAME name] [SUFFIX s]
-#                        [BINARY var] [OUTPUT_DIR dir]
+#                        [TRANSPARENT_INDEX n] [COLORS n] [SHARED_CLUT name]
+#                        [NAME name] [SUFFIX s] [BINARY var] [OUTPUT_DIR dir]
 #                        FILES a.bmp b.png ...)
 #
 # Each file gives <stem>.c and .h (<stem>: NAME, else <prefix><file name>;
@@ -15,6 +15,9 @@
 # zandrel_textures/<target> in the target's build folder, which goes on the
 # target's include path, so `#include "image_a.h"` works. One image may be
 # converted by several calls for a target, under different SUFFIXes.
+# SHARED_CLUT (t8/t4): every file of the call is looked up in one colour
+# table, written once as name.c and name.h (and name.bin with BINARY), by one
+# run of the tool over all the files; the textures then have no _clut.bin.
 #
 # Values and combinations are checked here, by the rules zandrel-cli applies,
 # so that a mistake stops the configure step with one message instead of
@@ -31,7 +34,7 @@ macro(_zandrel_keyword_tables)
 # Flags, each passed on as --<flag> in lower case with '-' for '_'.
 set(_ZANDREL_FLAGS SWIZZLE POW2 DITHER NO_PREFIX NO_CONST)
 # Keywords with a value passed on as --<keyword> value, then the others.
-set(_ZANDREL_VALUED CLUT ALPHA_THRESHOLD KEY TRANSPARENT_INDEX NAME SUFFIX)
+set(_ZANDREL_VALUED CLUT ALPHA_THRESHOLD KEY TRANSPARENT_INDEX COLORS SHARED_CLUT NAME SUFFIX)
 set(_ZANDREL_SINGLE TARGET FORMAT BINARY OUTPUT_DIR ${_ZANDREL_VALUED})
 
 # What each value must look like: keyword, regular expression, the values in words.
@@ -41,6 +44,8 @@ set(_ZANDREL_VALUE_RULES
   ALPHA_THRESHOLD "^0*([0-9]|[1-9][0-9]|1[0-9][0-9]|2[0-4][0-9]|25[0-5])$" "0 to 255"
   TRANSPARENT_INDEX "^0*([0-9]|[1-9][0-9]|1[0-9][0-9]|2[0-4][0-9]|25[0-5])$" "0 to 255"
   KEY "^[0-9A-Fa-f][0-9A-Fa-f][0-9A-Fa-f][0-9A-Fa-f][0-9A-Fa-f][0-9A-Fa-f]$" "six hex digits RRGGBB"
+  COLORS "^0*([2-9]|[1-9][0-9]|1[0-9][0-9]|2[0-4][0-9]|25[0-6])$" "2 to 256"
+  SHARED_CLUT "^[A-Za-z_][A-Za-z0-9_]*$" "a C identifier"
   NAME "^[A-Za-z_][A-Za-z0-9_]*$" "a C identifier"
   SUFFIX "^[A-Za-z0-9_]+$" "letters, digits and _"
   BINARY "." "a variable name")
@@ -49,7 +54,9 @@ set(_ZANDREL_VALUE_RULES
 # match for it to have an effect, the rule in words.
 set(_ZANDREL_COMBINATION_RULES
   CLUT "^t[48] " "needs FORMAT t8 or t4"
-  DITHER "^(5650|5551|4444) " "needs FORMAT 5650, 5551 or 4444 (dithering is for 16-bit texels)"
+  DITHER "^(5650|5551|4444|t8|t4) " "needs FORMAT 5650, 5551, 4444, t8 or t4 (8888 is not dithered)"
+  COLORS "^t[48] " "needs FORMAT t8 or t4"
+  SHARED_CLUT "^t[48] " "needs FORMAT t8 or t4"
   ALPHA_THRESHOLD "^5551 |^t[48] 5551$" "needs FORMAT 5551 or CLUT 5551"
   KEY "^(5551|4444|8888|t8|t4) " "cannot be used with FORMAT 5650 (it has no alpha)"
   TRANSPARENT_INDEX "^(5551|4444|8888|t8|t4) " "cannot be used with FORMAT 5650 (it has no alpha)")
@@ -105,6 +112,9 @@ function(_zandrel_check_call)
   list(LENGTH ZT_FILES count)
   if(DEFINED ZT_NAME AND count GREATER 1 AND NOT _ZANDREL_FUNCTION STREQUAL "zandrel_add_atlas")
     _zandrel_fail("NAME takes one file; FILES has ${count}")
+  endif()
+  if(ZT_FORMAT STREQUAL "t4" AND DEFINED ZT_COLORS AND ZT_COLORS GREATER 16)
+    _zandrel_fail("COLORS with FORMAT t4 takes 2 to 16")
   endif()
 endfunction()
 
@@ -183,7 +193,7 @@ function(zandrel_add_textures)
   if(DEFINED ZT_BINARY)
     list(APPEND options --binary)
     list(APPEND endings .bin)
-    if(ZT_FORMAT MATCHES "^t[48]$")
+    if(ZT_FORMAT MATCHES "^t[48]$" AND NOT DEFINED ZT_SHARED_CLUT)
       list(APPEND endings _clut.bin)
     endif()
   endif()
@@ -193,6 +203,19 @@ function(zandrel_add_textures)
   endif()
 
   set(binaries "")
+  set(shared_outputs "")
+  set(shared_inputs "")
+  if(DEFINED ZT_SHARED_CLUT)
+    _zandrel_claim_names("${ZT_SHARED_CLUT}" "SHARED_CLUT ${ZT_SHARED_CLUT}")
+    set(clut_endings .c .h)
+    if(DEFINED ZT_BINARY)
+      list(APPEND clut_endings .bin)
+    endif()
+    list(TRANSFORM clut_endings PREPEND "${out}/${ZT_SHARED_CLUT}" OUTPUT_VARIABLE shared_outputs)
+    target_sources(${ZT_TARGET} PRIVATE "${out}/${ZT_SHARED_CLUT}.c" "${out}/${ZT_SHARED_CLUT}.h")
+    list(FILTER clut_endings INCLUDE REGEX "\\.bin$")
+    list(TRANSFORM clut_endings PREPEND "${out}/${ZT_SHARED_CLUT}" OUTPUT_VARIABLE binaries)
+  endif()
   foreach(file IN LISTS ZT_FILES)
     get_filename_component(input "${file}" ABSOLUTE BASE_DIR "${CMAKE_CURRENT_SOURCE_DIR}")
     if(NOT EXISTS "${input}")
@@ -208,16 +231,30 @@ function(zandrel_add_textures)
     endif()
     _zandrel_claim_names("${stem}" "${file}")
     list(TRANSFORM endings PREPEND "${out}/${stem}" OUTPUT_VARIABLE outputs)
-    add_custom_command(
-      OUTPUT ${outputs}
-      COMMAND "${tool}" ${options} --outdir "${out}" -- "${input}"
-      DEPENDS "${input}" ${tool_dependency}
-      COMMENT "Texture ${stem} (${ZT_FORMAT})"
-      VERBATIM)
+    if(DEFINED ZT_SHARED_CLUT)
+      # One run over every file: the colour table is made from them all.
+      list(APPEND shared_outputs ${outputs})
+      list(APPEND shared_inputs "${input}")
+    else()
+      add_custom_command(
+        OUTPUT ${outputs}
+        COMMAND "${tool}" ${options} --outdir "${out}" -- "${input}"
+        DEPENDS "${input}" ${tool_dependency}
+        COMMENT "Texture ${stem} (${ZT_FORMAT})"
+        VERBATIM)
+    endif()
     target_sources(${ZT_TARGET} PRIVATE "${out}/${stem}.c" "${out}/${stem}.h")
     list(FILTER outputs INCLUDE REGEX "\\.bin$")
     list(APPEND binaries ${outputs})
   endforeach()
+  if(DEFINED ZT_SHARED_CLUT)
+    add_custom_command(
+      OUTPUT ${shared_outputs}
+      COMMAND "${tool}" ${options} --outdir "${out}" -- ${shared_inputs}
+      DEPENDS ${shared_inputs} ${tool_dependency}
+      COMMENT "Textures sharing ${ZT_SHARED_CLUT} (${ZT_FORMAT})"
+      VERBATIM)
+  endif()
   if(DEFINED ZT_BINARY)
     set(${ZT_BINARY} "${binaries}" PARENT_SCOPE)
   endif()

@@ -150,7 +150,7 @@ private:
         for (const AtlasInput& input : m_inputs) {
             DecodedImage image;
             int nDetail = 0;
-            Refusal eRefusal = DecodeImageFile(input.strPath, kBmpAndPng, &image, &nDetail);
+            Refusal eRefusal = DecodeImageFile(input.strPath, kTextureInputs, &image, &nDetail);
             if (eRefusal == Refusal::kNone && image.eShape != ImageShape::kIndexed && m_texture.nTransparentIndex >= 0)
                 eRefusal = Refusal::kTransparentIndexNeedsPalette;
             if (eRefusal != Refusal::kNone)

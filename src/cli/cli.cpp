@@ -11,6 +11,7 @@
 #include "cli/atlas_run.h"
 #include "convert/convert.h"
 #include "convert/texture/layout.h"
+#include "convert/texture/palette_texture.h"
 #include "convert/texture/pixel_format.h"
 #include "framework/file_system.h"
 #include "zandrel_version.h"
@@ -22,7 +23,8 @@ constexpr const char* kVersionText = "Zandrel " ZANDREL_VERSION;
 
 constexpr const char* kUsageIntro =
     "Usage: zandrel-cli [OPTIONS] FILE...\n"
-    "Convert BMP files (8, 24 or 32 bits per pixel) and PNG files into C source for the PSP.\n"
+    "Convert BMP files (8, 24 or 32 bits per pixel; for textures 1, 4 and 16 too) and PNG files\n"
+    "into C source for the PSP.\n"
     "Each FILE gets a .c file next to it (and a .bin file with --binary).\n";
 
 constexpr const char* kUsageEnd =
@@ -47,6 +49,8 @@ struct Arguments {
     const char* pszTextureOnly = nullptr;  // the first option that needs --format
     const char* pszOutdir = nullptr;       // as given, for creating it and naming it in errors
     AtlasArguments atlas;                  // --atlas: atlas.pszName set
+    const char* pszSharedClut = nullptr;   // --shared-clut NAME
+    std::string sharedClutOption;          // "--shared-clut NAME", the owner of its files
 };
 
 bool ParseNumber(const char* psz, int nMax, int* pValue)
@@ -155,10 +159,10 @@ constexpr unsigned FormatBit(TextureFormat eFormat)
 constexpr unsigned kIndexFormats = FormatBit(TextureFormat::kT4) | FormatBit(TextureFormat::kT8);
 constexpr unsigned kAllFormats = 0x3F;
 constexpr Meaning kAlways{kAllFormats, 0};
-// --dither: the 16-bit texel formats.
-constexpr Meaning kSixteenBitTexels{FormatBit(TextureFormat::k5650) | FormatBit(TextureFormat::k5551) |
-                                        FormatBit(TextureFormat::k4444),
-                                    0};
+// --dither: ordered on the 16-bit texel formats, error diffusion on the index formats.
+constexpr Meaning kDitheredTexels{FormatBit(TextureFormat::k5650) | FormatBit(TextureFormat::k5551) |
+                                      FormatBit(TextureFormat::k4444) | kIndexFormats,
+                                  0};
 // --alpha-threshold decides the alpha bit of 5551 texels or 5551 CLUT entries.
 constexpr Meaning kFiveFiveFiveOne{FormatBit(TextureFormat::k5551), FormatBit(TextureFormat::k5551)};
 
@@ -215,8 +219,20 @@ const OptionRule kOptions[] = {
      [](Arguments& a) { a.texture.bSwizzle = true; }, nullptr},
     {"--pow2", nullptr, nullptr, "pad width and height to powers of two", kTexture, true, kAlways,
      [](Arguments& a) { a.texture.bPow2 = true; }, nullptr, AtlasUse::kImpliedByAtlas},
-    {"--dither", nullptr, nullptr, "ordered dithering for 16-bit formats", kTexture, true, kSixteenBitTexels,
-     [](Arguments& a) { a.texture.bDither = true; }, nullptr},
+    {"--dither", nullptr, nullptr, "ordered dithering for 16-bit formats, error diffusion for t8/t4", kTexture, true,
+     kDitheredTexels, [](Arguments& a) { a.texture.bDither = true; }, nullptr},
+    {"--colors", nullptr, "N", "t8/t4: at most N colours (2-256, t4 2-16); images with more are quantised", kTexture,
+     true, Meaning{kIndexFormats, 0}, nullptr,
+     [](Arguments& a, const char* v) -> const char* {
+         return ParseNumber(v, 256, &a.texture.nColors) && a.texture.nColors >= 2 ? nullptr : "2 to 256";
+     }},
+    {"--shared-clut", nullptr, "NAME", "t8/t4: one colour table for every FILE, written as NAME.c and NAME.h",
+     kTexture, true, Meaning{kIndexFormats, 0}, nullptr,
+     [](Arguments& a, const char* v) -> const char* {
+         a.pszSharedClut = v;
+         a.sharedClutOption = std::string("--shared-clut ") + v;
+         return IsCIdentifier(v) ? nullptr : "a C identifier";
+     }, AtlasUse::kNotWithAtlas},
     {"--alpha-threshold", nullptr, "N", "5551 texels or CLUT: alpha bit set when alpha >= N (0-255, default 128)", kTexture, true,
      kFiveFiveFiveOne,
      nullptr,
@@ -228,7 +244,9 @@ const OptionRule kOptions[] = {
          a.texture.bKey = true;
          return ParseKey(v, &a.texture.nKeyRgb) ? nullptr : "six hex digits RRGGBB";
      }},
-    {"--transparent-index", nullptr, "N", "make palette entry N transparent", kTexture, true, kAlways, nullptr,
+    {"--transparent-index", nullptr, "N",
+     "make palette entry N transparent; t8/t4: the entry transparent pixels share (default 0)", kTexture, true,
+     kAlways, nullptr,
      [](Arguments& a, const char* v) -> const char* {
          return ParseNumber(v, 255, &a.texture.nTransparentIndex) ? nullptr : "0 to 255";
      }},
@@ -419,6 +437,11 @@ std::string CombinationError(const Arguments& args)
     }
     if (!args.naming.strName.IsEmpty() && args.files.size() > 1)
         return "--name takes one input file only";
+    if (args.texture.eFormat == TextureFormat::kT4 && args.texture.nColors > 16)
+        return "--colors with --format t4 takes 2 to 16";
+    if (IsIndexFormat(args.texture.eFormat) && args.texture.nTransparentIndex >= PaletteColorLimit(args.texture))
+        return "--transparent-index must be below the number of colours (" +
+               std::to_string(PaletteColorLimit(args.texture)) + ")";
     return std::string();
 }
 
@@ -465,9 +488,6 @@ bool ReportFile(const char* pszFile, const OutputNames& names, const ConversionR
         } else if (report.eRefusal == Refusal::kBufferTooWide) {
             std::fprintf(err, "zandrel-cli: %s: refused: %s; this texture needs %d\n", pszFile,
                          DescribeRefusal(report.eRefusal), report.nRefusalDetail);
-        } else if (report.eRefusal == Refusal::kTextureIndexTooLarge) {
-            std::fprintf(err, "zandrel-cli: %s: refused: %s; the image uses index %d\n", pszFile,
-                         DescribeRefusal(report.eRefusal), report.nRefusalDetail);
         } else {
             std::fprintf(err, "zandrel-cli: %s: refused: %s\n", pszFile, DescribeRefusal(report.eRefusal));
         }
@@ -494,21 +514,39 @@ struct PlannedInput {
     const char* pszReplaced = nullptr; // the earlier input whose outputs this one's would replace
 };
 
+// The files of --shared-clut NAME: NAME.c, NAME.h (and NAME.bin) in the
+// output folder, or the current one.
+OutputNames SharedClutNames(const Arguments& args)
+{
+    NamingOptions naming;
+    naming.strOutdir = args.naming.strOutdir;
+    naming.strName = args.pszSharedClut;
+    return DeriveOutputNames(CString(args.pszSharedClut), naming, PathStyle::Native());
+}
+
 // The inputs with their names, and which of them may not be converted: the
-// outputs of an input are claimed first come, so a later input that would
-// write over any of them is refused, and the earlier one keeps them.
+// outputs of an input are claimed first come (a shared CLUT's before every
+// input's), so a later input that would write over any of them is refused,
+// and the earlier one keeps them.
 std::vector<PlannedInput> PlanRun(const Arguments& args)
 {
     const PathStyle style = PathStyle::Native();
     OutputFileSet files;
     files.bHeader = args.bFormat || args.options.m_bWriteHeader;
     files.bBinary = args.options.m_bWriteBinary != 0;
-    files.bClutBinary = args.bFormat && files.bBinary && IsIndexFormat(args.texture.eFormat);
+    files.bClutBinary = args.bFormat && files.bBinary && IsIndexFormat(args.texture.eFormat) && !args.pszSharedClut;
     struct Claim {
         CString strPath;
         const char* pszOwner;
     };
     std::vector<Claim> claims;
+    if (args.pszSharedClut) {
+        OutputFileSet clutFiles;
+        clutFiles.bHeader = true;
+        clutFiles.bBinary = files.bBinary;
+        for (const CString& path : OutputPaths(SharedClutNames(args), clutFiles))
+            claims.push_back({path, args.sharedClutOption.c_str()});
+    }
     std::vector<PlannedInput> plan;
     for (const char* pszFile : args.files) {
         PlannedInput input{pszFile, NativePath(pszFile), OutputNames()};
@@ -530,6 +568,41 @@ std::vector<PlannedInput> PlanRun(const Arguments& args)
         plan.push_back(std::move(input));
     }
     return plan;
+}
+
+// --shared-clut: every input or none. An input whose outputs would replace
+// another's is refused before anything is read.
+int RunSharedClut(const Arguments& args, std::FILE* out, std::FILE* err)
+{
+    std::vector<CString> paths;
+    std::vector<OutputNames> names;
+    std::vector<const char*> given;
+    bool bCollision = false;
+    for (const PlannedInput& input : PlanRun(args)) {
+        if (input.pszReplaced) {
+            std::fprintf(err, "zandrel-cli: %s: refused: its outputs would replace those of %s\n", input.pszFile,
+                         input.pszReplaced);
+            bCollision = true;
+        } else if (!input.bRepeated) {
+            paths.push_back(input.strPath);
+            names.push_back(input.names);
+            given.push_back(input.pszFile);
+        }
+    }
+    if (bCollision) {
+        std::fprintf(err, "zandrel-cli: %s: nothing written: every FILE shares it\n", args.sharedClutOption.c_str());
+        return kExitSomeFailed;
+    }
+    const OutputNames clutNames = SharedClutNames(args);
+    ConversionReport clutReport;
+    const std::vector<ConversionReport> reports =
+        ConvertSharedClutTextures(paths, names, clutNames, args.texture, kTextureInputs, &clutReport);
+    bool bAllConverted = ReportFile(args.sharedClutOption.c_str(), clutNames, clutReport, out, err);
+    for (std::size_t i = 0; i < reports.size(); ++i) {
+        WarnIfTooLargeForTheGe(given[i], reports[i], err);
+        bAllConverted = ReportFile(given[i], names[i], reports[i], out, err) && bAllConverted;
+    }
+    return bAllConverted ? kExitAllConverted : kExitSomeFailed;
 }
 
 }  // namespace
@@ -575,6 +648,8 @@ int RunCli(int argc, const char* const* argv, std::FILE* out, std::FILE* err)
     if (args.atlas.pszName)
         return RunAtlas(args.atlas, args.files, args.naming, args.texture, out, err);
 
+    if (args.pszSharedClut)
+        return RunSharedClut(args, out, err);
     bool bAllConverted = true;
     for (const PlannedInput& input : PlanRun(args)) {
         if (input.bRepeated)
@@ -587,7 +662,7 @@ int RunCli(int argc, const char* const* argv, std::FILE* out, std::FILE* err)
         }
         ConversionReport report;
         if (args.bFormat) {
-            report = ConvertTextureFile(input.strPath, input.names, args.texture, kBmpAndPng);
+            report = ConvertTextureFile(input.strPath, input.names, args.texture, kTextureInputs);
             WarnIfTooLargeForTheGe(input.pszFile, report, err);
         } else {
             report = ConvertImageFile(input.strPath, input.names, args.options, kBmpAndPng);

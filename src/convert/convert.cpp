@@ -7,6 +7,7 @@
 #include "convert/large_buffer.h"
 #include "convert/output/default_arrays.h"
 #include "convert/texture/encoder.h"
+#include "convert/texture/palette_texture.h"
 #include "convert/texture/texture_writer.h"
 
 namespace zandrel {
@@ -78,19 +79,22 @@ ConversionReport ConvertTextureFile(const CString& strPath, const OutputNames& n
 {
     if (!HeaderIsIncludable(names))
         return ReportRefused(Refusal::kHeaderNameUnusable, 0);
-    // Textures read 1-, 4- and 16-bit bitmaps, which the default output
-    // refuses as the desktop tool does.
-    InputFormats formats = eFormats;
-    formats.bLowDepthBitmaps = true;
     EncodedTexture texture;
     int nDetail = 0;
     Refusal eRefusal;
     {
         // The decoded image is let go as soon as the texture holds its pixels.
         DecodedImage image;
-        eRefusal = DecodeImageFile(strPath, formats, &image, &nDetail);
-        if (eRefusal == Refusal::kNone)
+        eRefusal = DecodeImageFile(strPath, eFormats, &image, &nDetail);
+        if (eRefusal == Refusal::kNone && IsIndexFormat(options.eFormat)) {
+            const DecodedImage* pImage = &image;
+            PlannedPalette plan;
+            eRefusal = PlanPalette(&pImage, 1, options, &plan);
+            if (eRefusal == Refusal::kNone)
+                eRefusal = EncodePaletteTexture(image, options, plan, &texture, &nDetail);
+        } else if (eRefusal == Refusal::kNone) {
             eRefusal = EncodeTexture(image, options, &texture, &nDetail);
+        }
     }
     if (eRefusal != Refusal::kNone)
         return ReportRefused(eRefusal, nDetail);

@@ -19,6 +19,9 @@ struct InputFormats {
 };
 constexpr InputFormats kBmpOnly{};
 constexpr InputFormats kBmpAndPng{&ReadPngImage, false};
+// What textures read: the default output refuses 1-, 4- and 16-bit bitmaps
+// as the desktop tool does, textures (atlases and shared CLUTs too) take them.
+constexpr InputFormats kTextureInputs{&ReadPngImage, true};
 
 // Decodes the file by its signature: PNG (when taken), else bitmap; a
 // folder, an empty file and the formats of foreign_format.h are refused as

@@ -27,6 +27,8 @@ const char* DescribeRefusal(Refusal eRefusal)
     case Refusal::kHeaderNameUnusable: return "the header name cannot be #included; choose another with --name";
     case Refusal::kBufferTooWide: return "the GE's buffer width holds at most 2047 texels";
     case Refusal::kTransparentIndexNeedsPalette: return "--transparent-index needs a palette image";
+    case Refusal::kSharedClutIncomplete: return "not written: another input of the shared colour table was refused";
+    case Refusal::kTransparentIndexPastColors: return "--transparent-index must be below the number of colours";
     case Refusal::kCorruptPixels: return "the pixel data is corrupt";
     case Refusal::kEmbeddedImage: return "JPEG/PNG data inside a bitmap is not supported";
     case Refusal::kTopDownRle: return "top-down run-length bitmaps are not supported";

@@ -37,6 +37,8 @@ enum class Refusal {
     kHeaderNameUnusable,      // the .h file's name cannot be #included
     kBufferTooWide,           // the buffer width would pass the GE's 2047 texels
     kTransparentIndexNeedsPalette,  // --transparent-index on a true-colour image
+    kTransparentIndexPastColors,    // t8/t4: --transparent-index not below the number of colours
+    kSharedClutIncomplete,          // another input of a shared CLUT was refused
     kCorruptPixels,       // compressed pixel data that writes outside the image
     kEmbeddedImage,       // BI_JPEG / BI_PNG: a whole other file format inside
     kTopDownRle,          // run-length data with a negative height

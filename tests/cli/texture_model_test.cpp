@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <array>
 #include <bit>
+#include <cctype>
 #include <cstdio>
 #include <cstdlib>
 #include <sstream>
@@ -468,6 +469,92 @@ TEST(AtlasModelTest, EverySpriteReadsBackFromItsRow)
         }
         EXPECT_EQ(nWrong, 0) << "first: " << firstWrong;
     }
+}
+
+// Palette textures from true-colour images, read back from the .bin files the GE loads: every index below
+// _CLUT_COLORS, transparent pixels on a transparent entry and no opaque pixel on one, and the lossless oracle:
+// an image of at most N colours after rounding to the CLUT comes back exactly, dithered or not.
+int HeaderMacro(const std::string& header, const std::string& name)
+{
+    const std::size_t nAt = header.find(name + " ");
+    return nAt == std::string::npos ? -1 : std::atoi(header.c_str() + nAt + name.size() + 1);
+}
+
+TEST(TextureModelTest, QuantisedTexelsAreValidAndFewColoursExact)
+{
+    zandrel::test::TempDir dir;
+    std::FILE* pReports = std::tmpfile();
+    int nCase = 0;
+    for (const int nPsm : {kT4, kT8}) {
+        for (int nClutPsm = 0; nClutPsm < 4; ++nClutPsm) {
+            // 0: one colour a pixel; -12: a palette image of 40 opaque entries using the first 12.
+            for (const int nColors : {2, 5, 16, 40, 0, -12}) {
+                for (const bool bDither : {false, true}) {
+                    const int nLimit = nPsm == kT4 ? 16 : 256;
+                    const bool bFew = nColors != 0 && std::abs(nColors) <= nLimit;
+                    std::string n = "q";
+                    n += std::to_string(nCase++);
+                    SCOPED_TRACE(n);
+                    const auto color = [&](int k) {
+                        const unsigned v = (static_cast<unsigned>(k) * 2654435761u) ^ static_cast<unsigned>(nCase);
+                        // Every fourth colour transparent, some half transparent.
+                        const std::uint8_t a = nColors < 0 ? 255 : k % 4 == 1 ? 0 : k % 4 == 2 ? std::uint8_t(v >> 3) : 255;
+                        return zandrel::test::Bgra{std::uint8_t(v), std::uint8_t(v >> 8), std::uint8_t(v >> 16), a};
+                    };
+                    const int nWidth = 23, nHeight = 11;
+                    const auto which = [&](int x, int y) { return nColors ? (x * 7 + y * 3) % std::abs(nColors) : y * nWidth + x; };
+                    std::vector<zandrel::test::Bgra> palette;
+                    for (int k = 0; k < 40; ++k) {  // the unused entries near the used ones, for dithering to avoid
+                        palette.push_back(color(k % 12));
+                        palette.back()[2] = std::uint8_t(palette.back()[2] ^ (k / 12 * 6));
+                    }
+                    const Bytes bitmap = nColors >= 0 ? zandrel::test::MakeTrueColorBitmap(nWidth, nHeight, 32, [&](int x, int y) { return color(which(x, y)); })
+                        : zandrel::test::BuildBitmap({.nWidth = nWidth, .nHeight = nHeight, .nBitCount = 8, .nClrUsed = 40, .palette = palette,
+                              .pixels = zandrel::test::StoreIndexedRows(nWidth, nHeight, false, [&](int x, int y) { return std::uint8_t(which(x, y)); })});
+                    const std::string file = dir.File(n + ".bmp");
+                    ASSERT_TRUE(zandrel::test::WriteFileBytes(file, bitmap));
+                    std::vector<const char*> argv{"zandrel-cli", "--format", kPsmNames[nPsm], "--clut",
+                                                  kPsmNames[nClutPsm], "--binary", "--no-prefix", "--outdir",
+                                                  dir.Path().c_str(), file.c_str()};
+                    if (bDither)
+                        argv.insert(argv.begin() + 1, "--dither");
+                    ASSERT_EQ(zandrel::RunCli(static_cast<int>(argv.size()), argv.data(), pReports, stderr), 0);
+
+                    const Bytes headerBytes = zandrel::test::ReadFileBytes(dir.File(n + ".h")).value_or(Bytes{});
+                    const std::string header(headerBytes.begin(), headerBytes.end());
+                    const Bytes texels = zandrel::test::ReadFileBytes(dir.File(n + ".bin")).value_or(Bytes{});
+                    const Bytes clut = zandrel::test::ReadFileBytes(dir.File(n + "_clut.bin")).value_or(Bytes{});
+                    std::string prefix = n;
+                    std::transform(prefix.begin(), prefix.end(), prefix.begin(), [](char c) { return char(std::toupper(c)); });
+                    const int nInUse = HeaderMacro(header, std::string(prefix).append("_CLUT_COLORS"));
+                    const int nBufferWidth = HeaderMacro(header, std::string(prefix).append("_BUFFER_WIDTH"));
+                    const int nEntryBytes = kPsmBits[nClutPsm] / 8;
+                    ASSERT_GT(nInUse, 0);
+                    ASSERT_LE(nInUse, nLimit);
+                    ASSERT_GE(clut.size(), static_cast<std::size_t>(nInUse * nEntryBytes));
+                    ASSERT_EQ(texels.size(), static_cast<std::size_t>(nBufferWidth * kPsmBits[nPsm] / 8 * nHeight));
+                    int nWrong = 0;
+                    for (int y = 0; y < nHeight; ++y) {
+                        for (int x = 0; x < nWidth; ++x) {
+                            const unsigned nIndex = Fetch(texels, kPsmBits[nPsm], texels.size() / nHeight, false, x, y);
+                            ASSERT_LT(nIndex, static_cast<unsigned>(nInUse)) << x << "," << y;
+                            const Rgba got = Decode(nClutPsm, ReadLittleEndian(clut, nIndex * nEntryBytes, nEntryBytes));
+                            const zandrel::test::Bgra p = color(which(x, y));
+                            const Rgba want = Expected(nClutPsm, {p[2], p[1], p[0], p[3]}, 128);
+                            // Transparency is never lost, nor made for an opaque pixel (a faint one may
+                            // come nearest to the transparent entry).
+                            if ((want[3] == 0 && got[3] != 0) || (p[3] == 255 && got[3] == 0))
+                                ++nWrong;
+                            else if (bFew && want[3] != 0 && got != want)
+                                ++nWrong;
+                        }
+                    }
+                    EXPECT_EQ(nWrong, 0);
+                }
+            }
+        }
+    }
+    std::fclose(pReports);
 }
 
 // The default output's headers: sizeof and the size macros where only the header is seen, then the .c

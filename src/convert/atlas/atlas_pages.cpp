@@ -10,6 +10,7 @@
 
 #include "convert/atlas/atlas_compositor.h"
 #include "convert/atlas/atlas_palette.h"
+#include "convert/texture/palette_texture.h"
 
 namespace zandrel {
 namespace {
@@ -51,7 +52,7 @@ int PaddingIndex(const AtlasSprites& sprites, const TextureOptions& options)
 {
     if (sprites.indices.empty())
         return -1;
-    const int nLimit = options.eFormat == TextureFormat::kT4 ? 16 : 256;
+    const int nLimit = PaletteColorLimit(options);
     for (const Sprite& sprite : sprites.indices) {
         for (const std::uint32_t nTexel : sprite.image.texels) {
             if (int(nTexel & 0xFF) >= nLimit)

@@ -7,6 +7,7 @@
 
 #include "convert/quantize/quantize.h"
 #include "convert/quantize/remap.h"
+#include "convert/texture/palette_texture.h"
 
 namespace zandrel {
 namespace {
@@ -48,7 +49,7 @@ Refusal Quantize(const std::vector<Sprite>& sprites, const std::vector<SpriteIma
     }
     quantize::Palette palette;
     quantize::QuantizeOptions quantizeOptions;
-    quantizeOptions.nMaxColors = options.eFormat == TextureFormat::kT4 ? 16 : 256;
+    quantizeOptions.nMaxColors = PaletteColorLimit(options);
     if (eStatus == quantize::QuantizeStatus::kDone)
         eStatus = quantize::Quantize(histogram, quantizeOptions, &palette);
     if (eStatus != quantize::QuantizeStatus::kDone)
@@ -60,7 +61,7 @@ Refusal Quantize(const std::vector<Sprite>& sprites, const std::vector<SpriteIma
     }
     for (const SpriteImage& page : pages) {
         std::vector<std::uint8_t> indices(page.texels.size());
-        eStatus = quantize::Remap(View(RgbaBytes(page), page.nWidth, page.nHeight), palette, false, indices.data(),
+        eStatus = quantize::Remap(View(RgbaBytes(page), page.nWidth, page.nHeight), palette, options.bDither, indices.data(),
                                   indices.size());
         if (eStatus != quantize::QuantizeStatus::kDone)
             return FromStatus(eStatus);

@@ -18,9 +18,10 @@ struct IndexedPages {
     std::vector<std::vector<std::uint8_t>> indices;  // one index a texel, a vector a page
 };
 
-// The palette is quantised (16 entries for t4, 256 for t8, judged in the CLUT
-// format) over every texel of `sprites` once, plus one transparent texel so
-// that padding has its entry; each page is then remapped without dithering.
+// The palette is quantised (to --colors, else 16 entries for t4 and 256 for
+// t8, judged in the CLUT format) over every texel of `sprites` once, plus one
+// transparent texel so that padding has its entry; each page is then
+// remapped, error-diffused with --dither.
 // The only call atlases make into the quantiser.
 Refusal QuantizeAtlasPages(const std::vector<Sprite>& sprites, const std::vector<SpriteImage>& pages,
                            const TextureOptions& options, IndexedPages* pResult);

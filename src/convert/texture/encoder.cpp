@@ -6,15 +6,6 @@
 #include <new>
 
 namespace zandrel {
-namespace {
-
-// A palette as 256 blue, green, red, alpha entries, with the entries that
-// must be transparent black (beyond the colour count, the transparent index,
-// the key colour) all zero and marked.
-struct EffectivePalette {
-    std::uint8_t bgra[256][4] = {};
-    bool bCleared[256] = {};
-};
 
 EffectivePalette MakeEffectivePalette(const IndexedImage& indexed, const TextureOptions& options)
 {
@@ -35,6 +26,29 @@ EffectivePalette MakeEffectivePalette(const IndexedImage& indexed, const Texture
     return palette;
 }
 
+bool BuildClut(const EffectivePalette& palette, int nColors, int nNeeded, TextureFormat eClutFormat,
+               int nAlphaThreshold, std::vector<std::uint8_t>* pClut, int* pnEntries)
+{
+    nColors = std::clamp(nColors, 0, 256);
+    const int nEntryBytes = BitsPerPixel(eClutFormat) / 8;
+    const int nBlockEntries = 32 / nEntryBytes;
+    const int nEntries = std::max(1, (std::max(nColors, nNeeded) + nBlockEntries - 1) / nBlockEntries) * nBlockEntries;
+    try {
+        pClut->assign(static_cast<std::size_t>(nEntries * nEntryBytes), 0);
+    } catch (const std::bad_alloc&) {
+        return false;
+    }
+    PixelRule rule;
+    rule.eFormat = eClutFormat;
+    rule.nAlphaThreshold = nAlphaThreshold;
+    for (int i = 0; i < nColors; ++i) {
+        if (!palette.bCleared[i])
+            PackPixels(rule, palette.bgra[i], 1, 0, &(*pClut)[static_cast<std::size_t>(i * nEntryBytes)]);
+    }
+    *pnEntries = nEntries;
+    return true;
+}
+
 int HighestIndexUsed(const IndexedImage& indexed)
 {
     const std::size_t nCount = static_cast<std::size_t>(indexed.nWidth) * static_cast<std::size_t>(indexed.nHeight);
@@ -44,6 +58,8 @@ int HighestIndexUsed(const IndexedImage& indexed)
         nHighest = std::max(nHighest, pIndices[i]);
     return nCount ? nHighest : -1;
 }
+
+namespace {
 
 PixelRule MakeRule(TextureFormat eFormat, const TextureOptions& options)
 {
@@ -120,28 +136,15 @@ public:
     // The CLUT of an index format: entries rounded like texels, padded with
     // zero entries to the larger of the colour count and the highest index
     // used plus one, then to whole 32-byte blocks.
-    bool BuildClut(TextureFormat eClutFormat, const TextureOptions& options, int nHighestIndex,
-                   EncodedTexture* pTexture)
+    bool BuildOwnClut(TextureFormat eClutFormat, const TextureOptions& options, int nHighestIndex,
+                      EncodedTexture* pTexture)
     {
         const int nColorCount = std::clamp(m_image.indexed.nColorCount, 0, 256);
-        const int nEntryBytes = BitsPerPixel(eClutFormat) / 8;
-        const int nBlockEntries = 32 / nEntryBytes;
-        const int nNeeded = std::max(nColorCount, nHighestIndex + 1);
-        const int nEntries = std::max(1, (nNeeded + nBlockEntries - 1) / nBlockEntries) * nBlockEntries;
-        try {
-            pTexture->clut.assign(static_cast<std::size_t>(nEntries * nEntryBytes), 0);
-        } catch (const std::bad_alloc&) {
+        if (!BuildClut(m_palette, nColorCount, nHighestIndex + 1, eClutFormat, options.nAlphaThreshold,
+                       &pTexture->clut, &pTexture->nClutEntries))
             return false;
-        }
-        PixelRule rule = MakeRule(eClutFormat, options);
-        rule.bDither = false;
-        rule.bKey = false;
-        for (int i = 0; i < nColorCount; ++i) {
-            if (!m_palette.bCleared[i])
-                PackPixels(rule, m_palette.bgra[i], 1, 0, &pTexture->clut[static_cast<std::size_t>(i * nEntryBytes)]);
-        }
         pTexture->eClutFormat = eClutFormat;
-        pTexture->nClutEntries = nEntries;
+        pTexture->nClutColors = std::max(nColorCount, nHighestIndex + 1);
         return true;
     }
 
@@ -152,6 +155,52 @@ private:
     EffectivePalette m_palette;
     std::vector<std::uint8_t> m_expanded;
 };
+
+// Lays out and encodes the texels; with bOwnClut, the CLUT of the palette image too.
+Refusal EncodeLaidOut(const DecodedImage& image, const TextureOptions& options, bool bOwnClut, int nHighestIndex,
+                      EncodedTexture* pTexture, int* pDetail)
+{
+    const bool bPalette = image.eShape == ImageShape::kIndexed;
+    const int nWidth = bPalette ? image.indexed.nWidth : image.trueColor.nWidth;
+    const int nHeight = bPalette ? image.indexed.nHeight : image.trueColor.nHeight;
+    TextureLayout layout;
+    if (!ComputeTextureLayout(options.eFormat, nWidth, nHeight, options.bPow2, options.bSwizzle, &layout))
+        return Refusal::kTextureTooLarge;
+    if (layout.nBufferWidth > kGeMaxBufferWidth) {
+        *pDetail = static_cast<int>(layout.nBufferWidth);
+        return Refusal::kBufferTooWide;
+    }
+
+    RowEncoder encoder(image, options);
+    std::vector<std::uint8_t> row;
+    try {
+        row.assign(static_cast<std::size_t>(layout.nRowBytes), 0);
+    } catch (const std::bad_alloc&) {
+        return Refusal::kOutOfMemory;
+    }
+    if (!encoder.Prepare(nWidth) || !pTexture->texels.Allocate(static_cast<std::size_t>(layout.nBytes)))
+        return Refusal::kOutOfMemory;
+    if (bOwnClut && !encoder.BuildOwnClut(options.eClutFormat, options, nHighestIndex, pTexture))
+        return Refusal::kOutOfMemory;
+
+    // Each stored row is made once in `row` and copied to its place: whole
+    // when linear, in 16-byte pieces when swizzled.
+    std::uint8_t* pTexels = pTexture->texels.Data();
+    for (std::int64_t y = 0; y < layout.nStoredRows; ++y) {
+        if (y < nHeight)
+            encoder.Encode(static_cast<int>(y), row.data());
+        else if (y == nHeight)
+            std::fill(row.begin(), row.end(), std::uint8_t{0});
+        if (!layout.bSwizzled) {
+            std::memcpy(pTexels + y * layout.nRowBytes, row.data(), row.size());
+            continue;
+        }
+        for (std::int64_t x = 0; x < layout.nRowBytes; x += 16)
+            std::memcpy(pTexels + StoredOffset(layout, x, y), row.data() + x, 16);
+    }
+    pTexture->layout = layout;
+    return Refusal::kNone;
+}
 
 }  // namespace
 
@@ -172,46 +221,15 @@ Refusal EncodeTexture(const DecodedImage& image, const TextureOptions& options, 
             return Refusal::kTextureIndexTooLarge;
         }
     }
+    return EncodeLaidOut(image, options, IsIndexFormat(options.eFormat), nHighestIndex, pTexture, pDetail);
+}
 
-    const int nWidth = bPalette ? image.indexed.nWidth : image.trueColor.nWidth;
-    const int nHeight = bPalette ? image.indexed.nHeight : image.trueColor.nHeight;
-    TextureLayout layout;
-    if (!ComputeTextureLayout(options.eFormat, nWidth, nHeight, options.bPow2, options.bSwizzle, &layout))
-        return Refusal::kTextureTooLarge;
-    if (layout.nBufferWidth > kGeMaxBufferWidth) {
-        *pDetail = static_cast<int>(layout.nBufferWidth);
-        return Refusal::kBufferTooWide;
-    }
-
-    RowEncoder encoder(image, options);
-    std::vector<std::uint8_t> row;
-    try {
-        row.assign(static_cast<std::size_t>(layout.nRowBytes), 0);
-    } catch (const std::bad_alloc&) {
-        return Refusal::kOutOfMemory;
-    }
-    if (!encoder.Prepare(nWidth) || !pTexture->texels.Allocate(static_cast<std::size_t>(layout.nBytes)))
-        return Refusal::kOutOfMemory;
-    if (IsIndexFormat(options.eFormat) && !encoder.BuildClut(options.eClutFormat, options, nHighestIndex, pTexture))
-        return Refusal::kOutOfMemory;
-
-    // Each stored row is made once in `row` and copied to its place: whole
-    // when linear, in 16-byte pieces when swizzled.
-    std::uint8_t* pTexels = pTexture->texels.Data();
-    for (std::int64_t y = 0; y < layout.nStoredRows; ++y) {
-        if (y < nHeight)
-            encoder.Encode(static_cast<int>(y), row.data());
-        else if (y == nHeight)
-            std::fill(row.begin(), row.end(), std::uint8_t{0});
-        if (!layout.bSwizzled) {
-            std::memcpy(pTexels + y * layout.nRowBytes, row.data(), row.size());
-            continue;
-        }
-        for (std::int64_t x = 0; x < layout.nRowBytes; x += 16)
-            std::memcpy(pTexels + StoredOffset(layout, x, y), row.data() + x, 16);
-    }
-    pTexture->layout = layout;
-    return Refusal::kNone;
+Refusal EncodeIndexTexels(const DecodedImage& indices, const TextureOptions& options, EncodedTexture* pTexture,
+                          int* pDetail)
+{
+    if (!IsIndexFormat(options.eFormat) || indices.eShape != ImageShape::kIndexed)
+        return Refusal::kTextureNeedsPalette;
+    return EncodeLaidOut(indices, options, false, -1, pTexture, pDetail);
 }
 
 }  // namespace zandrel

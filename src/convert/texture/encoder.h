@@ -20,11 +20,35 @@ struct EncodedTexture {
     TextureFormat eClutFormat = TextureFormat::k8888;
     std::vector<std::uint8_t> clut;   // index formats: whole 32-byte blocks
     int nClutEntries = 0;
+    int nClutColors = 0;              // entries in use: every texel's index is below it
 };
+
+// A palette image's palette as 256 blue, green, red, alpha entries, with the
+// entries that must be transparent black (beyond the colour count, the
+// transparent index, the key colour) all zero and marked.
+struct EffectivePalette {
+    std::uint8_t bgra[256][4] = {};
+    bool bCleared[256] = {};
+};
+EffectivePalette MakeEffectivePalette(const IndexedImage& indexed, const TextureOptions& options);
+
+// The CLUT of the first nColors entries: each rounded like a texel (a
+// cleared one zero), padded with zero entries to nNeeded, then to whole
+// 32-byte blocks. False when the memory cannot be had.
+bool BuildClut(const EffectivePalette& palette, int nColors, int nNeeded, TextureFormat eClutFormat,
+               int nAlphaThreshold, std::vector<std::uint8_t>* pClut, int* pnEntries);
+
+// The highest index a palette image uses; -1 for no pixels.
+int HighestIndexUsed(const IndexedImage& indexed);
 
 // Fills *pTexture. On a refusal nothing is filled; *pDetail then holds the
 // highest index used for Refusal::kTextureIndexTooLarge.
 Refusal EncodeTexture(const DecodedImage& image, const TextureOptions& options, EncodedTexture* pTexture,
                       int* pDetail);
+
+// The texels of an index format from a palette image whose indices are final
+// (its colours are not read); the CLUT is the caller's to fill.
+Refusal EncodeIndexTexels(const DecodedImage& indices, const TextureOptions& options, EncodedTexture* pTexture,
+                          int* pDetail);
 
 }  // namespace zandrel

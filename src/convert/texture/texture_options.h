@@ -18,7 +18,9 @@ struct TextureOptions {
     int nAlphaThreshold = 128;
     bool bKey = false;
     std::uint32_t nKeyRgb = 0;    // 0xRRGGBB
-    int nTransparentIndex = -1;   // a palette entry made transparent, -1 for none
+    int nTransparentIndex = -1;   // a palette entry made transparent, -1 for none; t8/t4 quantised:
+                                  // the entry every transparent pixel takes (-1: entry 0)
+    int nColors = 0;              // t8/t4: entries at most, 0 for all the format holds (256, 16)
 
     // Files
     bool bAddConst = true;        // declare the arrays const

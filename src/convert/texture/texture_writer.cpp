@@ -58,6 +58,19 @@ bool WriteBytes(ByteSink& sink, const std::uint8_t* pBytes, std::size_t nCount)
     return nCount == 0 || sink.Write(pBytes, nCount);
 }
 
+// The colour table's array, one 32-byte block (the unit the GE loads) a line.
+void AppendClutArray(TextBuffer& text, bool bAddConst, const EncodedTexture& texture, const std::string& name)
+{
+    char szLine[100];
+    std::snprintf(szLine, sizeof szLine, "// colour table: format %s, entries = %d\r\n",
+                  TextureFormatName(texture.eClutFormat), texture.nClutEntries);
+    text.Append(szLine);
+    text.Append((ArrayDeclarator(bAddConst, texture.eClutFormat, name) + "={\r\n").c_str());
+    AppendStoredLines(text, texture.eClutFormat, texture.clut.data(), static_cast<std::int64_t>(texture.clut.size()),
+                      32);
+    text.Append("};\r\n");
+}
+
 // The texels' array, and for index formats the CLUT's after it.
 void AppendTextureArrays(TextBuffer& text, bool bAddConst, const EncodedTexture& texture, const std::string& name,
                          const std::string& clutName)
@@ -68,15 +81,8 @@ void AppendTextureArrays(TextBuffer& text, bool bAddConst, const EncodedTexture&
     text.Append("};\r\n");
     if (clutName.empty())
         return;
-    char szLine[200];
-    std::snprintf(szLine, sizeof szLine, "\r\n\r\n// colour table: format %s, entries = %d\r\n",
-                  TextureFormatName(texture.eClutFormat), texture.nClutEntries);
-    text.Append(szLine);
-    text.Append((ArrayDeclarator(bAddConst, texture.eClutFormat, clutName) + "={\r\n").c_str());
-    // One 32-byte block, the unit the GE loads, a line.
-    AppendStoredLines(text, texture.eClutFormat, texture.clut.data(), static_cast<std::int64_t>(texture.clut.size()),
-                      32);
-    text.Append("};\r\n");
+    text.Append("\r\n\r\n");
+    AppendClutArray(text, bAddConst, texture, clutName);
 }
 
 // "// width = 16, height = 8, format 8888, buffer width = 16, stored rows = 8"
@@ -91,7 +97,8 @@ void AppendLayoutComment(TextBuffer& text, const TextureLayout& layout)
     text.Append(szLine);
 }
 
-bool FormatTextureSource(ByteSink& sink, const OutputNames& names, bool bAddConst, const EncodedTexture& texture)
+bool FormatTextureSource(ByteSink& sink, const OutputNames& names, bool bAddConst, const EncodedTexture& texture,
+                         const OutputNames* pSharedClut)
 {
     const std::string name = names.strArrayName.Str();
     TextBuffer text(sink);
@@ -100,7 +107,8 @@ bool FormatTextureSource(ByteSink& sink, const OutputNames& names, bool bAddCons
     text.Append("#include \"");
     text.Append(names.strStem + ".h");
     text.Append("\"\r\n\r\n");
-    AppendTextureArrays(text, bAddConst, texture, name, IsIndexFormat(texture.layout.eFormat) ? name + "_clut" : "");
+    const bool bOwnClut = IsIndexFormat(texture.layout.eFormat) && !pSharedClut;
+    AppendTextureArrays(text, bAddConst, texture, name, bOwnClut ? name + "_clut" : "");
     return text.Flush();
 }
 
@@ -121,6 +129,7 @@ void AppendClutMacros(TextBuffer& text, const std::string& prefix, const Encoded
 {
     AppendDefine(text, prefix, "CLUT_PSM", static_cast<int>(texture.eClutFormat));
     AppendDefine(text, prefix, "CLUT_ENTRIES", texture.nClutEntries);
+    AppendDefine(text, prefix, "CLUT_COLORS", texture.nClutColors);
     AppendDefine(text, prefix, "CLUT_BLOCKS", static_cast<long long>(texture.clut.size() / 32));
     AppendDefine(text, prefix, "CLUT_BYTES", static_cast<long long>(texture.clut.size()));
 }
@@ -146,22 +155,32 @@ void AppendClutExtern(TextBuffer& text, bool bAddConst, const EncodedTexture& te
     text.Append(("extern " + ArrayDeclarator(bAddConst, texture.eClutFormat, clutName, nClutBytes) + ";\r\n").c_str());
 }
 
-bool FormatTextureHeader(ByteSink& sink, const OutputNames& names, bool bAddConst, const EncodedTexture& texture)
+bool FormatTextureHeader(ByteSink& sink, const OutputNames& names, bool bAddConst, const EncodedTexture& texture,
+                         const OutputNames* pSharedClut)
 {
     const TextureLayout& layout = texture.layout;
     const std::string name = names.strArrayName.Str();
     const std::string prefix = MacroPrefix(names.strArrayName);
     const bool bIndexed = IsIndexFormat(layout.eFormat);
+    const bool bShared = bIndexed && pSharedClut;
+    const std::string clutName = bShared ? pSharedClut->strArrayName.Str() : name + "_clut";
     TextBuffer text(sink);
     text.Append("// texture for the PSP's graphics engine\r\n");
     AppendGuardOpening(text, prefix);
+    if (bShared)
+        text.Append(("#include \"" + std::string(pSharedClut->strStem.Str()) + ".h\"\r\n\r\n").c_str());
     AppendLayoutMacros(text, prefix, layout);
-    if (bIndexed)
+    if (bShared) {
+        const std::string shared = MacroPrefix(pSharedClut->strArrayName);
+        for (const char* pszMacro : {"CLUT_PSM", "CLUT_ENTRIES", "CLUT_COLORS", "CLUT_BLOCKS", "CLUT_BYTES"})
+            text.Append(("#define " + prefix + "_" + pszMacro + " " + shared + "_" + pszMacro + "\r\n").c_str());
+    } else if (bIndexed) {
         AppendClutMacros(text, prefix, texture);
-    AppendDrawingComment(text, prefix, bIndexed ? name + "_clut" : "", prefix, name);
+    }
+    AppendDrawingComment(text, prefix, bIndexed ? clutName : "", prefix, name);
     text.Append(("extern " + ArrayDeclarator(bAddConst, layout.eFormat, name, layout.nBytes) + ";\r\n").c_str());
-    if (bIndexed)
-        AppendClutExtern(text, bAddConst, texture, name + "_clut");
+    if (bIndexed && !bShared)
+        AppendClutExtern(text, bAddConst, texture, clutName);
     AppendGuardClosing(text);
     return text.Flush();
 }
@@ -223,15 +242,16 @@ bool FormatPagesHeader(ByteSink& sink, const OutputNames& names, bool bAddConst,
 
 }  // namespace
 
-WriteOutcome WriteTextureFiles(const OutputNames& names, const TextureOptions& options, const EncodedTexture& texture)
+WriteOutcome WriteTextureFiles(const OutputNames& names, const TextureOptions& options, const EncodedTexture& texture,
+                               const OutputNames* pSharedClut)
 {
     COutputSet set(true);
     set.Add(
         names.PathOf(".c"),
-        [&](ByteSink& sink) { return FormatTextureSource(sink, names, options.bAddConst, texture); });
+        [&](ByteSink& sink) { return FormatTextureSource(sink, names, options.bAddConst, texture, pSharedClut); });
     set.Add(
         names.PathOf(".h"),
-        [&](ByteSink& sink) { return FormatTextureHeader(sink, names, options.bAddConst, texture); });
+        [&](ByteSink& sink) { return FormatTextureHeader(sink, names, options.bAddConst, texture, pSharedClut); });
     if (!options.bWriteBinary)
         return set.Finish();
     set.Add(
@@ -239,7 +259,7 @@ WriteOutcome WriteTextureFiles(const OutputNames& names, const TextureOptions& o
         [&](ByteSink& sink) {
             return WriteBytes(sink, texture.texels.Data(), static_cast<std::size_t>(texture.layout.nBytes));
         });
-    if (IsIndexFormat(texture.layout.eFormat)) {
+    if (IsIndexFormat(texture.layout.eFormat) && !pSharedClut) {
         set.Add(
             names.PathOf("_clut.bin"),
             [&](ByteSink& sink) { return WriteBytes(sink, texture.clut.data(), texture.clut.size()); });
@@ -274,6 +294,37 @@ WriteOutcome WriteTexturePageFiles(const OutputNames& names, const TextureOption
             return WriteBytes(sink, reinterpret_cast<const std::uint8_t*>(extra.bytes.data()), extra.bytes.size());
         });
     }
+    return set.Finish();
+}
+
+WriteOutcome WriteSharedClutFiles(const OutputNames& names, const TextureOptions& options, const EncodedTexture& clut)
+{
+    const std::string name = names.strArrayName.Str();
+    const std::string prefix = MacroPrefix(names.strArrayName);
+    COutputSet set(true);
+    set.Add(names.PathOf(".c"), [&](ByteSink& sink) {
+        TextBuffer text(sink);
+        text.Append("// colour table for the PSP's graphics engine, shared by textures\r\n#include \"");
+        text.Append(names.strStem + ".h");
+        text.Append("\"\r\n\r\n");
+        AppendClutArray(text, options.bAddConst, clut, name);
+        return text.Flush();
+    });
+    set.Add(names.PathOf(".h"), [&](ByteSink& sink) {
+        TextBuffer text(sink);
+        text.Append("// colour table for the PSP's graphics engine, shared by textures\r\n");
+        AppendGuardOpening(text, prefix);
+        AppendClutMacros(text, prefix, clut);
+        text.Append("\r\n/* Loading it:\r\n");
+        text.Append((" *   sceGuClutMode(" + prefix + "_CLUT_PSM, 0, 0xFF, 0);\r\n").c_str());
+        text.Append((" *   sceGuClutLoad(" + prefix + "_CLUT_BLOCKS, " + name + ");\r\n */\r\n\r\n").c_str());
+        text.Append(("extern " + ArrayDeclarator(options.bAddConst, clut.eClutFormat, name,
+                                                 static_cast<std::int64_t>(clut.clut.size())) + ";\r\n").c_str());
+        AppendGuardClosing(text);
+        return text.Flush();
+    });
+    if (options.bWriteBinary)
+        set.Add(names.PathOf(".bin"), [&](ByteSink& sink) { return WriteBytes(sink, clut.clut.data(), clut.clut.size()); });
     return set.Finish();
 }
 

@@ -8,6 +8,8 @@
 #include "image_sprite_4444.h"
 #include "tiles16.h"
 #include "tiles_t8.h"
+#include "image_sprite_shared.h"
+#include "image_tiles16_shared.h"
 
 /* 1 unless the file holds exactly the nBytes at pData: a BINARY output is the array as stored. */
 static int DiffersFromFile(const char* pszPath, const void* pData, size_t nBytes)
@@ -42,5 +44,9 @@ int main(void)
     nFaults += hud_sprite_table[hud_sprite].source_w != 5 || hud_sprite_table[hud_tiles16].source_h != 3;
     nFaults += hud_sprite_table[hud_sprite].x < 2 || hud_sprite_table[hud_tiles16].x + hud_sprite_table[hud_tiles16].w > 14;
     nFaults += sizeof(hud_clut) != HUD_CLUT_BYTES || fopen(HUD_JSON, "rb") == NULL;
+    /* One colour table for both, its macros through each texture's. */
+    nFaults += IMAGE_SPRITE_SHARED_CLUT_BYTES != SHARED_PAL_CLUT_BYTES || IMAGE_TILES16_SHARED_CLUT_COLORS > 8;
+    nFaults += IMAGE_TILES16_SHARED_PSM != 4 || sizeof(shared_pal) != SHARED_PAL_CLUT_BYTES;
+    nFaults += DiffersFromFile(SHARED_PAL_BIN, shared_pal, SHARED_PAL_CLUT_BYTES);
     return nFaults;
 }

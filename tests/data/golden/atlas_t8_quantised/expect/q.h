@@ -16,6 +16,7 @@
 #define Q_BYTES 128
 #define Q_CLUT_PSM 2
 #define Q_CLUT_ENTRIES 32
+#define Q_CLUT_COLORS 26
 #define Q_CLUT_BLOCKS 2
 #define Q_CLUT_BYTES 64
 

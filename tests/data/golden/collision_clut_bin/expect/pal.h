@@ -13,6 +13,7 @@
 #define PAL_BYTES 48
 #define PAL_CLUT_PSM 3
 #define PAL_CLUT_ENTRIES 16
+#define PAL_CLUT_COLORS 16
 #define PAL_CLUT_BLOCKS 2
 #define PAL_CLUT_BYTES 64
 
