@@ -1,7 +1,7 @@
 # zandrel_add_textures: turn images into GE textures at build time and compile
 # them into a target.
 #
-#   zandrel_add_textures(TARGET tgt FORMAT 5650|5551|4444|8888|t8|t4
+#   zandrel_add_textures(TARGET tgt FORMAT 5650|5551|4444|8888|t8|t4|dxt1|dxt3|dxt5
 #                        [SWIZZLE] [POW2] [DITHER] [NO_PREFIX] [NO_CONST]
 #                        [CLUT fmt] [ALPHA_THRESHOLD n] [KEY RRGGBB]
 #                        [TRANSPARENT_INDEX n] [COLORS n] [SHARED_CLUT name]
@@ -39,7 +39,7 @@ set(_ZANDREL_SINGLE TARGET FORMAT BINARY OUTPUT_DIR ${_ZANDREL_VALUED})
 
 # What each value must look like: keyword, regular expression, the values in words.
 set(_ZANDREL_VALUE_RULES
-  FORMAT "^(5650|5551|4444|8888|t8|t4)$" "5650, 5551, 4444, 8888, t8 or t4"
+  FORMAT "^(5650|5551|4444|8888|t8|t4|dxt1|dxt3|dxt5)$" "5650, 5551, 4444, 8888, t8, t4, dxt1, dxt3 or dxt5"
   CLUT "^(5650|5551|4444|8888)$" "5650, 5551, 4444 or 8888"
   ALPHA_THRESHOLD "^0*([0-9]|[1-9][0-9]|1[0-9][0-9]|2[0-4][0-9]|25[0-5])$" "0 to 255"
   TRANSPARENT_INDEX "^0*([0-9]|[1-9][0-9]|1[0-9][0-9]|2[0-4][0-9]|25[0-5])$" "0 to 255"
@@ -57,9 +57,10 @@ set(_ZANDREL_COMBINATION_RULES
   DITHER "^(5650|5551|4444|t8|t4) " "needs FORMAT 5650, 5551, 4444, t8 or t4 (8888 is not dithered)"
   COLORS "^t[48] " "needs FORMAT t8 or t4"
   SHARED_CLUT "^t[48] " "needs FORMAT t8 or t4"
-  ALPHA_THRESHOLD "^5551 |^t[48] 5551$" "needs FORMAT 5551 or CLUT 5551"
-  KEY "^(5551|4444|8888|t8|t4) " "cannot be used with FORMAT 5650 (it has no alpha)"
-  TRANSPARENT_INDEX "^(5551|4444|8888|t8|t4) " "cannot be used with FORMAT 5650 (it has no alpha)")
+  SWIZZLE "^(5650|5551|4444|8888|t8|t4) " "cannot be used with FORMAT dxt1, dxt3 or dxt5 (DXT blocks are never swizzled)"
+  ALPHA_THRESHOLD "^5551 |^dxt1 |^t[48] 5551$" "needs FORMAT 5551 or dxt1, or CLUT 5551"
+  KEY "^(5551|4444|8888|t8|t4|dxt1|dxt3|dxt5) " "cannot be used with FORMAT 5650 (it has no alpha)"
+  TRANSPARENT_INDEX "^(5551|4444|8888|t8|t4|dxt1|dxt3|dxt5) " "cannot be used with FORMAT 5650 (it has no alpha)")
 endmacro()
 
 function(_zandrel_fail)
@@ -275,7 +276,7 @@ endfunction()
 # zandrel_add_atlas: pack images into the pages of one texture atlas at build
 # time and compile it into a target.
 #
-#   zandrel_add_atlas(TARGET tgt NAME name FORMAT 5650|5551|4444|8888|t8|t4
+#   zandrel_add_atlas(TARGET tgt NAME name FORMAT 5650|5551|4444|8888|t8|t4|dxt1|dxt3|dxt5
 #                     [SWIZZLE] [DITHER] [NO_CONST] [TRIM] [KEEP_EMPTY]
 #                     [CLUT fmt] [ALPHA_THRESHOLD n] [KEY RRGGBB]
 #                     [TRANSPARENT_INDEX n] [PAGE_SIZE WxH] [PADDING n]

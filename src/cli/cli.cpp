@@ -157,14 +157,20 @@ constexpr unsigned FormatBit(TextureFormat eFormat)
     return 1u << static_cast<int>(eFormat);
 }
 constexpr unsigned kIndexFormats = FormatBit(TextureFormat::kT4) | FormatBit(TextureFormat::kT8);
-constexpr unsigned kAllFormats = 0x3F;
+constexpr unsigned kDxtFormats =
+    FormatBit(TextureFormat::kDxt1) | FormatBit(TextureFormat::kDxt3) | FormatBit(TextureFormat::kDxt5);
+constexpr unsigned kAllFormats = 0x3F | kDxtFormats;
+// --swizzle: DXT blocks are never swizzled.
+constexpr Meaning kSwizzledFormats{kAllFormats & ~kDxtFormats, 0};
 constexpr Meaning kAlways{kAllFormats, 0};
 // --dither: ordered on the 16-bit texel formats, error diffusion on the index formats.
 constexpr Meaning kDitheredTexels{FormatBit(TextureFormat::k5650) | FormatBit(TextureFormat::k5551) |
                                       FormatBit(TextureFormat::k4444) | kIndexFormats,
                                   0};
-// --alpha-threshold decides the alpha bit of 5551 texels or 5551 CLUT entries.
-constexpr Meaning kFiveFiveFiveOne{FormatBit(TextureFormat::k5551), FormatBit(TextureFormat::k5551)};
+// --alpha-threshold decides the alpha bit of 5551 texels or 5551 CLUT entries,
+// and which DXT1 texels are transparent.
+constexpr Meaning kFiveFiveFiveOne{FormatBit(TextureFormat::k5551) | FormatBit(TextureFormat::kDxt1),
+                                   FormatBit(TextureFormat::k5551)};
 
 const OptionRule kOptions[] = {
     {"--binary", nullptr, nullptr, "also write the raw .bin file", kGeneral, false, kAlways,
@@ -201,21 +207,23 @@ const OptionRule kOptions[] = {
      [](Arguments& a) { a.bVersion = true; }, nullptr},
     {"--", nullptr, nullptr, "treat every later argument as a file", kGeneral, false, kAlways,
      [](Arguments& a) { a.bOptionsEnded = true; }, nullptr},
-    {"--format", nullptr, "F", "5650, 5551, 4444, 8888, t8 or t4", kTexture, false, kAlways, nullptr,
+    {"--format", nullptr, "F", "5650, 5551, 4444, 8888, t8, t4, dxt1, dxt3 or dxt5", kTexture, false, kAlways, nullptr,
      [](Arguments& a, const char* v) -> const char* {
          a.bFormat = true;
-         return ParseTextureFormat(v, &a.texture.eFormat) ? nullptr : "5650, 5551, 4444, 8888, t8 or t4";
+         return ParseTextureFormat(v, &a.texture.eFormat) ? nullptr
+                                                          : "5650, 5551, 4444, 8888, t8, t4, dxt1, dxt3 or dxt5";
      }},
     {"--clut", nullptr, "F", "colour table of t8/t4: 5650, 5551, 4444 or 8888 (default)", kTexture, true,
      Meaning{kIndexFormats, 0}, nullptr,
      [](Arguments& a, const char* v) -> const char* {
          TextureFormat eFormat;
-         if (!ParseTextureFormat(v, &eFormat) || IsIndexFormat(eFormat))
+         if (!ParseTextureFormat(v, &eFormat) || IsIndexFormat(eFormat) || IsDxtFormat(eFormat))
              return "5650, 5551, 4444 or 8888";
          a.texture.eClutFormat = eFormat;
          return nullptr;
      }},
-    {"--swizzle", nullptr, nullptr, "store the texels in the swizzled block order", kTexture, true, kAlways,
+    {"--swizzle", nullptr, nullptr, "store the texels in the swizzled block order (not DXT)", kTexture, true,
+     kSwizzledFormats,
      [](Arguments& a) { a.texture.bSwizzle = true; }, nullptr},
     {"--pow2", nullptr, nullptr, "pad width and height to powers of two", kTexture, true, kAlways,
      [](Arguments& a) { a.texture.bPow2 = true; }, nullptr, AtlasUse::kImpliedByAtlas},
@@ -233,7 +241,7 @@ const OptionRule kOptions[] = {
          a.sharedClutOption = std::string("--shared-clut ") + v;
          return IsCIdentifier(v) ? nullptr : "a C identifier";
      }, AtlasUse::kNotWithAtlas},
-    {"--alpha-threshold", nullptr, "N", "5551 texels or CLUT: alpha bit set when alpha >= N (0-255, default 128)", kTexture, true,
+    {"--alpha-threshold", nullptr, "N", "5551 texels or CLUT, DXT1: opaque when alpha >= N (0-255, default 128)", kTexture, true,
      kFiveFiveFiveOne,
      nullptr,
      [](Arguments& a, const char* v) -> const char* {
@@ -430,6 +438,9 @@ std::string CombinationError(const Arguments& args)
     if (args.bFormat && args.texture.eFormat == TextureFormat::k5650 &&
         (args.texture.bKey || args.texture.nTransparentIndex >= 0))
         return "--key and --transparent-index cannot be used with --format 5650 (it has no alpha)";
+    if (args.bFormat && args.texture.bSwizzle && IsDxtFormat(args.texture.eFormat))
+        return std::string("--swizzle cannot be used with --format ") + TextureFormatName(args.texture.eFormat) +
+               " (DXT blocks are never swizzled)";
     if (args.bFormat) {
         std::string pointless = PointlessOptionError(args);
         if (!pointless.empty())

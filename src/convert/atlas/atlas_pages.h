@@ -24,9 +24,10 @@ struct AtlasSprites {
 };
 
 // The texel alignment of sprites on a page of the format (AtlasOptions::nAlignment).
-inline int AtlasAlignment(TextureFormat)
+// DXT sprites start on a block, so no block mixes two sprites.
+inline int AtlasAlignment(TextureFormat eFormat)
 {
-    return 1;
+    return IsDxtFormat(eFormat) ? 4 : 1;
 }
 
 // One texture a page, each a power of two, encoded with the options. t8 and

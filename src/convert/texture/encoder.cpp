@@ -5,6 +5,8 @@
 #include <cstring>
 #include <new>
 
+#include "convert/texture/dxt/dxt_encoder.h"
+
 namespace zandrel {
 
 EffectivePalette MakeEffectivePalette(const IndexedImage& indexed, const TextureOptions& options)
@@ -156,6 +158,58 @@ private:
     std::vector<std::uint8_t> m_expanded;
 };
 
+// The stored texture's texels as blue, green, red, alpha: the image with the
+// key and the palette's cleared entries transparent black, padded with
+// transparent black to the texture's size when --pow2 asks for it.
+bool MakeBgraTexels(const DecodedImage& image, const TextureOptions& options, const TextureLayout& layout,
+                    std::int64_t nWidth, std::int64_t nHeight, std::vector<std::uint8_t>* pBgra)
+{
+    try {
+        pBgra->assign(static_cast<std::size_t>(nWidth * nHeight * 4), 0);
+    } catch (const std::bad_alloc&) {
+        return false;
+    }
+    const PixelRule rule = MakeRule(TextureFormat::k8888, options);
+    const EffectivePalette palette =
+        image.eShape == ImageShape::kIndexed ? MakeEffectivePalette(image.indexed, options) : EffectivePalette();
+    for (std::int64_t y = 0; y < layout.nHeight; ++y) {
+        std::uint8_t* pRow = pBgra->data() + static_cast<std::size_t>(y * nWidth * 4);
+        for (std::int64_t x = 0; x < layout.nWidth; ++x) {
+            std::uint8_t* pTexel = pRow + x * 4;
+            if (image.eShape == ImageShape::kIndexed) {
+                std::memcpy(pTexel, palette.bgra[image.indexed.indices.Data()[y * layout.nWidth + x]], 4);
+                continue;
+            }
+            const std::uint8_t* pPixel = image.trueColor.pixels.Data() + (y * layout.nWidth + x) * 4;
+            const bool bKeyed = rule.bKey && pPixel[0] == rule.key[0] && pPixel[1] == rule.key[1] &&
+                                pPixel[2] == rule.key[2];
+            if (!bKeyed)
+                std::memcpy(pTexel, pPixel, 4);
+        }
+    }
+    return true;
+}
+
+// DXT textures: blocks of the image (or with --pow2 of the padded texture),
+// in rows, never swizzled.
+Refusal EncodeDxtTexture(const DecodedImage& image, const TextureOptions& options, const TextureLayout& layout,
+                         EncodedTexture* pTexture)
+{
+    const std::int64_t nWidth = options.bPow2 ? layout.nTextureWidth : layout.nWidth;
+    const std::int64_t nHeight = options.bPow2 ? layout.nTextureHeight : layout.nHeight;
+    DxtLayout dxt;
+    if (!ComputeDxtLayout(static_cast<DxtFormat>(layout.eFormat), nWidth, nHeight, kMaxTextureBytes, &dxt) ||
+        dxt.nBytes != layout.nBytes)
+        return Refusal::kTextureTooLarge;
+    std::vector<std::uint8_t> bgra;
+    if (!MakeBgraTexels(image, options, layout, nWidth, nHeight, &bgra) ||
+        !pTexture->texels.Allocate(static_cast<std::size_t>(layout.nBytes)))
+        return Refusal::kOutOfMemory;
+    EncodeDxt(dxt, bgra.data(), options.nAlphaThreshold, pTexture->texels.Data());
+    pTexture->layout = layout;
+    return Refusal::kNone;
+}
+
 // Lays out and encodes the texels; with bOwnClut, the CLUT of the palette image too.
 Refusal EncodeLaidOut(const DecodedImage& image, const TextureOptions& options, bool bOwnClut, int nHighestIndex,
                       EncodedTexture* pTexture, int* pDetail)
@@ -170,6 +224,8 @@ Refusal EncodeLaidOut(const DecodedImage& image, const TextureOptions& options, 
         *pDetail = static_cast<int>(layout.nBufferWidth);
         return Refusal::kBufferTooWide;
     }
+    if (IsDxtFormat(options.eFormat))
+        return EncodeDxtTexture(image, options, layout, pTexture);
 
     RowEncoder encoder(image, options);
     std::vector<std::uint8_t> row;

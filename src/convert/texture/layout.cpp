@@ -39,6 +39,10 @@ bool ComputeTextureLayout(TextureFormat eFormat, std::int64_t nWidth, std::int64
     layout.nStoredRows = bPow2 ? layout.nTextureHeight : std::max<std::int64_t>(nHeight, 1);
     if (bSwizzle)
         layout.nStoredRows = RoundUp(layout.nStoredRows, 8);
+    // DXT stores whole 4 x 4 blocks; the buffer width above is already
+    // whole blocks (32 texels for DXT1, 16 for DXT3/DXT5).
+    if (IsDxtFormat(eFormat))
+        layout.nStoredRows = RoundUp(layout.nStoredRows, 4);
     layout.nRowBytes = layout.nBufferWidth * nBits / 8;
     // Each factor is checked first, so the product cannot overflow.
     if (layout.nRowBytes > kMaxTextureBytes || layout.nStoredRows > kMaxTextureBytes)

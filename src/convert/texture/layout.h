@@ -21,8 +21,8 @@ struct TextureLayout {
     std::int64_t nWidth = 0, nHeight = 0;                // the image
     std::int64_t nTextureWidth = 0, nTextureHeight = 0;  // powers of two, at least the image
     std::int64_t nBufferWidth = 0;  // texels a stored row, a whole number of 16 bytes
-    std::int64_t nStoredRows = 0;   // a multiple of 8 when swizzled
-    std::int64_t nRowBytes = 0;     // bytes of one stored row
+    std::int64_t nStoredRows = 0;   // a multiple of 8 when swizzled, of 4 for DXT
+    std::int64_t nRowBytes = 0;     // bytes of one stored row (DXT: a quarter of a row of blocks)
     std::int64_t nBytes = 0;        // the whole stored texture
 };
 

@@ -16,7 +16,15 @@ struct FormatInfo {
 constexpr FormatInfo kFormats[] = {
     {TextureFormat::k5650, "5650", 16}, {TextureFormat::k5551, "5551", 16}, {TextureFormat::k4444, "4444", 16},
     {TextureFormat::k8888, "8888", 32}, {TextureFormat::kT4, "t4", 4},      {TextureFormat::kT8, "t8", 8},
+    {TextureFormat::kDxt1, "dxt1", 4},  {TextureFormat::kDxt3, "dxt3", 8},  {TextureFormat::kDxt5, "dxt5", 8},
 };
+
+// The ids run 0 to 5, then 8 to 10.
+const FormatInfo& Info(TextureFormat eFormat)
+{
+    const int nId = static_cast<int>(eFormat);
+    return kFormats[nId < 8 ? nId : nId - 2];
+}
 
 // The n-bit value (n = 4, 5 or 6) whose widening by bit replication is
 // nearest to each 8-bit value, the smaller on a tie.
@@ -198,12 +206,12 @@ bool ParseTextureFormat(std::string_view text, TextureFormat* pFormat)
 
 const char* TextureFormatName(TextureFormat eFormat)
 {
-    return kFormats[static_cast<int>(eFormat)].pszName;
+    return Info(eFormat).pszName;
 }
 
 int BitsPerPixel(TextureFormat eFormat)
 {
-    return kFormats[static_cast<int>(eFormat)].nBits;
+    return Info(eFormat).nBits;
 }
 
 void PackPixels(const PixelRule& rule, const std::uint8_t* pBgra, int n, int y, std::uint8_t* pOut)
@@ -213,7 +221,7 @@ void PackPixels(const PixelRule& rule, const std::uint8_t* pBgra, int n, int y, 
     case TextureFormat::k5551: PackRow16<TextureFormat::k5551>(rule, pBgra, n, y, pOut); break;
     case TextureFormat::k4444: PackRow16<TextureFormat::k4444>(rule, pBgra, n, y, pOut); break;
     case TextureFormat::k8888: PackRow8888(rule, pBgra, n, pOut); break;
-    default: break;  // index formats are not packed from colours
+    default: break;  // index and DXT formats are not packed from colours
     }
 }
 

@@ -15,16 +15,25 @@ enum class TextureFormat : int {
     k8888 = 3,
     kT4 = 4,
     kT8 = 5,
+    kDxt1 = 8,  // 4 x 4 blocks, never swizzled (convert/texture/dxt/)
+    kDxt3 = 9,
+    kDxt5 = 10,
 };
 
-// "5650", "5551", "4444", "8888", "t4", "t8"; false for anything else.
+// "5650", "5551", "4444", "8888", "t4", "t8", "dxt1", "dxt3", "dxt5"; false
+// for anything else.
 bool ParseTextureFormat(std::string_view text, TextureFormat* pFormat);
 const char* TextureFormatName(TextureFormat eFormat);
 
+// DXT1 counts 4 bits a texel, DXT3 and DXT5 8, as their blocks average.
 int BitsPerPixel(TextureFormat eFormat);
 inline bool IsIndexFormat(TextureFormat eFormat)
 {
     return eFormat == TextureFormat::kT4 || eFormat == TextureFormat::kT8;
+}
+inline bool IsDxtFormat(TextureFormat eFormat)
+{
+    return eFormat == TextureFormat::kDxt1 || eFormat == TextureFormat::kDxt3 || eFormat == TextureFormat::kDxt5;
 }
 
 // How direct-colour texels are made from blue, green, red, alpha pixels.

@@ -77,7 +77,9 @@ void AppendTextureArrays(TextBuffer& text, bool bAddConst, const EncodedTexture&
 {
     const TextureLayout& layout = texture.layout;
     text.Append((ArrayDeclarator(bAddConst, layout.eFormat, name) + "={\r\n").c_str());
-    AppendStoredLines(text, layout.eFormat, texture.texels.Data(), layout.nBytes, layout.nRowBytes);
+    // DXT: one row of 4 x 4 blocks a line.
+    const std::int64_t nLineBytes = IsDxtFormat(layout.eFormat) ? layout.nRowBytes * 4 : layout.nRowBytes;
+    AppendStoredLines(text, layout.eFormat, texture.texels.Data(), layout.nBytes, nLineBytes);
     text.Append("};\r\n");
     if (clutName.empty())
         return;
