@@ -513,13 +513,13 @@ std::vector<Sample> Generate(const std::string& scratch)
 }
 
 // "CLASS=FOLDER[:STEP]": every STEP-th PNG under FOLDER, sorted by path.
-void AddArt(const std::string& spec, std::vector<Sample>* pSamples)
+void AddArt(const std::string& artClass, std::vector<Sample>* pSamples)
 {
-    const std::size_t nEquals = spec.find('='), nColon = spec.rfind(':');
-    const std::string name = spec.substr(0, nEquals);
+    const std::size_t nEquals = artClass.find('='), nColon = artClass.rfind(':');
+    const std::string name = artClass.substr(0, nEquals);
     const bool bStep = nColon != std::string::npos && nColon > nEquals;
-    const std::string folder = spec.substr(nEquals + 1, bStep ? nColon - nEquals - 1 : std::string::npos);
-    const std::size_t nStep = bStep ? std::max(1, std::atoi(spec.c_str() + nColon + 1)) : 1;
+    const std::string folder = artClass.substr(nEquals + 1, bStep ? nColon - nEquals - 1 : std::string::npos);
+    const std::size_t nStep = bStep ? std::max(1, std::atoi(artClass.c_str() + nColon + 1)) : 1;
     std::vector<std::string> paths;
     std::error_code error;
     for (const auto& entry : std::filesystem::recursive_directory_iterator(folder, error)) {
