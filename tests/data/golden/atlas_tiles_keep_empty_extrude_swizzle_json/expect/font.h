@@ -5,22 +5,22 @@
 #include <stdint.h>
 
 #define FONT_PAGES 1
-#define FONT_WIDTH 32
-#define FONT_HEIGHT 2
-#define FONT_TEXTURE_WIDTH 32
-#define FONT_TEXTURE_HEIGHT 2
-#define FONT_STORED_HEIGHT 2
-#define FONT_BUFFER_WIDTH 32
-#define FONT_PSM 1
-#define FONT_SWIZZLED 0
-#define FONT_BYTES 128
+#define FONT_WIDTH 16
+#define FONT_HEIGHT 16
+#define FONT_TEXTURE_WIDTH 16
+#define FONT_TEXTURE_HEIGHT 16
+#define FONT_STORED_HEIGHT 16
+#define FONT_BUFFER_WIDTH 16
+#define FONT_PSM 2
+#define FONT_SWIZZLED 1
+#define FONT_BYTES 512
 
 /* Drawing with it:
  *   sceGuTexMode(FONT_PSM, 0, 0, FONT_SWIZZLED);
  *   sceGuTexImage(0, FONT_TEXTURE_WIDTH, FONT_TEXTURE_HEIGHT, FONT_BUFFER_WIDTH, font);
  */
 
-extern const unsigned short font[64] __attribute__((aligned(16)));
+extern const unsigned short font[256] __attribute__((aligned(16)));
 
 /* One row a sprite: its texels are w x h at x, y of page `page` (texel units,
  * so the UVs of its corners are x, y and x + w, y + h); it was cut offset_x,
@@ -44,12 +44,12 @@ enum font_sprite_id {
 #define FONT_SPRITES 6
 
 static const font_sprite_t font_sprite_table[6] __attribute__((unused)) = {
-    {0, 0, 0, 4, 2, 0, 0, 4, 2},  /* font_sheet_0 */
-    {0, 4, 0, 4, 2, 0, 0, 4, 2},  /* font_sheet_1 */
-    {0, 8, 0, 4, 2, 0, 0, 4, 2},  /* font_sheet_2 */
-    {0, 12, 0, 4, 2, 0, 0, 4, 2},  /* font_sheet_3 */
-    {0, 16, 0, 4, 2, 0, 0, 4, 2},  /* font_sheet_4 */
-    {0, 20, 0, 4, 2, 0, 0, 4, 2},  /* font_sheet_5 */
+    {0, 2, 2, 4, 2, 0, 0, 4, 2},  /* font_sheet_0 */
+    {0, 9, 2, 4, 2, 0, 0, 4, 2},  /* font_sheet_1 */
+    {0, 2, 7, 4, 2, 0, 0, 4, 2},  /* font_sheet_2 */
+    {0, 9, 7, 4, 2, 0, 0, 4, 2},  /* font_sheet_3 */
+    {0, 2, 12, 4, 2, 0, 0, 4, 2},  /* font_sheet_4 */
+    {0, 9, 12, 4, 2, 0, 0, 4, 2},  /* font_sheet_5 */
 };
 
 #endif
