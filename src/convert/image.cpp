@@ -1,4 +1,4 @@
-// The decoded image's allocation and the size rule.
+// The decoded image's allocation, palette comparison and the size rule.
 #include "convert/image.h"
 
 #include <climits>
@@ -10,6 +10,18 @@ namespace {
 constexpr std::uint64_t kMaxArrayBytes = INT_MAX;
 
 }  // namespace
+
+bool SamePalette(const IndexedImage& a, const IndexedImage& b)
+{
+    if (a.nColorCount != b.nColorCount)
+        return false;
+    for (int i = 0; i < a.nColorCount && i < 256; ++i) {
+        const PaletteColor &x = a.colors[i], &y = b.colors[i];
+        if (x.nRed != y.nRed || x.nGreen != y.nGreen || x.nBlue != y.nBlue || x.nAlpha != y.nAlpha)
+            return false;
+    }
+    return true;
+}
 
 Refusal CheckImageSize(ImageShape eShape, std::uint64_t nWidth, std::uint64_t nHeight)
 {

@@ -3,7 +3,7 @@
 // one size rule both shapes meet.
 //
 //   PaletteColor, IndexedImage, TrueColorImage, ImageShape, DecodedImage
-//   CheckImageSize
+//   SamePalette, CheckImageSize
 #pragma once
 
 #include <cstdint>
@@ -51,7 +51,14 @@ struct DecodedImage {
     ImageShape eShape = ImageShape::kNone;
     IndexedImage indexed;      // when eShape is kIndexed
     TrueColorImage trueColor;  // when eShape is kTrueColor
+
+    int Width() const { return eShape == ImageShape::kIndexed ? indexed.nWidth : trueColor.nWidth; }
+    int Height() const { return eShape == ImageShape::kIndexed ? indexed.nHeight : trueColor.nHeight; }
 };
+
+// Whether two palette images have the same colours (their first nColorCount
+// entries, alpha included).
+bool SamePalette(const IndexedImage& a, const IndexedImage& b);
 
 // The size rule of decoded images, settled before anything is allocated: the
 // default output counts its arrays in 32-bit signed integers, so a palette

@@ -21,7 +21,4 @@ bool ColourTexels(const DecodedImage& image, const TextureOptions& options, Spri
 // the texels cannot be allocated.
 bool IndexTexels(const IndexedImage& image, const SpriteImage& colour, SpriteImage* pTexels);
 
-// Whether two palette images have the same colours.
-bool SamePalette(const IndexedImage& a, const IndexedImage& b);
-
 }  // namespace zandrel

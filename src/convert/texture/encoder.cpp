@@ -6,6 +6,7 @@
 #include <new>
 
 #include "convert/texture/dxt/dxt_encoder.h"
+#include "convert/texture/shown_pixels.h"
 
 namespace zandrel {
 
@@ -158,35 +159,24 @@ private:
     std::vector<std::uint8_t> m_expanded;
 };
 
-// The stored texture's texels as blue, green, red, alpha: the image with the
-// key and the palette's cleared entries transparent black, padded with
-// transparent black to the texture's size when --pow2 asks for it.
+// The stored texture's texels as blue, green, red, alpha: the image as shown
+// (ShownBgra), padded with transparent black to the texture's size when
+// --pow2 asks for it.
 bool MakeBgraTexels(const DecodedImage& image, const TextureOptions& options, const TextureLayout& layout,
                     std::int64_t nWidth, std::int64_t nHeight, std::vector<std::uint8_t>* pBgra)
 {
+    LargeBuffer buffer;
+    const std::uint8_t* pShown = ShownBgra(image, options, &buffer);
+    if (!pShown)
+        return false;
     try {
         pBgra->assign(static_cast<std::size_t>(nWidth * nHeight * 4), 0);
     } catch (const std::bad_alloc&) {
         return false;
     }
-    const PixelRule rule = MakeRule(TextureFormat::k8888, options);
-    const EffectivePalette palette =
-        image.eShape == ImageShape::kIndexed ? MakeEffectivePalette(image.indexed, options) : EffectivePalette();
-    for (std::int64_t y = 0; y < layout.nHeight; ++y) {
-        std::uint8_t* pRow = pBgra->data() + static_cast<std::size_t>(y * nWidth * 4);
-        for (std::int64_t x = 0; x < layout.nWidth; ++x) {
-            std::uint8_t* pTexel = pRow + x * 4;
-            if (image.eShape == ImageShape::kIndexed) {
-                std::memcpy(pTexel, palette.bgra[image.indexed.indices.Data()[y * layout.nWidth + x]], 4);
-                continue;
-            }
-            const std::uint8_t* pPixel = image.trueColor.pixels.Data() + (y * layout.nWidth + x) * 4;
-            const bool bKeyed = rule.bKey && pPixel[0] == rule.key[0] && pPixel[1] == rule.key[1] &&
-                                pPixel[2] == rule.key[2];
-            if (!bKeyed)
-                std::memcpy(pTexel, pPixel, 4);
-        }
-    }
+    const std::size_t nRowBytes = static_cast<std::size_t>(layout.nWidth) * 4;
+    for (std::int64_t y = 0; y < layout.nHeight; ++y)
+        std::memcpy(pBgra->data() + static_cast<std::size_t>(y * nWidth * 4), pShown + y * nRowBytes, nRowBytes);
     return true;
 }
 

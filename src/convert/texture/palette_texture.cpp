@@ -4,7 +4,6 @@
 
 #include <algorithm>
 #include <cstring>
-#include <limits>
 #include <new>
 #include <utility>
 
@@ -12,6 +11,7 @@
 #include "convert/quantize/clut_levels.h"
 #include "convert/quantize/color_histogram.h"
 #include "convert/quantize/remap.h"
+#include "convert/texture/shown_pixels.h"
 
 namespace zandrel {
 namespace {
@@ -35,72 +35,24 @@ Refusal RefusalOf(quantize::QuantizeStatus eStatus)
     return Refusal::kOutOfMemory;
 }
 
-int WidthOf(const DecodedImage& image)
-{
-    return image.eShape == ImageShape::kIndexed ? image.indexed.nWidth : image.trueColor.nWidth;
-}
-int HeightOf(const DecodedImage& image)
-{
-    return image.eShape == ImageShape::kIndexed ? image.indexed.nHeight : image.trueColor.nHeight;
-}
 std::size_t PixelCount(const DecodedImage& image)
 {
-    return static_cast<std::size_t>(WidthOf(image)) * static_cast<std::size_t>(HeightOf(image));
+    return static_cast<std::size_t>(image.Width()) * static_cast<std::size_t>(image.Height());
 }
 
-// The image's pixels as the texture shows them, blue, green, red, alpha:
-// palette images through their effective palette, key-coloured pixels
-// transparent. A true-colour image without a key is viewed where it is;
-// otherwise the pixels are made in *pBuffer.
+// The image's pixels as the texture shows them (ShownBgra), as the
+// quantiser's view.
 Refusal ShownPixels(const DecodedImage& image, const TextureOptions& options, LargeBuffer* pBuffer,
                     quantize::PixelView* pView)
 {
-    const std::size_t nPixels = PixelCount(image);
-    pView->nWidth = WidthOf(image);
-    pView->nHeight = HeightOf(image);
+    pView->nWidth = image.Width();
+    pView->nHeight = image.Height();
     pView->nStride = static_cast<std::size_t>(pView->nWidth) * 4;
     pView->eOrder = quantize::ChannelOrder::kBgra;
-    if (image.eShape == ImageShape::kTrueColor && !options.bKey) {
-        pView->pBytes = image.trueColor.pixels.Data();
-        return Refusal::kNone;
-    }
-    if (nPixels > std::numeric_limits<std::size_t>::max() / 4 || !pBuffer->Allocate(nPixels * 4))
-        return Refusal::kOutOfMemory;
-    std::uint8_t* pOut = pBuffer->Data();
-    pView->pBytes = pOut;
-    if (image.eShape == ImageShape::kIndexed) {
-        const EffectivePalette palette = MakeEffectivePalette(image.indexed, options);
-        const std::uint8_t* pIndices = image.indexed.indices.Data();
-        for (std::size_t i = 0; i < nPixels; ++i)
-            std::memcpy(pOut + 4 * i, palette.bgra[pIndices[i]], 4);
-        return Refusal::kNone;
-    }
-    const std::uint8_t key[3] = {static_cast<std::uint8_t>(options.nKeyRgb), static_cast<std::uint8_t>(options.nKeyRgb >> 8),
-                                 static_cast<std::uint8_t>(options.nKeyRgb >> 16)};
-    const std::uint8_t* pIn = image.trueColor.pixels.Data();
-    for (std::size_t i = 0; i < nPixels; ++i) {
-        if (std::memcmp(pIn + 4 * i, key, 3) == 0)
-            std::memset(pOut + 4 * i, 0, 4);
-        else
-            std::memcpy(pOut + 4 * i, pIn + 4 * i, 4);
-    }
-    return Refusal::kNone;
+    pView->pBytes = ShownBgra(image, options, pBuffer);
+    return pView->pBytes ? Refusal::kNone : Refusal::kOutOfMemory;
 }
 
-bool SamePalette(const IndexedImage& a, const IndexedImage& b)
-{
-    if (a.nColorCount != b.nColorCount)
-        return false;
-    for (int i = 0; i < std::clamp(a.nColorCount, 0, 256); ++i) {
-        const PaletteColor &x = a.colors[i], &y = b.colors[i];
-        if (x.nRed != y.nRed || x.nGreen != y.nGreen || x.nBlue != y.nBlue || x.nAlpha != y.nAlpha)
-            return false;
-    }
-    return true;
-}
-
-// The entries of a kept palette as the GE shows them, for matching pixels
-// when dithering; the first transparent one takes transparent pixels.
 quantize::Palette ShownEntries(const EffectivePalette& palette, int nCount, const TextureOptions& options)
 {
     const quantize::CClutLevels levels(ClutRuleOf(options));
@@ -254,8 +206,8 @@ Refusal EncodePaletteTexture(const DecodedImage& image, const TextureOptions& op
         return Refusal::kTextureNeedsPalette;
     DecodedImage indices;
     indices.eShape = ImageShape::kIndexed;
-    indices.indexed.nWidth = WidthOf(image);
-    indices.indexed.nHeight = HeightOf(image);
+    indices.indexed.nWidth = image.Width();
+    indices.indexed.nHeight = image.Height();
     const std::size_t nPixels = PixelCount(image);
     const bool bOwn = plan.eSource == PaletteSource::kOwnIndices && !options.bDither;
     if (!bOwn && !indices.indexed.indices.Allocate(nPixels))
