@@ -137,6 +137,21 @@ Bytes ReadArray(std::istream& in, int* pMisalignment, std::array<int, N>* pMacro
     return bytes;
 }
 
+// Builds NAME.c (the program) in DIR with the host compiler, warnings as errors, runs it and hands back what
+// it printed.
+bool CompileAndRun(const std::string& compiler, const zandrel::test::TempDir& dir, const std::string& name,
+                   const std::string& program, std::istringstream* pOut)
+{
+    const std::string source = dir.File(name + ".c"), exe = dir.File(name), dump = dir.File(name + ".txt");
+    if (!zandrel::test::WriteFileBytes(source, Bytes(program.begin(), program.end())) ||
+        std::system((compiler + " -std=c99 -Wall -Werror -I'" + dir.Path() + "' -o '" + exe + "' '" + source + "' && '" +
+                     exe + "' > '" + dump + "'").c_str()) != 0)
+        return false;
+    const Bytes dumped = zandrel::test::ReadFileBytes(dump).value_or(Bytes{});
+    pOut->str(std::string(dumped.begin(), dumped.end()));
+    return true;
+}
+
 TEST(TextureModelTest, EveryTexelIsTheSourceRoundedToNearest)
 {
     const std::string compiler = ZANDREL_HOST_CC;
@@ -171,13 +186,8 @@ TEST(TextureModelTest, EveryTexelIsTheSourceRoundedToNearest)
         calls += " T(_" + n + ", _" + n + ")" + (c.nPsm >= kT4 ? " C(_" + n + "_clut, _" + n + ")\n" : "\n");
     }
     std::fclose(pReports);
-    main += "int main(void) {\n" + calls + " return 0;\n}\n" + sources;
-    ASSERT_TRUE(zandrel::test::WriteFileBytes(dir.File("main.c"), Bytes(main.begin(), main.end())));
-    const std::string exe = dir.File("dump"), dump = dir.File("dump.txt");
-    ASSERT_EQ(std::system((compiler + " -std=c99 -Wall -Werror -I'" + dir.Path() + "' -o '" + exe + "' '" +
-                           dir.File("main.c") + "' && '" + exe + "' > '" + dump + "'").c_str()), 0);
-    const Bytes dumped = zandrel::test::ReadFileBytes(dump).value_or(Bytes{});
-    std::istringstream out(std::string(dumped.begin(), dumped.end()));
+    std::istringstream out;
+    ASSERT_TRUE(CompileAndRun(compiler, dir, "main", main + "int main(void) {\n" + calls + " return 0;\n}\n" + sources, &out));
 
     for (std::size_t i = 0; i < cases.size(); ++i) {
         const Case& c = cases[i];
@@ -339,13 +349,9 @@ TEST(AtlasModelTest, EverySpriteReadsBackFromItsRow)
                  name + "_sprite_table, " + upper + "_SPRITES)\n";
     }
     std::fclose(pReports);
-    main += "int main(void) {\n" + calls + " return 0;\n}\n" + sources;
-    ASSERT_TRUE(zandrel::test::WriteFileBytes(dir.File("atlas_main.c"), Bytes(main.begin(), main.end())));
-    const std::string exe = dir.File("atlas_dump"), dump = dir.File("atlas_dump.txt");
-    ASSERT_EQ(std::system((compiler + " -std=c99 -Wall -Werror -I'" + dir.Path() + "' -o '" + exe + "' '" +
-                           dir.File("atlas_main.c") + "' && '" + exe + "' > '" + dump + "'").c_str()), 0);
-    const Bytes dumped = zandrel::test::ReadFileBytes(dump).value_or(Bytes{});
-    std::istringstream out(std::string(dumped.begin(), dumped.end()));
+    std::istringstream out;
+    ASSERT_TRUE(CompileAndRun(compiler, dir, "atlas_main", main + "int main(void) {\n" + calls + " return 0;\n}\n" + sources,
+                              &out));
 
     for (std::size_t i = 0; i < cases.size(); ++i) {
         const AtlasCase& c = cases[i];
