@@ -10,35 +10,18 @@
 
 #include "convert/quantize/remap.h"
 #include "fuzz_support.h"
+#include "ge_model.h"
 
 namespace zandrel::fuzz {
 namespace {
 
 using quantize::Rgba8;
 
-// The n-bit level nearest to v (the lower on a tie), widened by repeating its bits; apart from the quantiser's tables.
-int PlainLevel(int v, int nBits)
-{
-    int nBest = 0;
-    for (int q = 0; q < 1 << nBits; ++q) {
-        const int nWide = nBits == 8 ? q : q << (8 - nBits) | q >> (2 * nBits - 8);
-        if (std::abs(nWide - v) < std::abs(nBest - v))
-            nBest = nWide;
-    }
-    return nBest;
-}
-
 // What the GE shows for the pixel through the CLUT: transparent black when its alpha rounds to 0.
 Rgba8 PlainShown(Rgba8 p, TextureFormat eFormat, int nThreshold)
 {
-    const int nBits[4][4] = {{5, 6, 5, 0}, {5, 5, 5, 0}, {4, 4, 4, 4}, {8, 8, 8, 8}};
-    const int* pBits = nBits[static_cast<int>(eFormat)];
-    int nAlpha = eFormat == TextureFormat::k5650 ? 255 : eFormat == TextureFormat::k5551 ? (p.a >= nThreshold) * 255
-                                                                                           : PlainLevel(p.a, pBits[3]);
-    if (!nAlpha)
-        return {};
-    return {std::uint8_t(PlainLevel(p.r, pBits[0])), std::uint8_t(PlainLevel(p.g, pBits[1])),
-            std::uint8_t(PlainLevel(p.b, pBits[2])), std::uint8_t(nAlpha)};
+    const GeRgba q = GeRounded(static_cast<int>(eFormat), {p.r, p.g, p.b, p.a}, nThreshold);
+    return q[3] ? Rgba8{std::uint8_t(q[0]), std::uint8_t(q[1]), std::uint8_t(q[2]), std::uint8_t(q[3])} : Rgba8{};
 }
 
 // Premultiplied RGBA in sixteenths of a level, where the quantiser measures distance.
