@@ -1,6 +1,6 @@
-// The quantiser where the fuzz target's oracle does not reach: refusals, where
-// the transparent entry and the colours go, error diffusion at a hard edge,
-// and images with more colours than the histogram keeps apart.
+// The quantiser where the fuzz target's oracle does not reach: refusals, error
+// diffusion at a hard edge, the bytes of many colours made few, and images
+// with more colours than the histogram keeps apart.
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -72,35 +72,6 @@ TEST(Quantize, RefusesWhatIsOutOfRange)
     };
     for (const auto& row : rows)
         EXPECT_EQ(row.call(), row.eExpected) << row.pszName;
-}
-
-// Colours in luma order around the transparent entry; entries between the
-// colours and a transparent index past them are transparent black and unused.
-TEST(Quantize, TransparentEntryAtItsIndexAndColoursInLumaOrder)
-{
-    constexpr Rgba8 kWhite{255, 255, 255, 255}, kRed{255, 0, 0, 255}, kBlack{0, 0, 0, 255}, kClear{};
-    const Image image = Paint(4, 1, [](int x, int) {
-        return std::vector<Rgba8>{kWhite, {9, 9, 9, 0}, kRed, kBlack}[std::size_t(x)];
-    });
-    const struct {
-        int nTransparentIndex;
-        std::vector<Rgba8> entries;
-        std::vector<std::uint8_t> indices;
-    } rows[] = {
-        {0, {kClear, kBlack, kRed, kWhite}, {3, 0, 2, 1}},
-        {2, {kBlack, kRed, kClear, kWhite}, {3, 2, 1, 0}},
-        {5, {kBlack, kRed, kWhite, kClear, kClear, kClear}, {2, 5, 1, 0}},
-    };
-    for (const auto& row : rows) {
-        Palette palette;
-        std::vector<std::uint8_t> indices(4);
-        ASSERT_EQ(QuantizeImage(image, {}, {8, row.nTransparentIndex}, &palette), QuantizeStatus::kDone);
-        ASSERT_EQ(Remap(image.View(), palette, false, indices.data(), indices.size()), QuantizeStatus::kDone);
-        EXPECT_EQ(palette.nTransparentIndex, row.nTransparentIndex);
-        EXPECT_EQ(std::vector<Rgba8>(palette.entries, palette.entries + palette.nCount), row.entries)
-            << row.nTransparentIndex;
-        EXPECT_EQ(indices, row.indices) << row.nTransparentIndex;
-    }
 }
 
 // Left a colour the palette cannot reach, right one it holds: the left's
