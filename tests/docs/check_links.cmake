@@ -2,22 +2,10 @@
 # DOC_ROOT's *.md and docs/*.md must name a file that is there, and a
 # #fragment a heading of it (as GitHub spells heading anchors).
 #   cmake -DDOC_ROOT=dir [-DSOURCE_ROOT=dir] -P check_links.cmake
-#   cmake -DINSTALL_FROM=build -DSTAGE=dir -DDOC_DIR=share/doc/zandrel-cli -DSOURCE_ROOT=dir -P check_links.cmake
-# With SOURCE_ROOT, DOC_ROOT must hold the same documents as SOURCE_ROOT (an
-# installed copy misses none). With INSTALL_FROM, the build tree is installed
-# into STAGE first and its DOC_DIR is checked. Written in CMake so that it
-# runs wherever the build does.
+# With SOURCE_ROOT, DOC_ROOT must hold the same documents as SOURCE_ROOT (a
+# package misses none). Written in CMake so that it runs wherever the build
+# does.
 cmake_minimum_required(VERSION 3.25)
-
-if(DEFINED INSTALL_FROM)
-  file(REMOVE_RECURSE "${STAGE}")
-  execute_process(COMMAND ${CMAKE_COMMAND} --install "${INSTALL_FROM}" --prefix "${STAGE}"
-    RESULT_VARIABLE status OUTPUT_QUIET)
-  if(NOT status EQUAL 0)
-    message(FATAL_ERROR "cmake --install ${INSTALL_FROM} failed")
-  endif()
-  set(DOC_ROOT "${STAGE}/${DOC_DIR}")
-endif()
 
 # Bytes that stand for ';', '[' and ']' while a document is a CMake list of
 # lines (CMake would split a list at the first and not inside the others).

@@ -4,7 +4,7 @@
 
 #include <stdint.h>
 
-#define PAGES_PAGES 3
+#define PAGES_PAGES 2
 #define PAGES_PAGE0_WIDTH 8
 #define PAGES_PAGE0_HEIGHT 8
 #define PAGES_PAGE0_TEXTURE_WIDTH 8
@@ -23,15 +23,6 @@
 #define PAGES_PAGE1_PSM 0
 #define PAGES_PAGE1_SWIZZLED 0
 #define PAGES_PAGE1_BYTES 128
-#define PAGES_PAGE2_WIDTH 8
-#define PAGES_PAGE2_HEIGHT 8
-#define PAGES_PAGE2_TEXTURE_WIDTH 8
-#define PAGES_PAGE2_TEXTURE_HEIGHT 8
-#define PAGES_PAGE2_STORED_HEIGHT 8
-#define PAGES_PAGE2_BUFFER_WIDTH 8
-#define PAGES_PAGE2_PSM 0
-#define PAGES_PAGE2_SWIZZLED 0
-#define PAGES_PAGE2_BYTES 128
 
 /* Drawing with it:
  *   sceGuTexMode(PAGES_PAGE0_PSM, 0, 0, PAGES_PAGE0_SWIZZLED);
@@ -40,7 +31,6 @@
 
 extern const unsigned short pages_page0[64] __attribute__((aligned(16)));
 extern const unsigned short pages_page1[64] __attribute__((aligned(16)));
-extern const unsigned short pages_page2[64] __attribute__((aligned(16)));
 
 /* One row a sprite: its texels are w x h at x, y of page `page` (texel units,
  * so the UVs of its corners are x, y and x + w, y + h); it was cut offset_x,
@@ -56,14 +46,12 @@ typedef struct pages_sprite_t {
 enum pages_sprite_id {
     pages_s1 = 0,
     pages_s2 = 1,
-    pages_s3 = 2,
 };
-#define PAGES_SPRITES 3
+#define PAGES_SPRITES 2
 
-static const pages_sprite_t pages_sprite_table[3] __attribute__((unused)) = {
+static const pages_sprite_t pages_sprite_table[2] __attribute__((unused)) = {
     {0, 1, 1, 5, 5, 0, 0, 5, 5},  /* pages_s1 */
     {1, 1, 1, 5, 5, 0, 0, 5, 5},  /* pages_s2 */
-    {2, 1, 1, 5, 5, 0, 0, 5, 5},  /* pages_s3 */
 };
 
 #endif
