@@ -82,10 +82,13 @@ ConversionReport ConvertTextureFile(const CString& strPath, const OutputNames& n
     EncodedTexture texture;
     int nDetail = 0;
     Refusal eRefusal;
+    ConversionReport refused;
     {
         // The decoded image is let go as soon as the texture holds its pixels.
         DecodedImage image;
         eRefusal = DecodeImageFile(strPath, eFormats, &image, &nDetail);
+        refused.nWidth = image.Width();
+        refused.nHeight = image.Height();
         if (eRefusal == Refusal::kNone && IsIndexFormat(options.eFormat)) {
             const DecodedImage* pImage = &image;
             PlannedPalette plan;
@@ -95,6 +98,10 @@ ConversionReport ConvertTextureFile(const CString& strPath, const OutputNames& n
         } else if (eRefusal == Refusal::kNone) {
             eRefusal = EncodeTexture(image, options, &texture, &nDetail);
         }
+    }
+    if (eRefusal == Refusal::kMipmapsNeedPowerOfTwo) {
+        refused.eRefusal = eRefusal;
+        return refused;
     }
     if (eRefusal != Refusal::kNone)
         return ReportRefused(eRefusal, nDetail);
