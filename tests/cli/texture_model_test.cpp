@@ -13,6 +13,7 @@
 #include <cstdlib>
 #include <sstream>
 #include <string>
+#include <tuple>
 
 #include "cli/cli.h"
 #include "convert/image_file.h"
@@ -559,6 +560,66 @@ TEST(TextureModelTest, QuantisedTexelsAreValidAndFewColoursExact)
                 }
             }
         }
+    }
+    std::fclose(pReports);
+}
+
+// Mip chains read back from the .bin by the header's macros: level 0 is the source (--pow2 padding
+// transparent black), each level below the one above reduced by the rule in 8 bits, rounded for the format:
+// k texels of alpha sum A give alpha (A + k/2) / k and colours (sum c*a + A/2) / A, the rounded mean if A = 0.
+std::vector<Rgba> ReduceByTheRule(const std::vector<Rgba>& above, int w, int h)
+{
+    const int sx = w > 1 ? 2 : 1, sy = h > 1 ? 2 : 1, k = sx * sy, nBelowWidth = w / sx;
+    std::vector<Rgba> below(std::size_t(nBelowWidth * (h / sy)));
+    for (std::size_t i = 0; i < below.size(); ++i) {
+        Rgba sum{}, weighted{};
+        for (int j = 0; j < k * 4; ++j) {
+            const Rgba& t = above[(i / nBelowWidth * sy + j / 4 / sx) * w + i % nBelowWidth * sx + j / 4 % sx];
+            sum[j % 4] += t[j % 4], weighted[j % 4] += t[j % 4] * t[3];
+        }
+        for (int c = 0; c < 4; ++c)
+            below[i][c] = c < 3 && sum[3] ? (weighted[c] + sum[3] / 2) / sum[3] : (sum[c] + k / 2) / k;
+    }
+    return below;
+}
+
+TEST(TextureModelTest, EachMipLevelIsTheOneAboveReduced)
+{
+    zandrel::test::TempDir dir;
+    std::FILE* pReports = std::tmpfile();
+    // 16 x 8 as it stands; 24 x 10 and 12 x 5 padded to 32 x 16 and 16 x 8. Levels down to 1 x 1.
+    for (const auto& [nPsm, nWidth, nHeight, pszSwizzle] : {std::tuple{k8888, 16, 8, "--pow2"}, {k5551, 24, 10, "--swizzle"}, {k4444, 12, 5, "--pow2"}}) {
+        const int nTexW = int(std::bit_ceil(unsigned(nWidth))), nLevels = std::bit_width(unsigned(nTexW));
+        const std::string n = kPsmNames[nPsm], prefix = "_" + n, file = dir.File(n + ".bmp");
+        std::vector<Rgba> level(std::size_t(nTexW * nTexW / 2));  // the source as it is read, padded
+        ASSERT_TRUE(zandrel::test::WriteFileBytes(file, zandrel::test::MakeTrueColorBitmap(nWidth, nHeight, 32, [&](int x, int y) {
+            const unsigned v = unsigned(x * 31 + y * 17 + 5) * 2654435761u, a = (x + y) % 4 ? v & 255 : 0;
+            level[std::size_t(y * nTexW + x)] = {int(v >> 8 & 255), int(v >> 16 & 255), int(v >> 24), int(a)};
+            return zandrel::test::Bgra{std::uint8_t(v >> 24), std::uint8_t(v >> 16), std::uint8_t(v >> 8), std::uint8_t(a)};
+        })));
+        const char* argv[] = {"zandrel-cli", "--format", kPsmNames[nPsm], "--mipmaps", "max", "--binary", "--pow2", "--no-prefix",
+                              "--outdir", dir.Path().c_str(), pszSwizzle, file.c_str()};
+        ASSERT_EQ(zandrel::RunCli(12, argv, pReports, stderr), 0);
+        const Bytes headerBytes = zandrel::test::ReadFileBytes(dir.File(n + ".h")).value_or(Bytes{});
+        const Bytes bin = zandrel::test::ReadFileBytes(dir.File(n + ".bin")).value_or(Bytes{});
+        const std::string header(headerBytes.begin(), headerBytes.end());
+        ASSERT_EQ(HeaderMacro(header, prefix + "_LEVELS"), nLevels);
+        std::size_t nOffset = 0;
+        for (int nLevel = 0, w = nTexW, h = nTexW / 2; nLevel < nLevels; ++nLevel, level = ReduceByTheRule(level, w, h), w = std::max(1, w / 2), h = std::max(1, h / 2)) {
+            const std::string m = nLevel ? prefix + "_MIP" + std::to_string(nLevel) : prefix;
+            const auto macro = [&](const char* pszName) { return HeaderMacro(header, m + pszName); };
+            EXPECT_EQ((std::array{macro("_OFFSET"), macro("_WIDTH"), macro("_TEXTURE_WIDTH"), macro("_TEXTURE_HEIGHT")}),
+                      (std::array{nLevel ? int(nOffset) : -1, std::max(1, nWidth >> nLevel), w, h})) << m;
+            const std::size_t nBytes = std::size_t(macro("_BYTES")), nRowBytes = std::size_t(macro("_BUFFER_WIDTH") * kPsmBits[nPsm] / 8);
+            ASSERT_LE(nOffset + nBytes, bin.size()) << m;
+            const Bytes texels(bin.begin() + std::ptrdiff_t(nOffset), bin.begin() + std::ptrdiff_t(nOffset + nBytes));
+            int nWrong = 0;
+            for (int i = 0; i < w * h; ++i)
+                nWrong += Decode(nPsm, Fetch(texels, kPsmBits[nPsm], nRowBytes, pszSwizzle[2] == 's', i % w, i / w)) != Expected(nPsm, level[std::size_t(i)], 128);
+            EXPECT_EQ(nWrong, 0) << m;
+            nOffset += nBytes;
+        }
+        EXPECT_EQ(nOffset, bin.size());
     }
     std::fclose(pReports);
 }
