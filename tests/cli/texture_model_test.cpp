@@ -527,8 +527,8 @@ TEST(TextureModelTest, QuantisedTexelsAreValidAndFewColoursExact)
                         argv.insert(argv.begin() + 1, "--dither");
                     ASSERT_EQ(zandrel::RunCli(static_cast<int>(argv.size()), argv.data(), pReports, stderr), 0);
 
-                    const Bytes headerBytes = zandrel::test::ReadFileBytes(dir.File(n + ".h")).value_or(Bytes{});
-                    const std::string header(headerBytes.begin(), headerBytes.end());
+                                const Bytes headerBytes = zandrel::test::ReadFileBytes(dir.File(n + ".h")).value_or(Bytes{});
+        const std::string header(headerBytes.begin(), headerBytes.end());
                     const Bytes texels = zandrel::test::ReadFileBytes(dir.File(n + ".bin")).value_or(Bytes{});
                     const Bytes clut = zandrel::test::ReadFileBytes(dir.File(n + "_clut.bin")).value_or(Bytes{});
                     std::string prefix = n;
@@ -564,9 +564,9 @@ TEST(TextureModelTest, QuantisedTexelsAreValidAndFewColoursExact)
     std::fclose(pReports);
 }
 
-// Mip chains read back from the .bin by the header's macros: level 0 is the source (--pow2 padding
-// transparent black), each level below the one above reduced by the rule in 8 bits, rounded for the format:
-// k texels of alpha sum A give alpha (A + k/2) / k and colours (sum c*a + A/2) / A, the rounded mean if A = 0.
+// Mip chains read back from the .bin by the header's macros: level 0 is the source (--pow2 padding transparent
+// black), each level below the one above reduced by the rule in 8 bits, then rounded for the format (t4: the nearest
+// entry). The rule: k texels of alpha sum A give alpha (A + k/2) / k, colours (sum c*a + A/2) / A, or if A = 0 the mean.
 std::vector<Rgba> ReduceByTheRule(const std::vector<Rgba>& above, int w, int h)
 {
     const int sx = w > 1 ? 2 : 1, sy = h > 1 ? 2 : 1, k = sx * sy, nBelowWidth = w / sx;
@@ -587,23 +587,34 @@ TEST(TextureModelTest, EachMipLevelIsTheOneAboveReduced)
 {
     zandrel::test::TempDir dir;
     std::FILE* pReports = std::tmpfile();
-    // 16 x 8 as it stands; 24 x 10 and 12 x 5 padded to 32 x 16 and 16 x 8. Levels down to 1 x 1.
-    for (const auto& [nPsm, nWidth, nHeight, pszSwizzle] : {std::tuple{k8888, 16, 8, "--pow2"}, {k5551, 24, 10, "--swizzle"}, {k4444, 12, 5, "--pow2"}}) {
-        const int nTexW = int(std::bit_ceil(unsigned(nWidth))), nLevels = std::bit_width(unsigned(nTexW));
-        const std::string n = kPsmNames[nPsm], prefix = "_" + n, file = dir.File(n + ".bmp");
+    std::vector<zandrel::test::Bgra> palette;  // of every source; t4 levels show the nearest entry
+    for (unsigned v = 2654435761u; palette.size() < 16; v *= 2654435761u)
+        palette.push_back({std::uint8_t(v >> 24), std::uint8_t(v >> 16), std::uint8_t(v >> 8), 0});
+    const auto entry = [](const zandrel::test::Bgra& p) { return Rgba{p[2], p[1], p[0], 255}; };
+    // 16 x 8 as it stands; 24 x 10 and 12 x 5 padded to 32 x 16 and 16 x 8; t4 128 x 64 (7 levels below).
+    for (const auto& [nPsm, nWidth, nHeight, pszSwizzle] : {std::tuple{k8888, 16, 8, "--no-const"}, {k5551, 24, 10, "--swizzle"},
+                                                            {k4444, 12, 5, "--pow2"}, {kT4, 128, 64, "--swizzle"}, {kT4, 16, 8, "--no-const"}}) {
+        const int nTexW = int(std::bit_ceil(unsigned(nWidth))), nLevels = std::min<int>(8, std::bit_width(unsigned(nTexW)));
+        const std::string n = std::to_string(nPsm * 1000 + nWidth), prefix = "_" + n, file = dir.File(n + ".bmp");
         std::vector<Rgba> level(std::size_t(nTexW * nTexW / 2));  // the source as it is read, padded
-        ASSERT_TRUE(zandrel::test::WriteFileBytes(file, zandrel::test::MakeTrueColorBitmap(nWidth, nHeight, 32, [&](int x, int y) {
-            const unsigned v = unsigned(x * 31 + y * 17 + 5) * 2654435761u, a = (x + y) % 4 ? v & 255 : 0;
-            level[std::size_t(y * nTexW + x)] = {int(v >> 8 & 255), int(v >> 16 & 255), int(v >> 24), int(a)};
-            return zandrel::test::Bgra{std::uint8_t(v >> 24), std::uint8_t(v >> 16), std::uint8_t(v >> 8), std::uint8_t(a)};
-        })));
+        ASSERT_TRUE(zandrel::test::WriteFileBytes(file, zandrel::test::BuildBitmap({.nWidth = nWidth, .nHeight = nHeight, .nBitCount = 8,
+            .nClrUsed = 16, .palette = palette, .pixels = zandrel::test::StoreIndexedRows(nWidth, nHeight, false, [&](int x, int y) {
+                const unsigned k = unsigned(x * x + y * 7 + x * y * 3) % 16;
+                level[std::size_t(y * nTexW + x)] = entry(palette[k]);
+                return std::uint8_t(k);
+            })})));
         const char* argv[] = {"zandrel-cli", "--format", kPsmNames[nPsm], "--mipmaps", "max", "--binary", "--pow2", "--no-prefix",
                               "--outdir", dir.Path().c_str(), pszSwizzle, file.c_str()};
         ASSERT_EQ(zandrel::RunCli(12, argv, pReports, stderr), 0);
-        const Bytes headerBytes = zandrel::test::ReadFileBytes(dir.File(n + ".h")).value_or(Bytes{});
         const Bytes bin = zandrel::test::ReadFileBytes(dir.File(n + ".bin")).value_or(Bytes{});
+        const Bytes clut = zandrel::test::ReadFileBytes(dir.File(n + "_clut.bin")).value_or(Bytes(64));
+        const Bytes headerBytes = zandrel::test::ReadFileBytes(dir.File(n + ".h")).value_or(Bytes{});
         const std::string header(headerBytes.begin(), headerBytes.end());
         ASSERT_EQ(HeaderMacro(header, prefix + "_LEVELS"), nLevels);
+        const auto shown = [&](const Rgba& t) {
+            const auto distance = [&](const auto& p) { return (p[2] - t[0]) * (p[2] - t[0]) + (p[1] - t[1]) * (p[1] - t[1]) + (p[0] - t[2]) * (p[0] - t[2]); };
+            return nPsm != kT4 ? Expected(nPsm, t, 128) : entry(*std::min_element(palette.begin(), palette.end(), [&](const auto& a, const auto& b) { return distance(a) < distance(b); }));
+        };
         std::size_t nOffset = 0;
         for (int nLevel = 0, w = nTexW, h = nTexW / 2; nLevel < nLevels; ++nLevel, level = ReduceByTheRule(level, w, h), w = std::max(1, w / 2), h = std::max(1, h / 2)) {
             const std::string m = nLevel ? prefix + "_MIP" + std::to_string(nLevel) : prefix;
@@ -614,8 +625,10 @@ TEST(TextureModelTest, EachMipLevelIsTheOneAboveReduced)
             ASSERT_LE(nOffset + nBytes, bin.size()) << m;
             const Bytes texels(bin.begin() + std::ptrdiff_t(nOffset), bin.begin() + std::ptrdiff_t(nOffset + nBytes));
             int nWrong = 0;
-            for (int i = 0; i < w * h; ++i)
-                nWrong += Decode(nPsm, Fetch(texels, kPsmBits[nPsm], nRowBytes, pszSwizzle[2] == 's', i % w, i / w)) != Expected(nPsm, level[std::size_t(i)], 128);
+            for (int i = 0; i < w * h; ++i) {
+                const unsigned v = Fetch(texels, kPsmBits[nPsm], nRowBytes, pszSwizzle[2] == 's', i % w, i / w);
+                nWrong += (nPsm == kT4 ? Decode(k8888, ReadLittleEndian(clut, v * 4 % 64, 4)) : Decode(nPsm, v)) != shown(level[std::size_t(i)]);
+            }
             EXPECT_EQ(nWrong, 0) << m;
             nOffset += nBytes;
         }
