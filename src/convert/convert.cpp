@@ -82,13 +82,13 @@ ConversionReport ConvertTextureFile(const CString& strPath, const OutputNames& n
     EncodedTexture texture;
     int nDetail = 0;
     Refusal eRefusal;
-    ConversionReport refused;
+    int nWidth = 0, nHeight = 0;  // the image's, which kMipmapsNeedPowerOfTwo names
     {
         // The decoded image is let go as soon as the texture holds its pixels.
         DecodedImage image;
         eRefusal = DecodeImageFile(strPath, eFormats, &image, &nDetail);
-        refused.nWidth = image.Width();
-        refused.nHeight = image.Height();
+        nWidth = image.Width();
+        nHeight = image.Height();
         if (eRefusal == Refusal::kNone && IsIndexFormat(options.eFormat)) {
             const DecodedImage* pImage = &image;
             PlannedPalette plan;
@@ -99,12 +99,14 @@ ConversionReport ConvertTextureFile(const CString& strPath, const OutputNames& n
             eRefusal = EncodeTexture(image, options, &texture, &nDetail);
         }
     }
-    if (eRefusal == Refusal::kMipmapsNeedPowerOfTwo) {
-        refused.eRefusal = eRefusal;
-        return refused;
+    if (eRefusal != Refusal::kNone) {
+        ConversionReport report = ReportRefused(eRefusal, nDetail);
+        if (eRefusal == Refusal::kMipmapsNeedPowerOfTwo) {
+            report.nWidth = nWidth;
+            report.nHeight = nHeight;
+        }
+        return report;
     }
-    if (eRefusal != Refusal::kNone)
-        return ReportRefused(eRefusal, nDetail);
     return ReportWritten(static_cast<int>(texture.layout.nWidth), static_cast<int>(texture.layout.nHeight),
                          WriteTextureFiles(names, options, texture));
 }

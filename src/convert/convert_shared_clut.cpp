@@ -68,8 +68,10 @@ std::vector<ConversionReport> ConvertSharedClutTextures(const std::vector<CStrin
         const Refusal eRefusal = EncodePaletteTexture(images[i], options, plan, &textures[i], &nDetail);
         if (eRefusal != Refusal::kNone) {
             reports[i] = ReportRefused(eRefusal, nDetail);
-            reports[i].nWidth = images[i].Width();  // named by kMipmapsNeedPowerOfTwo
-            reports[i].nHeight = images[i].Height();
+            if (eRefusal == Refusal::kMipmapsNeedPowerOfTwo) {
+                reports[i].nWidth = images[i].Width();
+                reports[i].nHeight = images[i].Height();
+            }
             RefuseTheRest(&reports, Refusal::kSharedClutIncomplete, pClutReport);
             return reports;
         }
