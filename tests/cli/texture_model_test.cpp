@@ -606,8 +606,7 @@ TEST(TextureModelTest, EachMipLevelIsTheOneAboveReduced)
         const char* argv[] = {"zandrel-cli", "--format", kPsmNames[nPsm], "--mipmaps", "max", "--binary", "--pow2", "--no-prefix",
                               "--outdir", dir.Path().c_str(), pszSwizzle, file.c_str()};
         ASSERT_EQ(zandrel::RunCli(12, argv, pReports, stderr), 0);
-        const Bytes bin = zandrel::test::ReadFileBytes(dir.File(n + ".bin")).value_or(Bytes{});
-        const Bytes clut = zandrel::test::ReadFileBytes(dir.File(n + "_clut.bin")).value_or(Bytes(64));
+        const Bytes bin = zandrel::test::ReadFileBytes(dir.File(n + ".bin")).value_or(Bytes{}), clut = zandrel::test::ReadFileBytes(dir.File(n + "_clut.bin")).value_or(Bytes(64));
         const Bytes headerBytes = zandrel::test::ReadFileBytes(dir.File(n + ".h")).value_or(Bytes{});
         const std::string header(headerBytes.begin(), headerBytes.end());
         ASSERT_EQ(HeaderMacro(header, prefix + "_LEVELS"), nLevels);
@@ -622,7 +621,7 @@ TEST(TextureModelTest, EachMipLevelIsTheOneAboveReduced)
             EXPECT_EQ((std::array{macro("_OFFSET"), macro("_WIDTH"), macro("_TEXTURE_WIDTH"), macro("_TEXTURE_HEIGHT")}),
                       (std::array{nLevel ? int(nOffset) : -1, std::max(1, nWidth >> nLevel), w, h})) << m;
             const std::size_t nBytes = std::size_t(macro("_BYTES")), nRowBytes = std::size_t(macro("_BUFFER_WIDTH") * kPsmBits[nPsm] / 8);
-            ASSERT_LE(nOffset + nBytes, bin.size()) << m;
+            ASSERT_TRUE(nLevel + 1 < nLevels ? nOffset + nBytes <= bin.size() : nOffset + nBytes == bin.size()) << m;  // no more
             const Bytes texels(bin.begin() + std::ptrdiff_t(nOffset), bin.begin() + std::ptrdiff_t(nOffset + nBytes));
             int nWrong = 0;
             for (int i = 0; i < w * h; ++i) {
@@ -632,7 +631,6 @@ TEST(TextureModelTest, EachMipLevelIsTheOneAboveReduced)
             EXPECT_EQ(nWrong, 0) << m;
             nOffset += nBytes;
         }
-        EXPECT_EQ(nOffset, bin.size());
     }
     std::fclose(pReports);
 }
