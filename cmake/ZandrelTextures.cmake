@@ -4,7 +4,7 @@
 #   zandrel_add_textures(TARGET tgt FORMAT 5650|5551|4444|8888|t8|t4|dxt1|dxt3|dxt5
 #                        [SWIZZLE] [POW2] [DITHER] [NO_PREFIX] [NO_CONST]
 #                        [CLUT fmt] [ALPHA_THRESHOLD n] [KEY RRGGBB]
-#                        [TRANSPARENT_INDEX n] [COLORS n] [SHARED_CLUT name]
+#                        [TRANSPARENT_INDEX n] [COLORS n] [SHARED_CLUT name] [MIPMAPS n|max]
 #                        [NAME name] [SUFFIX s] [BINARY var] [OUTPUT_DIR dir]
 #                        FILES a.bmp b.png ...)
 #
@@ -34,7 +34,7 @@ macro(_zandrel_keyword_tables)
 # Flags, each passed on as --<flag> in lower case with '-' for '_'.
 set(_ZANDREL_FLAGS SWIZZLE POW2 DITHER NO_PREFIX NO_CONST)
 # Keywords with a value passed on as --<keyword> value, then the others.
-set(_ZANDREL_VALUED CLUT ALPHA_THRESHOLD KEY TRANSPARENT_INDEX COLORS SHARED_CLUT NAME SUFFIX)
+set(_ZANDREL_VALUED CLUT ALPHA_THRESHOLD KEY TRANSPARENT_INDEX COLORS SHARED_CLUT MIPMAPS NAME SUFFIX)
 set(_ZANDREL_SINGLE TARGET FORMAT BINARY OUTPUT_DIR ${_ZANDREL_VALUED})
 
 # What each value must look like: keyword, regular expression, the values in words.
@@ -46,6 +46,7 @@ set(_ZANDREL_VALUE_RULES
   KEY "^[0-9A-Fa-f][0-9A-Fa-f][0-9A-Fa-f][0-9A-Fa-f][0-9A-Fa-f][0-9A-Fa-f]$" "six hex digits RRGGBB"
   COLORS "^0*([2-9]|[1-9][0-9]|1[0-9][0-9]|2[0-4][0-9]|25[0-6])$" "2 to 256"
   SHARED_CLUT "^[A-Za-z_][A-Za-z0-9_]*$" "a C identifier"
+  MIPMAPS "^(0*[1-7]|max)$" "1 to 7, or max"
   NAME "^[A-Za-z_][A-Za-z0-9_]*$" "a C identifier"
   SUFFIX "^[A-Za-z0-9_]+$" "letters, digits and _"
   BINARY "." "a variable name")

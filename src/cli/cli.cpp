@@ -129,7 +129,7 @@ struct Meaning {
 enum class OptionGroup { kGeneral, kTexture, kAtlas };
 
 // Whether an option goes with --atlas.
-enum class AtlasUse { kEither, kAtlasOnly, kNotWithAtlas, kImpliedByAtlas };
+enum class AtlasUse { kEither, kAtlasOnly, kNotWithAtlas, kImpliedByAtlas, kNotForPages };
 
 // One option: its spelling, its value's name and its help line, where the
 // help lists it, whether it only makes sense with --format, and what it
@@ -258,6 +258,15 @@ const OptionRule kOptions[] = {
      [](Arguments& a, const char* v) -> const char* {
          return ParseNumber(v, 255, &a.texture.nTransparentIndex) ? nullptr : "0 to 255";
      }},
+    {"--mipmaps", nullptr, "N", "add N mip levels, each half the size (1-7, or max); power-of-two sides or --pow2", kTexture, true, kAlways, nullptr,
+     [](Arguments& a, const char* v) -> const char* {
+         if (std::strcmp(v, "max") == 0) {
+             a.texture.nMipmaps = kMipmapsMax;
+             return nullptr;
+         }
+         return ParseNumber(v, kMaxMipmaps, &a.texture.nMipmaps) && a.texture.nMipmaps >= 1 ? nullptr
+                                                                                           : "1 to 7, or max";
+     }, AtlasUse::kNotForPages},
     {"--atlas", nullptr, "NAME", "pack every FILE into the pages of one atlas, NAME.c and NAME.h", kAtlas, true,
      kAlways, nullptr,
      [](Arguments& a, const char* v) -> const char* {
@@ -428,6 +437,8 @@ std::string CombinationError(const Arguments& args)
             return std::string(pRule->pszName) + " cannot be used with --atlas (its NAME names the outputs)";
         if (pRule->eAtlas == AtlasUse::kImpliedByAtlas && args.atlas.pszName)
             return std::string(pRule->pszName) + " cannot be used with --atlas (pages are powers of two already)";
+        if (pRule->eAtlas == AtlasUse::kNotForPages && args.atlas.pszName)
+            return std::string(pRule->pszName) + " cannot be used with --atlas (pages have one level)";
     }
     if (args.atlas.bKeepEmpty && args.atlas.nTileWidth == 0)
         return "--keep-empty needs --tiles";
@@ -496,6 +507,9 @@ bool ReportFile(const char* pszFile, const OutputNames& names, const ConversionR
         } else if (report.eRefusal == Refusal::kHeaderNameUnusable) {
             std::fprintf(err, "zandrel-cli: %s: refused: the header name %s.h cannot be #included; choose another "
                          "with --name\n", pszFile, names.strStem.GetString());
+        } else if (report.eRefusal == Refusal::kMipmapsNeedPowerOfTwo) {
+            std::fprintf(err, "zandrel-cli: %s: refused: mipmaps need power-of-two sides (%d x %d); add --pow2\n",
+                         pszFile, report.nWidth, report.nHeight);
         } else if (report.eRefusal == Refusal::kBufferTooWide) {
             std::fprintf(err, "zandrel-cli: %s: refused: %s; this texture needs %d\n", pszFile,
                          DescribeRefusal(report.eRefusal), report.nRefusalDetail);

@@ -82,10 +82,13 @@ ConversionReport ConvertTextureFile(const CString& strPath, const OutputNames& n
     EncodedTexture texture;
     int nDetail = 0;
     Refusal eRefusal;
+    int nWidth = 0, nHeight = 0;  // the image's, which kMipmapsNeedPowerOfTwo names
     {
         // The decoded image is let go as soon as the texture holds its pixels.
         DecodedImage image;
         eRefusal = DecodeImageFile(strPath, eFormats, &image, &nDetail);
+        nWidth = image.Width();
+        nHeight = image.Height();
         if (eRefusal == Refusal::kNone && IsIndexFormat(options.eFormat)) {
             const DecodedImage* pImage = &image;
             PlannedPalette plan;
@@ -96,8 +99,14 @@ ConversionReport ConvertTextureFile(const CString& strPath, const OutputNames& n
             eRefusal = EncodeTexture(image, options, &texture, &nDetail);
         }
     }
-    if (eRefusal != Refusal::kNone)
-        return ReportRefused(eRefusal, nDetail);
+    if (eRefusal != Refusal::kNone) {
+        ConversionReport report = ReportRefused(eRefusal, nDetail);
+        if (eRefusal == Refusal::kMipmapsNeedPowerOfTwo) {
+            report.nWidth = nWidth;
+            report.nHeight = nHeight;
+        }
+        return report;
+    }
     return ReportWritten(static_cast<int>(texture.layout.nWidth), static_cast<int>(texture.layout.nHeight),
                          WriteTextureFiles(names, options, texture));
 }

@@ -66,12 +66,16 @@ std::vector<ConversionReport> ConvertSharedClutTextures(const std::vector<CStrin
     for (std::size_t i = 0; i < paths.size(); ++i) {
         int nDetail = 0;
         const Refusal eRefusal = EncodePaletteTexture(images[i], options, plan, &textures[i], &nDetail);
-        images[i] = DecodedImage();
         if (eRefusal != Refusal::kNone) {
             reports[i] = ReportRefused(eRefusal, nDetail);
+            if (eRefusal == Refusal::kMipmapsNeedPowerOfTwo) {
+                reports[i].nWidth = images[i].Width();
+                reports[i].nHeight = images[i].Height();
+            }
             RefuseTheRest(&reports, Refusal::kSharedClutIncomplete, pClutReport);
             return reports;
         }
+        images[i] = DecodedImage();
     }
 
     EncodedTexture clut;

@@ -42,6 +42,7 @@ const char* DescribeRefusal(Refusal eRefusal)
     case Refusal::kWebpFile: return "a WebP file (only BMP and PNG are read)";
     case Refusal::kTiffFile: return "a TIFF file (only BMP and PNG are read)";
     case Refusal::kDdsFile: return "a DDS file (only BMP and PNG are read)";
+    case Refusal::kMipmapsNeedPowerOfTwo: return "mipmaps need power-of-two sides; add --pow2";
     }
     return "refused";
 }

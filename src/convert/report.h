@@ -51,6 +51,7 @@ enum class Refusal {
     kWebpFile,
     kTiffFile,
     kDdsFile,
+    kMipmapsNeedPowerOfTwo,  // mipmaps of an image whose sides are not powers of two, without --pow2
 };
 
 // One English sentence fragment for the command-line tool, e.g. "not a bitmap file".
@@ -76,7 +77,7 @@ struct ConversionReport {
     // system's error code for kCannotOpen (0 when there is none; see
     // DescribeSystemError).
     int nRefusalDetail = 0;
-    int nWidth = 0;
+    int nWidth = 0;         // the image's sides; refused: set for kMipmapsNeedPowerOfTwo only
     int nHeight = 0;
     WriteOutcome output;    // empty when refused
 };

@@ -15,6 +15,7 @@
 #include <cstdlib>
 #include <sstream>
 #include <string>
+#include <tuple>
 
 #include "cli/cli.h"
 #include "convert/image_file.h"
@@ -444,6 +445,99 @@ TEST(AtlasModelTest, EverySpriteReadsBackFromItsRow)
         }
         EXPECT_EQ(nWrong, 0) << "first: " << firstWrong;
     }
+}
+
+// Mip chains read back from the .bin by the header's macros: level 0 is the source (--pow2 padding
+// transparent black), each level below the one above reduced by the rule in 8 bits, then rounded for the
+// format (t4: the nearest entry). The rule: k texels of alpha sum A give alpha (A + k/2) / k, colours
+// (sum c*a + A/2) / A, or if A = 0 the mean.
+std::vector<Rgba> ReduceByTheRule(const std::vector<Rgba>& above, int w, int h)
+{
+    const int sx = w > 1 ? 2 : 1, sy = h > 1 ? 2 : 1, k = sx * sy, nBelowWidth = w / sx;
+    std::vector<Rgba> below(std::size_t(nBelowWidth * (h / sy)));
+    for (std::size_t i = 0; i < below.size(); ++i) {
+        Rgba sum{}, weighted{};
+        for (int j = 0; j < k * 4; ++j) {
+            const Rgba& t = above[(i / nBelowWidth * sy + j / 4 / sx) * w + i % nBelowWidth * sx + j / 4 % sx];
+            sum[j % 4] += t[j % 4];
+            weighted[j % 4] += t[j % 4] * t[3];
+        }
+        for (int c = 0; c < 4; ++c)
+            below[i][c] = c < 3 && sum[3] ? (weighted[c] + sum[3] / 2) / sum[3] : (sum[c] + k / 2) / k;
+    }
+    return below;
+}
+
+int HeaderMacro(const std::string& header, const std::string& name)
+{
+    const std::size_t nAt = header.find(name + " ");
+    return nAt == std::string::npos ? -1 : std::atoi(header.c_str() + nAt + name.size() + 1);
+}
+
+TEST(TextureModelTest, EachMipLevelIsTheOneAboveReduced)
+{
+    zandrel::test::TempDir dir;
+    std::FILE* pReports = std::tmpfile();
+    std::vector<zandrel::test::Bgra> palette;  // of every source; t4 levels show the nearest entry
+    for (unsigned v = 2654435761u; palette.size() < 16; v *= 2654435761u)
+        palette.push_back({std::uint8_t(v >> 24), std::uint8_t(v >> 16), std::uint8_t(v >> 8), 0});
+    const auto entry = [](const zandrel::test::Bgra& p) { return Rgba{p[2], p[1], p[0], 255}; };
+    const auto nearest = [&](const Rgba& t) {
+        const auto distance = [&](const zandrel::test::Bgra& p) {
+            return (p[2] - t[0]) * (p[2] - t[0]) + (p[1] - t[1]) * (p[1] - t[1]) + (p[0] - t[2]) * (p[0] - t[2]);
+        };
+        return entry(*std::min_element(palette.begin(), palette.end(),
+                                       [&](const auto& a, const auto& b) { return distance(a) < distance(b); }));
+    };
+    // 16 x 8 as it stands; 24 x 10 and 12 x 5 padded to 32 x 16 and 16 x 8; t4 128 x 64 (7 levels below).
+    for (const auto& [nPsm, nWidth, nHeight, pszOption] :
+         {std::tuple{k8888, 16, 8, "--no-const"}, {k5551, 24, 10, "--swizzle"}, {k4444, 12, 5, "--pow2"},
+          {kT4, 128, 64, "--swizzle"}, {kT4, 16, 8, "--no-const"}}) {
+        const int nTexW = int(std::bit_ceil(unsigned(nWidth))), nLevels = std::min(8, int(std::bit_width(unsigned(nTexW))));
+        const std::string n = std::to_string(nPsm * 1000 + nWidth), prefix = "_" + n, file = dir.File(n + ".bmp");
+        std::vector<Rgba> level(std::size_t(nTexW * nTexW / 2));  // the source as it is read, padded
+        const auto index = [&](int x, int y) {
+            const unsigned k = unsigned(x * x + y * 7 + x * y * 3) % 16;
+            level[std::size_t(y * nTexW + x)] = entry(palette[k]);
+            return std::uint8_t(k);
+        };
+        ASSERT_TRUE(zandrel::test::WriteFileBytes(file, zandrel::test::BuildBitmap({.nWidth = nWidth,
+            .nHeight = nHeight, .nBitCount = 8, .nClrUsed = 16, .palette = palette,
+            .pixels = zandrel::test::StoreIndexedRows(nWidth, nHeight, false, index)})));
+        const char* argv[] = {"zandrel-cli", "--format", kPsmNames[nPsm], "--mipmaps", "max", "--binary", "--pow2",
+                              "--no-prefix", "--outdir", dir.Path().c_str(), pszOption, file.c_str()};
+        ASSERT_EQ(zandrel::RunCli(12, argv, pReports, stderr), 0);
+        const Bytes bin = zandrel::test::ReadFileBytes(dir.File(n + ".bin")).value_or(Bytes{});
+        const Bytes clut = zandrel::test::ReadFileBytes(dir.File(n + "_clut.bin")).value_or(Bytes(64));
+        const Bytes headerBytes = zandrel::test::ReadFileBytes(dir.File(n + ".h")).value_or(Bytes{});
+        const std::string header(headerBytes.begin(), headerBytes.end());
+        ASSERT_EQ(HeaderMacro(header, prefix + "_LEVELS"), nLevels);
+        std::size_t nOffset = 0;
+        for (int nLevel = 0, w = nTexW, h = nTexW / 2; nLevel < nLevels; ++nLevel) {
+            const std::string m = nLevel ? prefix + "_MIP" + std::to_string(nLevel) : prefix;
+            const auto macro = [&](const char* pszName) { return HeaderMacro(header, m + pszName); };
+            EXPECT_EQ((std::array{macro("_OFFSET"), macro("_WIDTH"), macro("_TEXTURE_WIDTH"), macro("_TEXTURE_HEIGHT")}),
+                      (std::array{nLevel ? int(nOffset) : -1, std::max(1, nWidth >> nLevel), w, h})) << m;
+            const std::size_t nBytes = std::size_t(macro("_BYTES"));
+            const std::size_t nRowBytes = std::size_t(macro("_BUFFER_WIDTH") * kPsmBits[nPsm] / 8);
+            // Every level within the .bin, the last one ending it.
+            ASSERT_TRUE(nLevel + 1 < nLevels ? nOffset + nBytes <= bin.size() : nOffset + nBytes == bin.size()) << m;
+            const Bytes texels(bin.begin() + std::ptrdiff_t(nOffset), bin.begin() + std::ptrdiff_t(nOffset + nBytes));
+            int nWrong = 0;
+            for (int i = 0; i < w * h; ++i) {
+                const unsigned v = GeFetch(texels, kPsmBits[nPsm], nRowBytes, pszOption[2] == 's', i % w, i / w);
+                const Rgba got = nPsm == kT4 ? GeDecode(k8888, GeReadLittleEndian(clut, v * 4 % 64, 4)) : GeDecode(nPsm, v);
+                const Rgba& t = level[std::size_t(i)];
+                nWrong += got != (nPsm == kT4 ? nearest(t) : GeRounded(nPsm, t, 128));
+            }
+            EXPECT_EQ(nWrong, 0) << m;
+            nOffset += nBytes;
+            level = ReduceByTheRule(level, w, h);
+            w = std::max(1, w / 2);
+            h = std::max(1, h / 2);
+        }
+    }
+    std::fclose(pReports);
 }
 
 // The default output's headers: sizeof and the size macros where only the header is seen, then the .c

@@ -6,6 +6,7 @@
 #include <new>
 
 #include "convert/texture/dxt/dxt_encoder.h"
+#include "convert/texture/mip_chain.h"
 #include "convert/texture/shown_pixels.h"
 
 namespace zandrel {
@@ -159,27 +160,6 @@ private:
     std::vector<std::uint8_t> m_expanded;
 };
 
-// The stored texture's texels as blue, green, red, alpha: the image as shown
-// (ShownBgra), padded with transparent black to the texture's size when
-// --pow2 asks for it.
-bool MakeBgraTexels(const DecodedImage& image, const TextureOptions& options, const TextureLayout& layout,
-                    std::int64_t nWidth, std::int64_t nHeight, std::vector<std::uint8_t>* pBgra)
-{
-    LargeBuffer buffer;
-    const std::uint8_t* pShown = ShownBgra(image, options, &buffer);
-    if (!pShown)
-        return false;
-    try {
-        pBgra->assign(static_cast<std::size_t>(nWidth * nHeight * 4), 0);
-    } catch (const std::bad_alloc&) {
-        return false;
-    }
-    const std::size_t nRowBytes = static_cast<std::size_t>(layout.nWidth) * 4;
-    for (std::int64_t y = 0; y < layout.nHeight; ++y)
-        std::memcpy(pBgra->data() + static_cast<std::size_t>(y * nWidth * 4), pShown + y * nRowBytes, nRowBytes);
-    return true;
-}
-
 // DXT textures: blocks of the image (or with --pow2 of the padded texture),
 // in rows, never swizzled.
 Refusal EncodeDxtTexture(const DecodedImage& image, const TextureOptions& options, const TextureLayout& layout,
@@ -192,7 +172,12 @@ Refusal EncodeDxtTexture(const DecodedImage& image, const TextureOptions& option
         dxt.nBytes != layout.nBytes)
         return Refusal::kTextureTooLarge;
     std::vector<std::uint8_t> bgra;
-    if (!MakeBgraTexels(image, options, layout, nWidth, nHeight, &bgra) ||
+    try {
+        bgra.resize(static_cast<std::size_t>(nWidth * nHeight * 4));
+    } catch (const std::bad_alloc&) {
+        return Refusal::kOutOfMemory;
+    }
+    if (!PaddedShownBgra(image, options, nWidth, nHeight, bgra.data()) ||
         !pTexture->texels.Allocate(static_cast<std::size_t>(layout.nBytes)))
         return Refusal::kOutOfMemory;
     EncodeDxt(dxt, bgra.data(), options.nAlphaThreshold, pTexture->texels.Data());
@@ -267,7 +252,9 @@ Refusal EncodeTexture(const DecodedImage& image, const TextureOptions& options, 
             return Refusal::kTextureIndexTooLarge;
         }
     }
-    return EncodeLaidOut(image, options, IsIndexFormat(options.eFormat), nHighestIndex, pTexture, pDetail);
+    const Refusal eRefusal =
+        EncodeLaidOut(image, options, IsIndexFormat(options.eFormat), nHighestIndex, pTexture, pDetail);
+    return eRefusal != Refusal::kNone ? eRefusal : EncodeMipLevels(image, options, nullptr, pTexture);
 }
 
 Refusal EncodeIndexTexels(const DecodedImage& indices, const TextureOptions& options, EncodedTexture* pTexture,

@@ -14,9 +14,16 @@
 
 namespace zandrel {
 
+// A mip level below level 0, laid out and packed as level 0 is.
+struct MipLevel {
+    TextureLayout layout;  // nWidth, nHeight: level 0's halved as often as the level's texture sides
+    LargeBuffer texels;    // layout.nBytes
+};
+
 struct EncodedTexture {
     TextureLayout layout;
     LargeBuffer texels;               // layout.nBytes, padding 0
+    std::vector<MipLevel> mips;       // levels 1, 2, ...: each reduced from the one above
     TextureFormat eClutFormat = TextureFormat::k8888;
     std::vector<std::uint8_t> clut;   // index formats: whole 32-byte blocks
     int nClutEntries = 0;

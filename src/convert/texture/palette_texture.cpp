@@ -11,6 +11,7 @@
 #include "convert/quantize/clut_levels.h"
 #include "convert/quantize/color_histogram.h"
 #include "convert/quantize/remap.h"
+#include "convert/texture/mip_chain.h"
 #include "convert/texture/shown_pixels.h"
 
 namespace zandrel {
@@ -241,7 +242,7 @@ Refusal EncodePaletteTexture(const DecodedImage& image, const TextureOptions& op
     pTexture->eClutFormat = plan.eClutFormat;
     pTexture->nClutEntries = plan.nClutEntries;
     pTexture->nClutColors = plan.nColors;
-    return Refusal::kNone;
+    return EncodeMipLevels(image, options, &plan.shown, pTexture);
 }
 
 }  // namespace zandrel

@@ -1,4 +1,5 @@
-// ShownBgra: palette lookup and the key, once for every texture path.
+// ShownBgra: palette lookup and the key, once for every texture path; and
+// the same padded to a texture's sides.
 #include "convert/texture/shown_pixels.h"
 
 #include <cstddef>
@@ -34,6 +35,22 @@ const std::uint8_t* ShownBgra(const DecodedImage& image, const TextureOptions& o
             std::memcpy(pOut + 4 * i, pIn + 4 * i, 4);
     }
     return pOut;
+}
+
+bool PaddedShownBgra(const DecodedImage& image, const TextureOptions& options, std::int64_t nWidth,
+                     std::int64_t nHeight, std::uint8_t* pOut)
+{
+    LargeBuffer buffer;
+    const std::uint8_t* pShown = ShownBgra(image, options, &buffer);
+    if (!pShown)
+        return false;
+    const std::size_t nRowBytes = static_cast<std::size_t>(image.Width()) * 4;
+    const std::size_t nOutRowBytes = static_cast<std::size_t>(nWidth) * 4;
+    std::memset(pOut, 0, nOutRowBytes * static_cast<std::size_t>(nHeight));
+    for (std::int64_t y = 0; y < image.Height(); ++y)
+        std::memcpy(pOut + static_cast<std::size_t>(y) * nOutRowBytes, pShown + static_cast<std::size_t>(y) * nRowBytes,
+                    nRowBytes);
+    return true;
 }
 
 }  // namespace zandrel

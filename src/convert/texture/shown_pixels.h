@@ -18,4 +18,10 @@ namespace zandrel {
 // Null when the memory cannot be had.
 const std::uint8_t* ShownBgra(const DecodedImage& image, const TextureOptions& options, LargeBuffer* pBuffer);
 
+// The image as shown (ShownBgra) in the top left of nWidth x nHeight texels
+// (at least the image's sides), the rest transparent black: what a texture
+// padded by --pow2 holds before packing. False when the memory cannot be had.
+bool PaddedShownBgra(const DecodedImage& image, const TextureOptions& options, std::int64_t nWidth,
+                     std::int64_t nHeight, std::uint8_t* pOut);
+
 }  // namespace zandrel

@@ -8,6 +8,11 @@
 
 namespace zandrel {
 
+// The GE samples up to eight levels: level 0 and seven below it.
+constexpr int kMaxMipmaps = 7;
+// TextureOptions::nMipmaps: halve until both sides are 1, at most kMaxMipmaps times.
+constexpr int kMipmapsMax = -1;
+
 struct TextureOptions {
     // Encoding
     TextureFormat eFormat = TextureFormat::k8888;
@@ -21,6 +26,7 @@ struct TextureOptions {
     int nTransparentIndex = -1;   // a palette entry made transparent, -1 for none; t8/t4 quantised:
                                   // the entry every transparent pixel takes (-1: entry 0)
     int nColors = 0;              // t8/t4: entries at most, 0 for all the format holds (256, 16)
+    int nMipmaps = 0;             // mip levels below level 0: 0 to kMaxMipmaps, or kMipmapsMax
 
     // Files
     bool bAddConst = true;        // declare the arrays const

@@ -71,16 +71,32 @@ void AppendClutArray(TextBuffer& text, bool bAddConst, const EncodedTexture& tex
     text.Append("};\r\n");
 }
 
-// The texels' array, and for index formats the CLUT's after it.
-void AppendTextureArrays(TextBuffer& text, bool bAddConst, const EncodedTexture& texture, const std::string& name,
-                         const std::string& clutName)
+void AppendTexelArray(TextBuffer& text, bool bAddConst, const TextureLayout& layout, const LargeBuffer& texels,
+                      const std::string& name)
 {
-    const TextureLayout& layout = texture.layout;
     text.Append((ArrayDeclarator(bAddConst, layout.eFormat, name) + "={\r\n").c_str());
     // DXT: one row of 4 x 4 blocks a line.
     const std::int64_t nLineBytes = IsDxtFormat(layout.eFormat) ? layout.nRowBytes * 4 : layout.nRowBytes;
-    AppendStoredLines(text, layout.eFormat, texture.texels.Data(), layout.nBytes, nLineBytes);
+    AppendStoredLines(text, layout.eFormat, texels.Data(), layout.nBytes, nLineBytes);
     text.Append("};\r\n");
+}
+
+// Level n's array: <name>_mip<n>.
+std::string MipName(const std::string& name, std::size_t nLevel)
+{
+    return name + "_mip" + std::to_string(nLevel);
+}
+
+// The texels' arrays, level 0 and the mip levels, and for index formats the
+// CLUT's after them.
+void AppendTextureArrays(TextBuffer& text, bool bAddConst, const EncodedTexture& texture, const std::string& name,
+                         const std::string& clutName)
+{
+    AppendTexelArray(text, bAddConst, texture.layout, texture.texels, name);
+    for (std::size_t i = 0; i < texture.mips.size(); ++i) {
+        text.Append("\r\n\r\n");
+        AppendTexelArray(text, bAddConst, texture.mips[i].layout, texture.mips[i].texels, MipName(name, i + 1));
+    }
     if (clutName.empty())
         return;
     text.Append("\r\n\r\n");
@@ -106,6 +122,8 @@ bool FormatTextureSource(ByteSink& sink, const OutputNames& names, bool bAddCons
     TextBuffer text(sink);
     text.Append("// texture for the PSP's graphics engine\r\n");
     AppendLayoutComment(text, texture.layout);
+    for (const MipLevel& level : texture.mips)
+        AppendLayoutComment(text, level.layout);
     text.Append("#include \"");
     text.Append(names.strStem + ".h");
     text.Append("\"\r\n\r\n");
@@ -127,6 +145,27 @@ void AppendLayoutMacros(TextBuffer& text, const std::string& prefix, const Textu
     AppendDefine(text, prefix, "BYTES", layout.nBytes);
 }
 
+// <PREFIX>_LEVELS and each level's sizes, with its offset in the .bin, where
+// the levels follow level 0 in order (each a whole number of 16 bytes, so
+// each starts 16-byte aligned).
+void AppendMipMacros(TextBuffer& text, const std::string& prefix, const EncodedTexture& texture)
+{
+    AppendDefine(text, prefix, "LEVELS", static_cast<long long>(texture.mips.size() + 1));
+    std::int64_t nOffset = texture.layout.nBytes;
+    for (std::size_t i = 0; i < texture.mips.size(); ++i) {
+        const TextureLayout& layout = texture.mips[i].layout;
+        const std::string level = prefix + "_MIP" + std::to_string(i + 1);
+        AppendDefine(text, level, "WIDTH", layout.nWidth);
+        AppendDefine(text, level, "HEIGHT", layout.nHeight);
+        AppendDefine(text, level, "TEXTURE_WIDTH", layout.nTextureWidth);
+        AppendDefine(text, level, "TEXTURE_HEIGHT", layout.nTextureHeight);
+        AppendDefine(text, level, "BUFFER_WIDTH", layout.nBufferWidth);
+        AppendDefine(text, level, "BYTES", layout.nBytes);
+        AppendDefine(text, level, "OFFSET", nOffset);
+        nOffset += layout.nBytes;
+    }
+}
+
 void AppendClutMacros(TextBuffer& text, const std::string& prefix, const EncodedTexture& texture)
 {
     AppendDefine(text, prefix, "CLUT_PSM", static_cast<int>(texture.eClutFormat));
@@ -136,19 +175,27 @@ void AppendClutMacros(TextBuffer& text, const std::string& prefix, const Encoded
     AppendDefine(text, prefix, "CLUT_BYTES", static_cast<long long>(texture.clut.size()));
 }
 
-// The sceGu calls that draw with a texture: texPrefix names its macros, name its array.
+// The sceGu calls that draw with a texture of nMips levels below level 0:
+// texPrefix names its macros, name its array.
 void AppendDrawingComment(TextBuffer& text, const std::string& clutPrefix, const std::string& clutName,
-                          const std::string& texPrefix, const std::string& name)
+                          const std::string& texPrefix, const std::string& name, std::size_t nMips = 0)
 {
     text.Append("\r\n/* Drawing with it:\r\n");
     if (!clutName.empty()) {
         text.Append((" *   sceGuClutMode(" + clutPrefix + "_CLUT_PSM, 0, 0xFF, 0);\r\n").c_str());
         text.Append((" *   sceGuClutLoad(" + clutPrefix + "_CLUT_BLOCKS, " + clutName + ");\r\n").c_str());
     }
-    text.Append((" *   sceGuTexMode(" + texPrefix + "_PSM, 0, 0, " + texPrefix + "_SWIZZLED);\r\n").c_str());
-    text.Append((" *   sceGuTexImage(0, " + texPrefix + "_TEXTURE_WIDTH, " + texPrefix + "_TEXTURE_HEIGHT, " +
-                 texPrefix + "_BUFFER_WIDTH, " + name + ");\r\n */\r\n\r\n")
-                    .c_str());
+    const std::string levels = nMips ? texPrefix + "_LEVELS - 1" : "0";
+    text.Append((" *   sceGuTexMode(" + texPrefix + "_PSM, " + levels + ", 0, " + texPrefix + "_SWIZZLED);\r\n").c_str());
+    if (nMips)
+        text.Append(" *   sceGuTexLevelMode(GU_TEXTURE_AUTO, 0.0f);\r\n");
+    for (std::size_t i = 0; i <= nMips; ++i) {
+        const std::string level = i ? texPrefix + "_MIP" + std::to_string(i) : texPrefix;
+        text.Append((" *   sceGuTexImage(" + std::to_string(i) + ", " + level + "_TEXTURE_WIDTH, " + level +
+                     "_TEXTURE_HEIGHT, " + level + "_BUFFER_WIDTH, " + (i ? MipName(name, i) : name) + ");\r\n")
+                        .c_str());
+    }
+    text.Append(" */\r\n\r\n");
 }
 
 void AppendClutExtern(TextBuffer& text, bool bAddConst, const EncodedTexture& texture, const std::string& clutName)
@@ -172,6 +219,8 @@ bool FormatTextureHeader(ByteSink& sink, const OutputNames& names, bool bAddCons
     if (bShared)
         text.Append(("#include \"" + std::string(pSharedClut->strStem.Str()) + ".h\"\r\n\r\n").c_str());
     AppendLayoutMacros(text, prefix, layout);
+    if (!texture.mips.empty())
+        AppendMipMacros(text, prefix, texture);
     if (bShared) {
         const std::string shared = MacroPrefix(pSharedClut->strArrayName);
         for (const char* pszMacro : {"CLUT_PSM", "CLUT_ENTRIES", "CLUT_COLORS", "CLUT_BLOCKS", "CLUT_BYTES"})
@@ -179,8 +228,13 @@ bool FormatTextureHeader(ByteSink& sink, const OutputNames& names, bool bAddCons
     } else if (bIndexed) {
         AppendClutMacros(text, prefix, texture);
     }
-    AppendDrawingComment(text, prefix, bIndexed ? clutName : "", prefix, name);
+    AppendDrawingComment(text, prefix, bIndexed ? clutName : "", prefix, name, texture.mips.size());
     text.Append(("extern " + ArrayDeclarator(bAddConst, layout.eFormat, name, layout.nBytes) + ";\r\n").c_str());
+    for (std::size_t i = 0; i < texture.mips.size(); ++i) {
+        const TextureLayout& level = texture.mips[i].layout;
+        text.Append(("extern " + ArrayDeclarator(bAddConst, level.eFormat, MipName(name, i + 1), level.nBytes) +
+                     ";\r\n").c_str());
+    }
     if (bIndexed && !bShared)
         AppendClutExtern(text, bAddConst, texture, clutName);
     AppendGuardClosing(text);
@@ -259,7 +313,10 @@ WriteOutcome WriteTextureFiles(const OutputNames& names, const TextureOptions& o
     set.Add(
         names.PathOf(".bin"),
         [&](ByteSink& sink) {
-            return WriteBytes(sink, texture.texels.Data(), static_cast<std::size_t>(texture.layout.nBytes));
+            bool bWritten = WriteBytes(sink, texture.texels.Data(), static_cast<std::size_t>(texture.layout.nBytes));
+            for (const MipLevel& level : texture.mips)
+                bWritten = bWritten && WriteBytes(sink, level.texels.Data(), static_cast<std::size_t>(level.layout.nBytes));
+            return bWritten;
         });
     if (IsIndexFormat(texture.layout.eFormat) && !pSharedClut) {
         set.Add(
