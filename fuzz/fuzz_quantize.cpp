@@ -3,7 +3,6 @@
 // parts the other way round, and exact when the image has no more colours
 // than the palette has entries.
 #include <cstdint>
-#include <cstdlib>
 #include <cstring>
 #include <set>
 #include <tuple>
@@ -64,8 +63,7 @@ Made Make(const quantize::PixelView& view, int nSplit, const quantize::QuantizeO
     top.nHeight = nSplit;
     bottom.pBytes += static_cast<std::size_t>(nSplit) * view.nStride;
     bottom.nHeight -= nSplit;
-    Made made;
-    made.indices.assign(std::size_t(view.nWidth) * std::size_t(view.nHeight), 0xEE);
+    Made made{{}, std::vector<std::uint8_t>(std::size_t(view.nWidth) * std::size_t(view.nHeight), 0xEE)};
     Check(histogram.Add(bottom) == quantize::QuantizeStatus::kDone &&
               histogram.Add(top) == quantize::QuantizeStatus::kDone &&
               quantize::Quantize(histogram, options, &made.palette) == quantize::QuantizeStatus::kDone &&
