@@ -73,9 +73,8 @@ int FuzzIndexed(const std::uint8_t* pData, std::size_t nSize)
     const int nWidth = image.nWidth, nHeight = image.nHeight;
     const std::uint64_t nPixels = std::uint64_t(nWidth) * std::uint64_t(nHeight);
     const int nBits = header.nBitCount;
-    Check((nBits == 8 || nBits == 4 || nBits == 1) && nWidth > 0 &&
-              nHeight >= 0 && image.nColorCount > 0 && image.nColorCount <= 256 && nPixels <= INT_MAX &&
-              image.indices.Size() == nPixels,
+    Check((nBits == 8 || nBits == 4 || nBits == 1) && nWidth > 0 && nHeight >= 0 && image.nColorCount > 0 &&
+              image.nColorCount <= 256 && nPixels <= INT_MAX && image.indices.Size() == nPixels,
           "image size or palette count out of range");
     ByteReader again(pData, nSize);
     DecodedImage decoded;
