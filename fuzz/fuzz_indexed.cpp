@@ -40,13 +40,12 @@ bool DecodeRleSimply(const std::uint8_t* p, std::size_t nSize, int nBits, std::i
     for (std::size_t i = 2; i <= nSize; i += 2) {
         const std::uint8_t a = p[i - 2], b = p[i - 1];
         const std::size_t nBytes = nBits == 8 ? b : (b + 1u) / 2;
-        if (a > 0 && !put(a, &p[i - 1], true))
-            return false;
-        if (a > 0)
-            continue;
-        if (b == 1)
+        if (a > 0) {
+            if (!put(a, &p[i - 1], true))
+                return false;
+        } else if (b == 1) {
             return true;
-        if (b == 0) {
+        } else if (b == 0) {
             x = 0;
             ++y;
         } else if (b == 2 && i + 2 <= nSize) {
@@ -74,9 +73,8 @@ int FuzzIndexed(const std::uint8_t* pData, std::size_t nSize)
     const int nWidth = image.nWidth, nHeight = image.nHeight;
     const std::uint64_t nPixels = std::uint64_t(nWidth) * std::uint64_t(nHeight);
     const int nBits = header.nBitCount;
-    Check((nBits == 8 || nBits == 4 || nBits == 1) && nWidth > 0 &&
-              nHeight >= 0 && image.nColorCount > 0 && image.nColorCount <= 256 && nPixels <= INT_MAX &&
-              image.indices.Size() == nPixels,
+    Check((nBits == 8 || nBits == 4 || nBits == 1) && nWidth > 0 && nHeight >= 0 && image.nColorCount > 0 &&
+              image.nColorCount <= 256 && nPixels <= INT_MAX && image.indices.Size() == nPixels,
           "image size or palette count out of range");
     ByteReader again(pData, nSize);
     DecodedImage decoded;

@@ -23,16 +23,14 @@ int FuzzNaming(const std::uint8_t* pData, std::size_t nSize)
         return 0;
     // The first byte picks the options, the rest is the path, or with bit 3
     // the output folder of the file x.bmp.
-    NamingOptions naming;
-    naming.bAddPrefix = pData[0] & 1;
     const PathStyle style{(pData[0] & 2) ? '/' : '\\', (pData[0] & 4) ? kSingleByteCodePage : kCodePageShiftJis};
     const CString strBytes(reinterpret_cast<const char*>(pData + 1), static_cast<int>(nSize - 1));
     const bool bOutdir = pData[0] & 8;
-    if (bOutdir)
-        naming.strOutdir = strBytes;
+    NamingOptions naming;
+    naming.bAddPrefix = pData[0] & 1;
+    naming.strOutdir = bOutdir ? strBytes : CString();
     const CString strPath = bOutdir ? CString("x.bmp") : strBytes;
     const OutputNames names = DeriveOutputNames(strPath, naming, style);
-    const CString& folder = names.strFolder;
 
     // <folder><prefix><base>: the path's folder cut at a whole separator (or
     // the output folder ending in one), and a stem that holds none.
@@ -41,7 +39,7 @@ int FuzzNaming(const std::uint8_t* pData, std::size_t nSize)
     const CString strFolder = outdir.IsEmpty()
                                   ? strPath.Left(strPath.ReverseFind(style.chSeparator, style.nCodePage) + 1)
                                   : (bEndsInSeparator ? outdir : outdir + CString(&style.chSeparator, 1));
-    Check(folder == strFolder && (!naming.bAddPrefix || names.strStem.Str().starts_with("image_")) &&
+    Check(names.strFolder == strFolder && (!naming.bAddPrefix || names.strStem.Str().starts_with("image_")) &&
               names.strStem.ReverseFind(style.chSeparator, style.nCodePage) == -1,
           "the names are not <folder><prefix><base>");
     Check(PlainIsIdentifier(names.strArrayName.Str()) &&

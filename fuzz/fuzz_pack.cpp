@@ -26,32 +26,25 @@ std::uint32_t PatternTexel(std::size_t nSprite, int x, int y)
     return n ^ (n >> 12);
 }
 
-// Whether a sprite can lie on an empty page of nSide: its first texel at a
-// multiple of the alignment with extrusion and padding before and after it.
-// Cells are whole blocks, so an aligned packer may lose up to alignment - 1.
-bool FitsSide(int nTexels, int nSide, const AtlasOptions& o, int nSlack)
+// Whether a sprite can lie on an empty page: its first texel at a multiple of the alignment with extrusion and
+// padding before and after it. Cells are whole blocks, so an aligned packer may lose up to alignment - 1.
+bool Fits(const Sprite& sprite, const AtlasOptions& o)
 {
     const int nFirst = (o.nExtrude + o.nPadding + o.nAlignment - 1) / o.nAlignment * o.nAlignment;
-    return nFirst + nTexels + o.nExtrude + o.nPadding <= nSide - nSlack;
-}
-
-bool Fits(const Sprite& sprite, const AtlasOptions& o, int nSlack)
-{
-    return FitsSide(sprite.image.nWidth, o.nPageWidth, o, nSlack) &&
-           FitsSide(sprite.image.nHeight, o.nPageHeight, o, nSlack);
-}
-
-// Extrusion blocks apart by at least the padding.
-bool Apart(const AtlasEntry& a, const AtlasEntry& b, int nExtrude, int nPadding)
-{
-    const int nReach = nExtrude + nPadding;
-    return a.nPage != b.nPage || a.x + a.w + nReach <= b.x - nExtrude || b.x + b.w + nReach <= a.x - nExtrude ||
-           a.y + a.h + nReach <= b.y - nExtrude || b.y + b.h + nReach <= a.y - nExtrude;
+    const auto fits = [&](int nTexels, int nSide) {
+        return nFirst + nTexels + o.nExtrude + o.nPadding <= nSide - (o.nAlignment - 1);
+    };
+    return fits(sprite.image.nWidth, o.nPageWidth) && fits(sprite.image.nHeight, o.nPageHeight);
 }
 
 void CheckPlacement(const PackedAtlas& atlas, const std::vector<Sprite>& sprites, const AtlasOptions& o)
 {
     const int e = o.nExtrude, p = o.nPadding;
+    // Extrusion blocks apart by at least the padding.
+    const auto apart = [&](const AtlasEntry& a, const AtlasEntry& b) {
+        return a.nPage != b.nPage || a.x + a.w + e + p <= b.x - e || b.x + b.w + e + p <= a.x - e ||
+               a.y + a.h + e + p <= b.y - e || b.y + b.h + e + p <= a.y - e;
+    };
     Check(atlas.entries.size() == sprites.size() && !atlas.pages.empty(), "a sprite has no row");
     std::vector<AtlasPage> needed(atlas.pages.size(), AtlasPage{1, 1});
     for (std::size_t i = 0; i < sprites.size(); ++i) {
@@ -66,7 +59,7 @@ void CheckPlacement(const PackedAtlas& atlas, const std::vector<Sprite>& sprites
                   entry.y + entry.h + e + p <= page.nHeight,
               "a sprite, its extrusion or padding passes its page");
         for (std::size_t j = 0; j < i; ++j)
-            Check(Apart(entry, atlas.entries[j], e, p), "two sprites overlap once padding is counted");
+            Check(apart(entry, atlas.entries[j]), "two sprites overlap once padding is counted");
         AtlasPage& need = needed[std::size_t(entry.nPage)];
         need.nWidth = std::max(need.nWidth, entry.x + entry.w + e + p);
         need.nHeight = std::max(need.nHeight, entry.y + entry.h + e + p);
@@ -112,21 +105,16 @@ int FuzzPack(const std::uint8_t* pData, std::size_t nSize)
 {
     if (nSize < 5)
         return 0;
-    AtlasOptions options;
-    options.nPageWidth = 1 << (pData[0] % 10);
-    options.nPageHeight = 1 << (pData[1] % 10);
-    options.nPadding = pData[2] % 12;
-    options.nExtrude = pData[3] % 6;
-    options.nAlignment = (pData[4] & 1) ? 4 : 1;
+    const AtlasOptions options{.nPageWidth = 1 << (pData[0] % 10), .nPageHeight = 1 << (pData[1] % 10),
+                               .nPadding = pData[2] % 12, .nExtrude = pData[3] % 6,
+                               .nAlignment = (pData[4] & 1) ? 4 : 1};
     std::vector<Sprite> sprites;
     std::size_t nTexels = 0;
     for (std::size_t i = 5; i + 1 < nSize && sprites.size() < kMaxSprites && nTexels < kMaxSpriteTexels; i += 2) {
-        nTexels += std::size_t(1 + pData[i]) * std::size_t(1 + pData[i + 1]);
         SpriteImage image = MakeSpriteImage(1 + pData[i], 1 + pData[i + 1]);
-        for (int y = 0; y < image.nHeight; ++y) {
-            for (int x = 0; x < image.nWidth; ++x)
-                image.texels[std::size_t(y) * std::size_t(image.nWidth) + std::size_t(x)] = PatternTexel(i, x, y);
-        }
+        for (std::size_t k = 0; k < image.texels.size(); ++k)
+            image.texels[k] = PatternTexel(i, int(k % std::size_t(image.nWidth)), int(k / std::size_t(image.nWidth)));
+        nTexels += image.texels.size();
         sprites.push_back(MakeSprite(std::to_string(i), std::move(image)));
     }
     const PackedAtlas atlas = PackAtlas(sprites, options);
@@ -138,7 +126,7 @@ int FuzzPack(const std::uint8_t* pData, std::size_t nSize)
         const auto refused = std::find_if(sprites.begin(), sprites.end(),
                                           [&](const Sprite& s) { return s.name == atlas.problem.strSprite; });
         Check(atlas.problem.eRefusal == AtlasRefusal::kSpriteTooLarge && refused != sprites.end() &&
-                  !Fits(*refused, options, options.nAlignment - 1) && atlas.pages.empty() && atlas.entries.empty(),
+                  !Fits(*refused, options) && atlas.pages.empty() && atlas.entries.empty(),
               "an atlas is refused for a sprite that fits");
         return 0;
     }
@@ -146,8 +134,7 @@ int FuzzPack(const std::uint8_t* pData, std::size_t nSize)
     CheckPages(atlas, sprites);
 
     // The same sprites in the opposite order: the same pages and places.
-    std::vector<Sprite> reversed(sprites.rbegin(), sprites.rend());
-    const PackedAtlas again = PackAtlas(reversed, options);
+    const PackedAtlas again = PackAtlas(std::vector<Sprite>(sprites.rbegin(), sprites.rend()), options);
     bool bSame = again.pages.size() == atlas.pages.size() && again.entries.size() == atlas.entries.size();
     for (std::size_t i = 0; bSame && i < atlas.pages.size(); ++i)
         bSame = again.pages[i].nWidth == atlas.pages[i].nWidth && again.pages[i].nHeight == atlas.pages[i].nHeight;

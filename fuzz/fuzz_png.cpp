@@ -1,7 +1,4 @@
-// Fuzzes PNG input on memory (the native decoder): any bytes either give an
-// image whose shape agrees with the file's IHDR (size, depth, indices below
-// 2^depth, opaque pixels where the output has no alpha) or are refused with
-// no pixels held.
+// Any bytes through the native PNG decoder give an image of the shape the file's IHDR gives, or a refusal.
 #include <zlib.h>
 
 #include <cstddef>

@@ -3,9 +3,9 @@
 // parts the other way round, and exact when the image has no more colours
 // than the palette has entries.
 #include <cstdint>
-#include <cstdlib>
 #include <cstring>
 #include <set>
+#include <tuple>
 #include <vector>
 
 #include "convert/quantize/remap.h"
@@ -18,9 +18,9 @@ namespace {
 using quantize::Rgba8;
 
 // What the GE shows for the pixel through the CLUT: transparent black when its alpha rounds to 0.
-Rgba8 PlainShown(Rgba8 p, TextureFormat eFormat, int nThreshold)
+Rgba8 PlainShown(Rgba8 p, const quantize::ClutRule& rule)
 {
-    const GeRgba q = GeRounded(static_cast<int>(eFormat), {p.r, p.g, p.b, p.a}, nThreshold);
+    const GeRgba q = GeRounded(static_cast<int>(rule.eFormat), {p.r, p.g, p.b, p.a}, rule.nAlphaThreshold);
     return q[3] ? Rgba8{std::uint8_t(q[0]), std::uint8_t(q[1]), std::uint8_t(q[2]), std::uint8_t(q[3])} : Rgba8{};
 }
 
@@ -37,17 +37,14 @@ std::int64_t PlainDistance(Rgba8 p, Rgba8 q)
 int PlainNearest(const quantize::Palette& palette, Rgba8 q)
 {
     int nBest = -1;
-    std::int64_t nBestDistance = INT64_MAX;
     for (int i = 0; i < palette.nCount; ++i) {
         const Rgba8 e = palette.entries[i];
         if (!e.a && i != palette.nTransparentIndex)
             continue;
         if (e == q)
             return i;
-        if (PlainDistance(q, e) < nBestDistance) {
+        if (nBest < 0 || PlainDistance(q, e) < PlainDistance(q, palette.entries[nBest]))
             nBest = i;
-            nBestDistance = PlainDistance(q, e);
-        }
     }
     return nBest;
 }
@@ -66,8 +63,7 @@ Made Make(const quantize::PixelView& view, int nSplit, const quantize::QuantizeO
     top.nHeight = nSplit;
     bottom.pBytes += static_cast<std::size_t>(nSplit) * view.nStride;
     bottom.nHeight -= nSplit;
-    Made made;
-    made.indices.assign(std::size_t(view.nWidth) * std::size_t(view.nHeight), 0xEE);
+    Made made{{}, std::vector<std::uint8_t>(std::size_t(view.nWidth) * std::size_t(view.nHeight), 0xEE)};
     Check(histogram.Add(bottom) == quantize::QuantizeStatus::kDone &&
               histogram.Add(top) == quantize::QuantizeStatus::kDone &&
               quantize::Quantize(histogram, options, &made.palette) == quantize::QuantizeStatus::kDone &&
@@ -77,17 +73,12 @@ Made Make(const quantize::PixelView& view, int nSplit, const quantize::QuantizeO
     return made;
 }
 
-std::uint8_t Next(const std::uint8_t* pData, std::size_t nSize, std::size_t* pAt)
-{
-    return *pAt < nSize ? pData[(*pAt)++] : 0;
-}
-
 }  // namespace
 
 int FuzzQuantize(const std::uint8_t* pData, std::size_t nSize)
 {
     std::size_t nAt = 0;
-    const auto next = [&] { return Next(pData, nSize, &nAt); };
+    const auto next = [&]() -> std::uint8_t { return nAt < nSize ? pData[nAt++] : 0; };
     const int nFlags = next();
     const quantize::ClutRule rule{static_cast<TextureFormat>(nFlags & 3), next()};
     const bool bDither = nFlags & 4, bFewColors = nFlags & 8, bOnLevels = nFlags & 16;
@@ -102,16 +93,12 @@ int FuzzQuantize(const std::uint8_t* pData, std::size_t nSize)
     for (Rgba8& color : colors)
         color = {next(), next(), next(), next()};
     std::vector<Rgba8> pixels(std::size_t(nWidth) * std::size_t(nHeight));
-    for (Rgba8& pixel : pixels) {
-        pixel = bFewColors ? colors[next() % colors.size()] : Rgba8{next(), next(), next(), next()};
-        if (bOnLevels && PlainShown(pixel, rule.eFormat, rule.nAlphaThreshold).a)
-            pixel = PlainShown(pixel, rule.eFormat, rule.nAlphaThreshold);
-    }
-    std::vector<std::uint8_t> bytes(4 * pixels.size());
-    for (std::size_t i = 0; i < pixels.size(); ++i) {
-        const Rgba8 p = pixels[i];
-        const std::uint8_t stored[4] = {bBgra ? p.b : p.r, p.g, bBgra ? p.r : p.b, p.a};
-        std::memcpy(&bytes[4 * i], stored, 4);
+    std::vector<std::uint8_t> bytes;
+    for (Rgba8& p : pixels) {
+        p = bFewColors ? colors[next() % colors.size()] : Rgba8{next(), next(), next(), next()};
+        if (bOnLevels && PlainShown(p, rule).a)
+            p = PlainShown(p, rule);
+        bytes.insert(bytes.end(), {bBgra ? p.b : p.r, p.g, bBgra ? p.r : p.b, p.a});
     }
     const quantize::PixelView view{bytes.data(), nWidth, nHeight, 4 * std::size_t(nWidth),
                                    bBgra ? quantize::ChannelOrder::kBgra : quantize::ChannelOrder::kRgba};
@@ -129,7 +116,7 @@ int FuzzQuantize(const std::uint8_t* pData, std::size_t nSize)
     std::set<std::uint32_t> shown;
     bool bAnyTransparent = false, bOnGrid = true;
     for (const Rgba8 p : pixels) {
-        const Rgba8 q = PlainShown(p, rule.eFormat, rule.nAlphaThreshold);
+        const Rgba8 q = PlainShown(p, rule);
         shown.insert(quantize::Pack(q));
         bAnyTransparent |= !q.a;
         bOnGrid &= !q.a || (q.r == p.r && q.g == p.g && q.b == p.b);
@@ -137,7 +124,7 @@ int FuzzQuantize(const std::uint8_t* pData, std::size_t nSize)
     Check(bAnyTransparent == (palette.nTransparentIndex >= 0) &&
               (!bAnyTransparent || palette.entries[palette.nTransparentIndex] == Rgba8{}),
           "transparent entry missing, misplaced or not transparent black");
-    const auto luma = [](Rgba8 e) { return 2126 * e.r + 7152 * e.g + 722 * e.b; };
+    const auto key = [](Rgba8 e) { return std::tuple(2126 * e.r + 7152 * e.g + 722 * e.b, e.a, quantize::Pack(e)); };
     const Rgba8* pPrevious = nullptr;
     for (int i = 0; i < palette.nCount; ++i) {
         const Rgba8 e = palette.entries[i];
@@ -148,18 +135,15 @@ int FuzzQuantize(const std::uint8_t* pData, std::size_t nSize)
         Check(e.a || bUnused, "a transparent entry that is not transparent black before the transparent index");
         if (!e.a)
             continue;
-        Check(PlainShown(e, rule.eFormat, rule.nAlphaThreshold) == e, "an entry is not a CLUT colour");
-        Check(!pPrevious || luma(*pPrevious) < luma(e) ||
-                  (luma(*pPrevious) == luma(e) && (pPrevious->a < e.a || (pPrevious->a == e.a &&
-                                                                            quantize::Pack(*pPrevious) < quantize::Pack(e)))),
-              "entries out of order or repeated");
+        Check(PlainShown(e, rule) == e, "an entry is not a CLUT colour");
+        Check(!pPrevious || key(*pPrevious) < key(e), "entries out of order or repeated");
         pPrevious = &palette.entries[i];
     }
 
     const bool bExact = shown.size() <= static_cast<std::size_t>(options.nMaxColors) && (!bDither || bOnGrid);
     for (std::size_t i = 0; i < pixels.size(); ++i) {
         const int nIndex = made.indices[i];
-        const Rgba8 q = PlainShown(pixels[i], rule.eFormat, rule.nAlphaThreshold);
+        const Rgba8 q = PlainShown(pixels[i], rule);
         Check(nIndex < palette.nCount && (palette.entries[nIndex].a || nIndex == palette.nTransparentIndex),
               "an index past the entries in use or at an unused entry");
         Check(q.a || nIndex == palette.nTransparentIndex, "a transparent pixel not at the transparent index");

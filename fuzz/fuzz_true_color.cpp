@@ -95,10 +95,10 @@ int FuzzTrueColor(const std::uint8_t* pData, std::size_t nSize)
     const int nWidth = surface.m_nWidth, nHeight = surface.m_nHeight;
     const std::size_t nPixels = std::size_t(nWidth) * std::size_t(nHeight);
     BmpHeader header;
-    ByteReader headerReader(pData, nSize);
+    ByteReader again(pData, nSize);
     Check((surface.m_nBitCount == 24 || surface.m_nBitCount == 32) && nWidth > 0 && nHeight > 0 &&
               surface.m_nStride == 4 * nWidth && 3 * std::uint64_t{nPixels} <= INT_MAX &&
-              ReadBmpHeader(headerReader, &header) == Refusal::kNone &&
+              ReadBmpHeader(again, &header) == Refusal::kNone &&
               surface.m_nPlanes == ReadLE16(pData + (header.nInfoSize == 12 ? 22 : 26)) &&
               header.nPixelOffset + BmpRowStride(nWidth, header.nBitCount) * nHeight <= nSize,
           "filled surface has a bad depth or size, or rows past the end of the file");
@@ -116,9 +116,8 @@ int FuzzTrueColor(const std::uint8_t* pData, std::size_t nSize)
 
     // Rows streamed through a chunk of a few bytes, split everywhere, are the same.
     TrueColorLayout layout;
-    ByteReader chunkReader(pData, nSize);
-    Check(MakeTrueColorLayout(header, &layout) == Refusal::kNone && chunkReader.SkipTo(header.nPixelOffset) &&
-              ReadTrueColorPixels(chunkReader, layout, nWidth, nHeight, header.bTopDown,
+    Check(MakeTrueColorLayout(header, &layout) == Refusal::kNone && again.SkipTo(header.nPixelOffset) &&
+              ReadTrueColorPixels(again, layout, nWidth, nHeight, header.bTopDown,
                                   reinterpret_cast<std::uint8_t*>(chunked.data()), 1 + nSize % 23) == Refusal::kNone &&
               chunked == expected,
           "rows read in small chunks differ");

@@ -2,8 +2,6 @@
 // at every length; and an image whose text passes the writers' 1 MiB block four times, once inside a line end.
 #include <gtest/gtest.h>
 
-#include <filesystem>
-
 #include "convert/bmp/dib_surface.h"
 #include "fuzz_support.h"
 #include "support/bitmap_builder.h"
