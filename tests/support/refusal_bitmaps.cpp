@@ -15,7 +15,7 @@ Files RefusalBitmaps()
     const auto rle8 = [&](Bytes stream, std::int32_t nHeight = 2) {  // 4 pixels wide
         return paletted({.nWidth = 4, .nHeight = nHeight, .nBitCount = 8, .nCompression = 1, .pixels = stream});
     };
-    const std::pair<const char*, BitmapRecipe> rows[] = {
+    return BuildBitmaps({
         {"empty.bmp", {.nCutAt = 0}},
         {"one_b.bmp", {.nCutAt = 1}},
         {"bm_only.bmp", {.nCutAt = 2}},
@@ -63,11 +63,7 @@ Files RefusalBitmaps()
         {"indexed_rle8_stream_far_too_short.bmp",
          {.nWidth = 524294, .nHeight = 3, .nBitCount = 8, .nCompression = 1, .nClrUsed = 4, .palette = DistinctPalette(4),
           .pixels = {6, 1, 0, 0, 0, 3, 2, 3, 1, 0, 2, 0, 0, 0, 0, 2, 1, 0, 2, 3, 0, 0, 0, 1}}},
-    };
-    Files files;
-    for (const auto& [pszName, recipe] : rows)
-        files[pszName] = BuildBitmap(recipe);
-    return files;
+    });
 }
 
 }  // namespace zandrel::test
