@@ -88,7 +88,7 @@ TEST(CrashSafety, KilledWhileWritingLeavesWholeFilesAndNoTemporary)
     const auto start = std::chrono::steady_clock::now();
     ASSERT_EQ(Wait(Start(dir, {"--binary", "--header", "pic.bmp"})), 0) << Read(dir.File("err.txt"));
     // The kills come at fractions of a whole run as this machine gives it, idle or loaded.
-    const auto nRunUs = std::chrono::duration_cast<std::chrono::microseconds>(std::chrono::steady_clock::now() - start).count();
+    const auto nRunUs = (std::chrono::steady_clock::now() - start) / std::chrono::microseconds(1);
     const std::vector<std::string> first = ReadSet(dir);
     Prepare(dir, 2048, 1024, 9);
     int nKilled = 0;

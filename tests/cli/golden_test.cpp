@@ -89,7 +89,8 @@ TEST_P(GoldenTest, WritesExactlyTheExpectedFiles)
         << "the files written differ from expect/";
 }
 
-INSTANTIATE_TEST_SUITE_P(Cases, GoldenTest, ::testing::ValuesIn(std::vector(fs::directory_iterator(ZANDREL_TEST_DATA_DIR "/golden"), {})),
+INSTANTIATE_TEST_SUITE_P(Cases, GoldenTest,
+                         ::testing::ValuesIn(std::vector(fs::directory_iterator(ZANDREL_TEST_DATA_DIR "/golden"), {})),
                          [](const auto& info) {
     std::string name = info.param.path().filename().string();
     std::replace_if(name.begin(), name.end(), [](unsigned char ch) { return !std::isalnum(ch); }, '_');
