@@ -54,9 +54,7 @@ Files LowDepthBitmaps()
     topDown4.pixels = StorePackedRows(5, 3, 4, true, [](int x, int y) { return std::uint8_t((x + 2 * y) % 6); });
     return BuildBitmaps({
         {"depth1_info40.bmp", Packed(13, 3, 1)},
-        {"depth1_core12.bmp",
-         {.nInfoSize = 12, .nWidth = 9, .nHeight = 2, .nBitCount = 1, .palette = DistinctPalette(2),
-          .pixels = StorePackedRows(9, 2, 1, false, [](int x, int y) { return std::uint8_t((x ^ y) & 1); })}},
+        {"depth1_core12.bmp", With(Packed(9, 2, 1), [](BitmapRecipe& r) { r.nInfoSize = 12; })},
         {"depth4_info40.bmp", Packed(5, 3, 4)},
         {"depth4_topdown_6_colours.bmp", topDown4},
         // Rows from the bottom: an encoded run; an odd absolute run past the width (its last pixel dropped);
