@@ -29,12 +29,6 @@ std::string Read(const std::string& path)
     return bytes ? std::string(bytes->begin(), bytes->end()) : "<none>";
 }
 
-long Count(const TempDir& dir, const std::string& prefix)
-{
-    return std::count_if(fs::directory_iterator(dir.Path()), {},
-                         [&](const auto& entry) { return entry.path().filename().string().starts_with(prefix); });
-}
-
 pid_t Start(const TempDir& dir, std::vector<std::string> args, const std::function<void()>& limit = [] {})
 {
     args.insert(args.begin(), ZANDREL_CLI_PATH);
@@ -94,7 +88,7 @@ TEST(CrashSafety, KilledWhileWritingLeavesWholeFilesAndNoTemporary)
     const auto start = std::chrono::steady_clock::now();
     ASSERT_EQ(Wait(Start(dir, {"--binary", "--header", "pic.bmp"})), 0) << Read(dir.File("err.txt"));
     // The kills come at fractions of a whole run as this machine gives it, idle or loaded.
-    const auto nRunUs = std::chrono::duration_cast<std::chrono::microseconds>(std::chrono::steady_clock::now() - start).count();
+    const auto nRunUs = (std::chrono::steady_clock::now() - start) / std::chrono::microseconds(1);
     const std::vector<std::string> first = ReadSet(dir);
     Prepare(dir, 2048, 1024, 9);
     int nKilled = 0;
@@ -103,9 +97,7 @@ TEST(CrashSafety, KilledWhileWritingLeavesWholeFilesAndNoTemporary)
         const pid_t pid = Start(dir, {"--binary", "--header", "pic.bmp"}, [] { setpriority(PRIO_PROCESS, 0, 19); });
         usleep(static_cast<useconds_t>(nRunUs * nTenths / 10));
         kill(pid, SIGKILL);
-        int status = 0;
-        waitpid(pid, &status, 0);
-        nKilled += WIFSIGNALED(status);
+        nKilled += Wait(pid) < 0;  // not exited: killed
         const std::vector<std::string> killed = ReadSet(dir);
         for (const std::string& name : Leftovers(dir))
             EXPECT_TRUE(name.find(".zandrel-" + std::to_string(pid) + "-") != std::string::npos) << name;
@@ -193,7 +185,9 @@ TEST(CrashSafety, RefusalsAndUsageErrorsTakeNeitherMemoryNorTimeAndWriteNothing)
     EXPECT_EQ(Wait(Start(dir, {})), 2);
     EXPECT_EQ(Read(dir.File("out.txt")), "");
     EXPECT_TRUE(Read(dir.File("err.txt")).starts_with("zandrel-cli: no input file"));
-    EXPECT_EQ(Count(dir, "image_"), 0);
+    EXPECT_EQ(std::count_if(fs::directory_iterator(dir.Path()), {},
+                            [](const auto& entry) { return entry.path().filename().string().starts_with("image_"); }),
+              0);
 }
 
 }  // namespace

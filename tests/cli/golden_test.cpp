@@ -1,7 +1,5 @@
 // Golden cases: each folder of tests/data/golden holds inputs, case.txt (args, exit, stdout, stderr) and
-// expect/ (every file written, byte for byte); the inputs of "refusals" and the low-depth cases are built
-// from their tables.
-// ZANDREL_UPDATE_GOLDEN=1 rewrites case.txt and expect/ from the run.
+// expect/ (every file written, byte for byte). ZANDREL_UPDATE_GOLDEN=1 rewrites case.txt and expect/.
 #include <gtest/gtest.h>
 
 #include <cctype>
@@ -22,6 +20,15 @@ namespace fs = std::filesystem;
 using zandrel::test::Files;
 using zandrel::test::ReadFilesUnder;
 
+// Every file under folder, in folders of their own where the name says so.
+void WriteFilesUnder(const fs::path& folder, const Files& files)
+{
+    for (const auto& [name, bytes] : files) {
+        fs::create_directories((folder / name).parent_path());
+        zandrel::test::WriteFileBytes((folder / name).string(), bytes);
+    }
+}
+
 std::string Slurp(std::FILE* pFile)
 {
     std::string text(static_cast<std::size_t>(std::ftell(pFile)), '\0');
@@ -32,7 +39,7 @@ std::string Slurp(std::FILE* pFile)
     return text;
 }
 
-// The inputs a case's folder does not hold: bitmaps built at test time.
+// The inputs a case's folder does not hold: bitmaps built from their tables at test time.
 Files BuiltInputs(const std::string& name)
 {
     using namespace zandrel::test;
@@ -53,10 +60,7 @@ TEST_P(GoldenTest, WritesExactlyTheExpectedFiles)
     inputs.erase("case.txt");
     std::erase_if(inputs, [](const auto& file) { return file.first.starts_with("expect/"); });
     inputs.merge(BuiltInputs(folder.filename().string()));
-    for (const auto& [name, bytes] : inputs) {
-        fs::create_directories(fs::path(work.File(name)).parent_path());  // inputs in folders of their own
-        zandrel::test::WriteFileBytes(work.File(name), bytes);
-    }
+    WriteFilesUnder(work.Path(), inputs);
 
     const std::string args = expected.substr(6, expected.find('\n') - 6);
     std::istringstream words("zandrel-cli " + args);
@@ -76,11 +80,7 @@ TEST_P(GoldenTest, WritesExactlyTheExpectedFiles)
 
     if (std::getenv("ZANDREL_UPDATE_GOLDEN")) {
         fs::remove_all(folder / "expect");
-        fs::create_directory(folder / "expect");
-        for (const auto& [name, bytes] : written) {
-            fs::create_directories((folder / "expect" / name).parent_path());
-            zandrel::test::WriteFileBytes((folder / "expect" / name).string(), bytes);
-        }
+        WriteFilesUnder(folder / "expect", written);
         zandrel::test::WriteFileBytes((folder / "case.txt").string(), {run.begin(), run.end()});
         return;
     }
@@ -89,7 +89,8 @@ TEST_P(GoldenTest, WritesExactlyTheExpectedFiles)
         << "the files written differ from expect/";
 }
 
-INSTANTIATE_TEST_SUITE_P(Cases, GoldenTest, ::testing::ValuesIn(std::vector(fs::directory_iterator(ZANDREL_TEST_DATA_DIR "/golden"), {})),
+INSTANTIATE_TEST_SUITE_P(Cases, GoldenTest,
+                         ::testing::ValuesIn(std::vector(fs::directory_iterator(ZANDREL_TEST_DATA_DIR "/golden"), {})),
                          [](const auto& info) {
     std::string name = info.param.path().filename().string();
     std::replace_if(name.begin(), name.end(), [](unsigned char ch) { return !std::isalnum(ch); }, '_');

@@ -2,6 +2,8 @@
 // and the refusals' wording.
 #include <gtest/gtest.h>
 
+#include <array>
+
 #include "convert/atlas/atlas_compositor.h"
 #include "convert/atlas/atlas_packer.h"
 #include "convert/atlas/sprite_sheet.h"
@@ -23,30 +25,24 @@ SpriteImage Visible(int nWidth, int nHeight, int x0, int y0, int w, int h)
 
 TEST(AtlasSprites, TrimKeepsOffsetAndSourceSize)
 {
-    struct Row {
-        const char* pszName;
-        int w, h, x0, y0, nVisibleW, nVisibleH;  // the image, then its visible rectangle
-        int nOffsetX, nOffsetY, nTrimmedW, nTrimmedH;
+    // The image, its visible rectangle, then the trimmed sprite's offset and size.
+    const struct { const char* pszName; int w, h, x0, y0, nVisibleW, nVisibleH; std::array<int, 4> trimmed; } rows[] = {
+        {"border on every side", 10, 8, 2, 3, 5, 4, {2, 3, 5, 4}},
+        {"nothing to cut", 4, 4, 0, 0, 4, 4, {0, 0, 4, 4}},
+        {"one texel at the far corner", 6, 5, 5, 4, 1, 1, {5, 4, 1, 1}},
+        {"fully transparent: one texel at 0, 0", 7, 3, 0, 0, 0, 0, {0, 0, 1, 1}},
     };
-    const Row rows[] = {
-        {"border on every side", 10, 8, 2, 3, 5, 4, 2, 3, 5, 4},
-        {"nothing to cut", 4, 4, 0, 0, 4, 4, 0, 0, 4, 4},
-        {"one texel at the far corner", 6, 5, 5, 4, 1, 1, 5, 4, 1, 1},
-        {"fully transparent: one texel at 0, 0", 7, 3, 0, 0, 0, 0, 0, 0, 1, 1},
-    };
-    for (const Row& row : rows) {
+    for (const auto& row : rows) {
         const Sprite source = MakeSprite("s", Visible(row.w, row.h, row.x0, row.y0, row.nVisibleW, row.nVisibleH));
         const Sprite trimmed = TrimSprite(source);
         const Sprite twice = TrimSprite(trimmed);
-        EXPECT_EQ(trimmed.nOffsetX, row.nOffsetX) << row.pszName;
-        EXPECT_EQ(trimmed.nOffsetY, row.nOffsetY) << row.pszName;
-        EXPECT_EQ(trimmed.image.nWidth, row.nTrimmedW) << row.pszName;
-        EXPECT_EQ(trimmed.image.nHeight, row.nTrimmedH) << row.pszName;
-        EXPECT_EQ(trimmed.nSourceWidth, row.w) << row.pszName;
-        EXPECT_EQ(trimmed.nSourceHeight, row.h) << row.pszName;
+        EXPECT_EQ((std::array{trimmed.nOffsetX, trimmed.nOffsetY, trimmed.image.nWidth, trimmed.image.nHeight}),
+                  row.trimmed) << row.pszName;
+        EXPECT_EQ((std::array{trimmed.nSourceWidth, trimmed.nSourceHeight}), (std::array{row.w, row.h})) << row.pszName;
         for (int y = 0; row.nVisibleW > 0 && y < trimmed.image.nHeight; ++y) {
             for (int x = 0; x < trimmed.image.nWidth; ++x)
-                ASSERT_EQ(trimmed.image.At(x, y), source.image.At(x + row.nOffsetX, y + row.nOffsetY)) << row.pszName;
+                ASSERT_EQ(trimmed.image.At(x, y), source.image.At(x + row.trimmed[0], y + row.trimmed[1]))
+                    << row.pszName;
         }
         EXPECT_TRUE(twice.nOffsetX == trimmed.nOffsetX && twice.nOffsetY == trimmed.nOffsetY &&
                     twice.image.texels == trimmed.image.texels) << row.pszName;
@@ -60,13 +56,10 @@ TEST(AtlasSprites, SheetCutIntoTilesRowByRow)
     const SpriteImage right = Visible(12, 4, 8, 0, 4, 2), lower = Visible(12, 4, 3, 3, 1, 1);
     for (std::size_t i = 0; i < sheet.texels.size(); ++i)
         sheet.texels[i] |= right.texels[i] | lower.texels[i] | (i == 30 ? 0xFF000000u : 0);  // 30: tile 4
-    struct Row {
-        bool bKeepEmpty;
-        std::vector<std::string> names;
-    };
-    const Row rows[] = {{false, {"hero_0", "hero_2", "hero_3", "hero_4"}},
-                        {true, {"hero_0", "hero_1", "hero_2", "hero_3", "hero_4", "hero_5"}}};
-    for (const Row& row : rows) {
+    const struct { bool bKeepEmpty; std::vector<std::string> names; } rows[] = {
+        {false, {"hero_0", "hero_2", "hero_3", "hero_4"}},
+        {true, {"hero_0", "hero_1", "hero_2", "hero_3", "hero_4", "hero_5"}}};
+    for (const auto& row : rows) {
         std::vector<Sprite> tiles;
         ASSERT_FALSE(CutSpriteSheet("hero", sheet, 4, 2, row.bKeepEmpty, &tiles).Refused());
         ASSERT_EQ(tiles.size(), row.names.size());
@@ -100,13 +93,12 @@ TEST(AtlasSprites, RefusalsNameTheSizes)
     const Sprite wide = MakeSprite("wide", Visible(61, 3, 0, 0, 1, 1));
     Sprite mismatched = fits;
     mismatched.image.nHeight = 59;
-    struct Row {
+    const struct {
         const char* pszName;
         AtlasOptions options;  // page width and height, padding, extrusion, alignment
         std::vector<Sprite> sprites;
         AtlasRefusal eRefusal;
-    };
-    const Row rows[] = {
+    } rows[] = {
         {"page height not a power of two", {64, 3, 1, 1, 1}, {fits}, AtlasRefusal::kBadPageSize},
         {"page wider than 512", {1024, 64, 1, 1, 1}, {fits}, AtlasRefusal::kBadPageSize},
         {"padding above 512", {64, 64, 513, 1, 1}, {fits}, AtlasRefusal::kBadOption},
@@ -119,7 +111,7 @@ TEST(AtlasSprites, RefusalsNameTheSizes)
         {"one texel too wide", {64, 64, 1, 1, 1}, {fits, wide}, AtlasRefusal::kSpriteTooLarge},
         {"exactly as wide as the page allows", {64, 64, 1, 1, 1}, {fits}, AtlasRefusal::kNone},
     };
-    for (const Row& row : rows) {
+    for (const auto& row : rows) {
         const PackedAtlas atlas = PackAtlas(row.sprites, row.options);
         EXPECT_EQ(atlas.problem.eRefusal, row.eRefusal) << row.pszName;
         EXPECT_EQ(atlas.pages.empty(), row.eRefusal != AtlasRefusal::kNone) << row.pszName;

@@ -4,9 +4,8 @@
 #include "convert/bmp/bmp_reader.h"
 #include "support/bitmap_builder.h"
 
+namespace zandrel {
 namespace {
-
-using zandrel::Refusal;
 
 TEST(BmpReader, Rle8StreamShortForItsImageIsRefusedOnlyPastTheBound)
 {
@@ -18,16 +17,17 @@ TEST(BmpReader, Rle8StreamShortForItsImageIsRefusedOnlyPastTheBound)
         {"2^20 + 512 pixels, 4100 bytes", 512, 2049, 2049, Refusal::kNone},
     };
     for (const auto& row : rows) {
-        zandrel::test::Bytes stream(2 * row.nLineEnds);
+        test::Bytes stream(2 * row.nLineEnds);
         stream.insert(stream.end(), {0, 1});
-        const zandrel::test::Bytes file = zandrel::test::BuildBitmap(
+        const test::Bytes file = test::BuildBitmap(
             {.nWidth = row.nWidth, .nHeight = row.nHeight, .nBitCount = 8, .nCompression = 1, .nClrUsed = 2,
-             .palette = zandrel::test::DistinctPalette(2), .pixels = stream});
-        zandrel::ByteReader reader(file.data(), file.size());
-        zandrel::DecodedImage image;
+             .palette = test::DistinctPalette(2), .pixels = stream});
+        ByteReader reader(file.data(), file.size());
+        DecodedImage image;
         int nBitCount = 0;
-        EXPECT_EQ(zandrel::ReadBmpImage(reader, zandrel::BmpDepths::kDefaultOutput, &image, &nBitCount), row.eExpected) << row.pszName;
+        EXPECT_EQ(ReadBmpImage(reader, BmpDepths::kDefaultOutput, &image, &nBitCount), row.eExpected) << row.pszName;
     }
 }
 
 }  // namespace
+}  // namespace zandrel

@@ -15,8 +15,9 @@ namespace {
 // character of its own.
 TEST(CStringTest, ReverseFindSkipsTrailBytesAndSubstringsClamp)
 {
-    const struct { unsigned nCodePage; const char* pszLeads; const char* pszSingles; } pages[] = {{932, "\x81\x9F\xE0\xFC", "\x80\xA0\xDF\xFD\\"}, {936, "\x81\xFE", "\x80\xFF"},
-                 {949, "\x81\xFE", "\x80\xFF"}, {950, "\x81\xFE", "\x80\xFF"}, {0, "", "\x81\xE0"}};
+    const struct { unsigned nCodePage; const char* pszLeads; const char* pszSingles; } pages[] = {
+        {932, "\x81\x9F\xE0\xFC", "\x80\xA0\xDF\xFD\\"}, {936, "\x81\xFE", "\x80\xFF"}, {949, "\x81\xFE", "\x80\xFF"},
+        {950, "\x81\xFE", "\x80\xFF"}, {0, "", "\x81\xE0"}};
     for (const auto& page : pages) {
         for (const char* p = page.pszLeads; *p; ++p)
             EXPECT_EQ(CString(std::string{*p, '\\'}).ReverseFind('\\', page.nCodePage), -1) << page.nCodePage << *p;
@@ -25,8 +26,9 @@ TEST(CStringTest, ReverseFindSkipsTrailBytesAndSubstringsClamp)
     }
     EXPECT_EQ(CString("a.\x83").ReverseFind('.', zandrel::kCodePageShiftJis), 1);
     const CString text("abcdef");  // substring counts outside it are clamped
-    const std::pair<CString, const char*> cuts[] = {{text.Mid(2, 3), "cde"}, {text.Mid(4, 9), "ef"},
-        {text.Mid(-2, 3), "abc"}, {text.Left(9), "abcdef"}, {text.Mid(3, -1), ""}, {text.Mid(10, 2), ""}, {text.Left(-1), ""}};
+    const std::pair<CString, const char*> cuts[] = {
+        {text.Mid(2, 3), "cde"}, {text.Mid(4, 9), "ef"}, {text.Mid(-2, 3), "abc"}, {text.Left(9), "abcdef"},
+        {text.Mid(3, -1), ""},   {text.Mid(10, 2), ""},  {text.Left(-1), ""}};
     for (std::size_t i = 0; i < std::size(cuts); ++i)
         EXPECT_EQ(cuts[i].first.Str(), cuts[i].second) << "cut " << i;
 }

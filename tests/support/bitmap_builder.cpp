@@ -16,6 +16,8 @@ void PutLittleEndian(Bytes& out, std::uint32_t nValue, int nBytes)
         out.push_back(std::uint8_t(nValue >> 8 * i));
 }
 
+}  // namespace
+
 Bytes StoreRows(int nWidth, int nHeight, int nBytesPerPixel, bool bTopDown, const std::function<Bgra(int, int)>& pixel)
 {
     Bytes out;
@@ -27,8 +29,6 @@ Bytes StoreRows(int nWidth, int nHeight, int nBytesPerPixel, bool bTopDown, cons
     }
     return out;
 }
-
-}  // namespace
 
 Bytes BuildBitmap(const BitmapRecipe& recipe)
 {
@@ -63,6 +63,14 @@ Bytes BuildBitmap(const BitmapRecipe& recipe)
     return file;
 }
 
+Files BuildBitmaps(std::initializer_list<std::pair<const char*, BitmapRecipe>> rows)
+{
+    Files files;
+    for (const auto& [pszName, recipe] : rows)
+        files[pszName] = BuildBitmap(recipe);
+    return files;
+}
+
 std::vector<Bgra> DistinctPalette(int nColors)
 {
     std::vector<Bgra> palette;
@@ -89,14 +97,6 @@ Bytes StorePackedRows(int nWidth, int nHeight, int nBitCount, bool bTopDown,
         }
     }
     return out;
-}
-
-Bytes StoreSixteenBitRows(int nWidth, int nHeight, bool bTopDown, const std::function<std::uint16_t(int x, int y)>& pixel)
-{
-    return StoreRows(nWidth, nHeight, 2, bTopDown, [&](int x, int y) {
-        const std::uint16_t nValue = pixel(x, y);
-        return Bgra{std::uint8_t(nValue), std::uint8_t(nValue >> 8)};
-    });
 }
 
 Bytes MakeTrueColorBitmap(int nWidth, int nHeight, int nBitCount, const std::function<Bgra(int x, int y)>& pixel)

@@ -7,6 +7,7 @@
 #include <map>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace zandrel::test {
@@ -33,15 +34,18 @@ struct BitmapRecipe {
 };
 
 Bytes BuildBitmap(const BitmapRecipe& recipe);
+// File name to the bitmap of its recipe, for a table of them.
+Files BuildBitmaps(std::initializer_list<std::pair<const char*, BitmapRecipe>> rows);
 // nColors palette entries, each of a different colour.
 std::vector<Bgra> DistinctPalette(int nColors);
-// Stored rows (bottom-up unless bTopDown, padded to 4 bytes) of an 8-bit image.
+// Stored rows (bottom-up unless bTopDown, padded to 4 bytes) of the first nBytesPerPixel bytes of each pixel.
+Bytes StoreRows(int nWidth, int nHeight, int nBytesPerPixel, bool bTopDown,
+                const std::function<Bgra(int x, int y)>& pixel);
+// Stored rows of an 8-bit image.
 Bytes StoreIndexedRows(int nWidth, int nHeight, bool bTopDown, const std::function<std::uint8_t(int x, int y)>& index);
 // Stored rows of a 1- or 4-bit image: leftmost pixel in the high bits, rows padded to 4 bytes.
 Bytes StorePackedRows(int nWidth, int nHeight, int nBitCount, bool bTopDown,
                       const std::function<std::uint8_t(int x, int y)>& index);
-// Stored rows of a 16-bit image, each pixel little-endian.
-Bytes StoreSixteenBitRows(int nWidth, int nHeight, bool bTopDown, const std::function<std::uint16_t(int x, int y)>& pixel);
 // A plain 24- or 32-bit bitmap (40-byte header, bottom-up) of the picture.
 Bytes MakeTrueColorBitmap(int nWidth, int nHeight, int nBitCount, const std::function<Bgra(int x, int y)>& pixel);
 

@@ -1,15 +1,17 @@
 // The 1-, 4- and 16-bit bitmaps of the low-depth golden cases, built from tables at test time.
 #include "support/low_depth_bitmaps.h"
 
+#include <cstdlib>
 #include <utility>
 
 namespace zandrel::test {
 namespace {
 
-// A 16-bit picture whose every bit changes across a few pixels, the top ones included.
-std::uint16_t Mixed16(int x, int y)
+// A 16-bit picture, little-endian, whose every bit changes across a few pixels, the top ones included.
+Bgra Mixed16(int x, int y)
 {
-    return std::uint16_t(0x9E37 * (x + 3 * y + 1));
+    const auto nValue = std::uint16_t(0x9E37 * (x + 3 * y + 1));
+    return {std::uint8_t(nValue), std::uint8_t(nValue >> 8)};
 }
 
 // Bottom-up rows of every index; biClrUsed is nColors, the whole palette for 0.
@@ -26,7 +28,7 @@ BitmapRecipe Sixteen(std::uint32_t nCompression, std::vector<std::uint32_t> mask
                      std::int32_t nHeight = 2)
 {
     return {.nInfoSize = nInfoSize, .nWidth = 3, .nHeight = nHeight, .nBitCount = 16, .nCompression = nCompression,
-            .masks = std::move(masks), .pixels = StoreSixteenBitRows(3, nHeight < 0 ? -nHeight : nHeight, nHeight < 0, Mixed16)};
+            .masks = std::move(masks), .pixels = StoreRows(3, std::abs(nHeight), 2, nHeight < 0, Mixed16)};
 }
 
 // A 4-bit RLE4 image of 4 x 4 unless told otherwise (rows of 8 pixels with their alignment), sixteen colours.
@@ -36,12 +38,11 @@ BitmapRecipe Rle4(Bytes stream, std::int32_t nWidth = 4, std::int32_t nHeight = 
             .pixels = std::move(stream)};
 }
 
-Files Build(std::initializer_list<std::pair<const char*, BitmapRecipe>> rows)
+// The recipe with one change made.
+BitmapRecipe With(BitmapRecipe recipe, const std::function<void(BitmapRecipe&)>& change)
 {
-    Files files;
-    for (const auto& [pszName, recipe] : rows)
-        files[pszName] = BuildBitmap(recipe);
-    return files;
+    change(recipe);
+    return recipe;
 }
 
 }  // namespace
@@ -51,10 +52,9 @@ Files LowDepthBitmaps()
     BitmapRecipe topDown4 = Packed(5, 3, 4, 6);
     topDown4.nHeight = -3;
     topDown4.pixels = StorePackedRows(5, 3, 4, true, [](int x, int y) { return std::uint8_t((x + 2 * y) % 6); });
-    return Build({
+    return BuildBitmaps({
         {"depth1_info40.bmp", Packed(13, 3, 1)},
-        {"depth1_core12.bmp", {.nInfoSize = 12, .nWidth = 9, .nHeight = 2, .nBitCount = 1, .palette = DistinctPalette(2),
-                               .pixels = StorePackedRows(9, 2, 1, false, [](int x, int y) { return std::uint8_t((x ^ y) & 1); })}},
+        {"depth1_core12.bmp", With(Packed(9, 2, 1), [](BitmapRecipe& r) { r.nInfoSize = 12; })},
         {"depth4_info40.bmp", Packed(5, 3, 4)},
         {"depth4_topdown_6_colours.bmp", topDown4},
         // Rows from the bottom: an encoded run; an odd absolute run past the width (its last pixel dropped);
@@ -73,26 +73,17 @@ Files LowDepthBitmaps()
 
 Files LowDepthRefusalBitmaps()
 {
-    const auto with = [](BitmapRecipe recipe, auto change) {
-        change(recipe);
-        return recipe;
-    };
     const auto cut = [](BitmapRecipe& r) { r.pixels.resize(r.pixels.size() - 1); };
-    const BitmapRecipe cut1 = with(Packed(13, 3, 1), cut), cut4 = with(Packed(5, 3, 4), cut);
-    const BitmapRecipe cut16 = with(Sixteen(3, {0xF800, 0x7E0, 0x1F}), cut);
-    const BitmapRecipe rle8On4 = with(Rle4({2, 1, 0, 1}), [](BitmapRecipe& r) { r.nCompression = 1; });
-    const BitmapRecipe rle4On1 = with(Packed(8, 1, 1), [](BitmapRecipe& r) { r.nCompression = 2; });
-    const BitmapRecipe tooLarge4 = with(Packed(1, 1, 4), [](BitmapRecipe& r) { r.nWidth = r.nHeight = 65535; });
-    const BitmapRecipe depth2 = with(Packed(4, 1, 1), [](BitmapRecipe& r) { r.nBitCount = 2, r.palette = DistinctPalette(4); });
-    return Build({
-        {"depth1_rows_cut.bmp", cut1},
-        {"depth4_rows_cut.bmp", cut4},
-        {"depth16_rows_cut.bmp", cut16},
-        {"depth4_too_large.bmp", tooLarge4},
-        {"depth_2.bmp", depth2},
+    return BuildBitmaps({
+        {"depth1_rows_cut.bmp", With(Packed(13, 3, 1), cut)},
+        {"depth4_rows_cut.bmp", With(Packed(5, 3, 4), cut)},
+        {"depth16_rows_cut.bmp", With(Sixteen(3, {0xF800, 0x7E0, 0x1F}), cut)},
+        {"depth4_too_large.bmp", With(Packed(1, 1, 4), [](BitmapRecipe& r) { r.nWidth = r.nHeight = 65535; })},
+        {"depth_2.bmp",
+         With(Packed(4, 1, 1), [](BitmapRecipe& r) { r.nBitCount = 2, r.palette = DistinctPalette(4); })},
         {"depth_0.bmp", {.nBitCount = 0}},
-        {"rle8_on_4.bmp", rle8On4},
-        {"rle4_on_1.bmp", rle4On1},
+        {"rle8_on_4.bmp", With(Rle4({2, 1, 0, 1}), [](BitmapRecipe& r) { r.nCompression = 1; })},
+        {"rle4_on_1.bmp", With(Packed(8, 1, 1), [](BitmapRecipe& r) { r.nCompression = 2; })},
         // RLE4 streams of a 4 x 2 image.
         {"rle4_topdown.bmp", Rle4({4, 0x11, 0, 1}, 4, -2)},
         {"rle4_no_end.bmp", Rle4({4, 0x11, 0, 0}, 4, 2)},

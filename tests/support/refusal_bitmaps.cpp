@@ -15,7 +15,7 @@ Files RefusalBitmaps()
     const auto rle8 = [&](Bytes stream, std::int32_t nHeight = 2) {  // 4 pixels wide
         return paletted({.nWidth = 4, .nHeight = nHeight, .nBitCount = 8, .nCompression = 1, .pixels = stream});
     };
-    const std::pair<const char*, BitmapRecipe> rows[] = {
+    return BuildBitmaps({
         {"empty.bmp", {.nCutAt = 0}},
         {"one_b.bmp", {.nCutAt = 1}},
         {"bm_only.bmp", {.nCutAt = 2}},
@@ -33,7 +33,8 @@ Files RefusalBitmaps()
         {"height_int_min.bmp", {.nHeight = INT_MIN}},
         {"too_wide_24.bmp", {.nWidth = INT_MAX, .pixels = Bytes(300)}},
         {"too_large_8.bmp", paletted({.nWidth = 50000, .nHeight = 50000, .nBitCount = 8, .pixels = Bytes(300)})},
-        {"too_large_32.bmp", {.nInfoSize = 12, .nWidth = 65535, .nHeight = 65535, .nBitCount = 32, .pixels = Bytes(300)}},
+        {"too_large_32.bmp",
+         {.nInfoSize = 12, .nWidth = 65535, .nHeight = 65535, .nBitCount = 32, .pixels = Bytes(300)}},
         {"depth_0.bmp", {.nBitCount = 0}},
         {"depth_1.bmp", paletted({.nWidth = 8, .nBitCount = 1})},
         {"depth_16.bmp", {.nWidth = 2, .nBitCount = 16}},
@@ -61,13 +62,10 @@ Files RefusalBitmaps()
         {"rle8_absolute_past_row.bmp", rle8({0, 5, 1, 1, 1, 1, 1, 0, 0, 1})},
         // 1.5 million pixels claimed by a stream of 24 bytes (found by fuzzing).
         {"indexed_rle8_stream_far_too_short.bmp",
-         {.nWidth = 524294, .nHeight = 3, .nBitCount = 8, .nCompression = 1, .nClrUsed = 4, .palette = DistinctPalette(4),
+         {.nWidth = 524294, .nHeight = 3, .nBitCount = 8, .nCompression = 1, .nClrUsed = 4,
+          .palette = DistinctPalette(4),
           .pixels = {6, 1, 0, 0, 0, 3, 2, 3, 1, 0, 2, 0, 0, 0, 0, 2, 1, 0, 2, 3, 0, 0, 0, 1}}},
-    };
-    Files files;
-    for (const auto& [pszName, recipe] : rows)
-        files[pszName] = BuildBitmap(recipe);
-    return files;
+    });
 }
 
 }  // namespace zandrel::test

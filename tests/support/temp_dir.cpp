@@ -1,3 +1,4 @@
+// TempDir: a fresh folder for one test, named by the clock and a counter, removed with its contents.
 #include "support/temp_dir.h"
 
 #include <atomic>
