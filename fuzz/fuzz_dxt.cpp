@@ -2,8 +2,8 @@
 // threshold gives the same bytes twice, blocks that obey the GE's mode rules,
 // transparency exactly where DXT1 asks for it, and texels within a bound any
 // sane fit meets (a block no worse than its mean colour, DXT3 alpha the
-// nearest nibble, DXT5 alpha within its range's step); every mip level keeps
-// each texel inside what it was made from.
+// nearest nibble, DXT5 alpha within its range's step); every mip level is the
+// one above reduced by the rule (fuzz/ge_model.h).
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
@@ -13,6 +13,7 @@
 #include "convert/texture/mipmap.h"
 #include "dxt_model.h"
 #include "fuzz_support.h"
+#include "ge_model.h"
 
 namespace zandrel::fuzz {
 namespace {
@@ -91,37 +92,6 @@ void CheckTexture(const Image& image, int nWidth, int nHeight, int nPsm, int nTh
     }
 }
 
-// Every texel of the next level lies within the range of the texels it was
-// made from (colour: of those with alpha, when any has).
-void CheckMip(const Image& level, int nWidth, int nHeight, const Image& next)
-{
-    const int nNextWidth = std::max(1, nWidth / 2), nNextHeight = std::max(1, nHeight / 2);
-    Check(NextMipSide(nWidth) == nNextWidth && NextMipSide(nHeight) == nNextHeight, "sides halve, 1 stays 1");
-    for (int y = 0; y < nNextHeight; ++y) {
-        for (int x = 0; x < nNextWidth; ++x) {
-            const std::uint8_t* pOut = &next[(static_cast<std::size_t>(y) * nNextWidth + x) * 4];
-            int lo[4] = {255, 255, 255, 255}, hi[4] = {};
-            bool bAnyAlpha = false;
-            for (int i = 0; i < 4; ++i) {
-                const int sx = nWidth > 1 ? 2 * x + i % 2 : x, sy = nHeight > 1 ? 2 * y + i / 2 : y;
-                bAnyAlpha |= level[(static_cast<std::size_t>(sy) * nWidth + sx) * 4 + 3] > 0;
-            }
-            for (int i = 0; i < 4; ++i) {
-                const int sx = nWidth > 1 ? 2 * x + i % 2 : x, sy = nHeight > 1 ? 2 * y + i / 2 : y;
-                const std::uint8_t* p = &level[(static_cast<std::size_t>(sy) * nWidth + sx) * 4];
-                for (int c = 0; c < 4; ++c) {
-                    if (c < 3 && bAnyAlpha && p[3] == 0)
-                        continue;
-                    lo[c] = std::min<int>(lo[c], p[c]);
-                    hi[c] = std::max<int>(hi[c], p[c]);
-                }
-            }
-            for (int c = 0; c < 4; ++c)
-                Check(pOut[c] >= lo[c] && pOut[c] <= hi[c], "a reduced texel lies within its sources");
-        }
-    }
-}
-
 }  // namespace
 
 // Input: format, width - 1, height - 1, threshold, a palette size, then the
@@ -150,7 +120,7 @@ int FuzzDxt(const std::uint8_t* pData, std::size_t nSize)
     for (int w = nWidth, h = nHeight; w > 1 || h > 1;) {
         Image next(static_cast<std::size_t>(NextMipSide(w)) * NextMipSide(h) * 4);
         ReduceMip(image.data(), w, h, next.data());
-        CheckMip(image, w, h, next);
+        Check(next == GeReducedMip(image, w, h), "a mip level is not the one above reduced by the rule");
         image.swap(next);
         w = NextMipSide(w), h = NextMipSide(h);
         CheckTexture(image, w, h, nPsm, nThreshold);

@@ -1,7 +1,8 @@
 // The GE's texel colours written from its public rules, apart from the
 // encoders: how a stored 16- or 32-bit texel widens to 8 bits a channel, the
-// colour each format shows for an 8-bit one, and where a texel of a linear or
-// swizzled buffer lies. Shared by the fuzz targets and the unit tests.
+// colour each format shows for an 8-bit one, where a texel of a linear or
+// swizzled buffer lies, and the mip reduction. Shared by the fuzz targets and
+// the unit tests.
 #pragma once
 
 #include <array>
@@ -70,6 +71,31 @@ inline unsigned GeFetch(const std::vector<std::uint8_t>& bytes, int nBits, std::
     const std::size_t nOffset = bSwizzled ? ((y / 8) * (nRowBytes / 16) + nByte / 16) * 128 + (y % 8) * 16 + nByte % 16
                                           : y * nRowBytes + nByte;
     return nBits == 4 ? (bytes.at(nOffset) >> (x % 2 * 4)) & 15 : GeReadLittleEndian(bytes, nOffset, nBits / 8);
+}
+
+// The mip level below one of w x h texels (4 bytes each, alpha last, the colour bytes in any order), by the rule
+// written out plainly: each texel from the k = 2 x 2 texels it covers (2 x 1 or 1 x 2 where a side is 1); with A
+// their alpha sum, alpha (A + k/2) / k and each colour (sum c*a + A/2) / A, or the mean (sum c + k/2) / k when
+// A = 0. An odd side's last texel is covered by none.
+inline std::vector<std::uint8_t> GeReducedMip(const std::vector<std::uint8_t>& above, int w, int h)
+{
+    const int sx = w > 1 ? 2 : 1, sy = h > 1 ? 2 : 1, k = sx * sy, nBelowWidth = w / sx;
+    std::vector<std::uint8_t> below(static_cast<std::size_t>(nBelowWidth) * static_cast<std::size_t>(h / sy) * 4);
+    for (std::size_t i = 0; i < below.size() / 4; ++i) {
+        int sum[4] = {}, weighted[4] = {};
+        for (int j = 0; j < k; ++j) {
+            const std::size_t y = i / nBelowWidth * sy + j / sx, x = i % nBelowWidth * sx + j % sx;
+            const std::uint8_t* t = &above.at((y * w + x) * 4);
+            for (int c = 0; c < 4; ++c) {
+                sum[c] += t[c];
+                weighted[c] += t[c] * t[3];
+            }
+        }
+        for (int c = 0; c < 4; ++c)
+            below[4 * i + c] = static_cast<std::uint8_t>(c < 3 && sum[3] ? (weighted[c] + sum[3] / 2) / sum[3]
+                                                                          : (sum[c] + k / 2) / k);
+    }
+    return below;
 }
 
 }  // namespace zandrel::fuzz

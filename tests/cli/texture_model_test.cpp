@@ -10,7 +10,6 @@
 #include <algorithm>
 #include <array>
 #include <bit>
-#include <cctype>
 #include <cstdio>
 #include <cstdlib>
 #include <sstream>
@@ -249,225 +248,9 @@ TEST(TextureModelTest, EveryTexelIsTheSourceRoundedToNearest)
     }
 }
 
-// Atlases through the same model: each sprite read back from its page at its table row equals its source
-// rounded to nearest; its extrusion repeats its edge and overlaps no other sprite; every other texel is
-// transparent black; every page is 16-byte aligned.
-struct AtlasCase {
-    int nPsm;
-    std::vector<std::string> options;
-    bool bPalette = false;  // 8-bit sources with one shared palette
-    int nClutPsm = k8888;
-};
-
-// Source i: a random size up to 20 x 13, 40 colours (alpha 0 only as transparent black) and a transparent
-// border on some; palette sources index 10 colours.
-Bytes MakeAtlasSource(bool bPalette, unsigned nSeed)
-{
-    auto hash = [nSeed](int x, int y) { return (nSeed * 1000003u + unsigned(y) * 4099u + unsigned(x)) * 2654435761u; };
-    const int w = 1 + int(hash(-1, -1) >> 8) % 20, h = 1 + int(hash(-2, -2) >> 8) % 13;
-    const bool bBorder = nSeed % 3 == 0 && w > 2 && h > 2;
-    auto inside = [&](int x, int y) { return !bBorder || (x > 0 && y > 0 && x < w - 1 && y < h - 1); };
-    if (bPalette) {
-        std::vector<zandrel::test::Bgra> palette;
-        for (int i = 0; i < 10; ++i)
-            palette.push_back({std::uint8_t(i * 25), std::uint8_t(255 - i * 20), std::uint8_t(i * 91), 0});
-        return zandrel::test::BuildBitmap({.nWidth = w, .nHeight = h, .nBitCount = 8, .nClrUsed = 10,
-            .palette = palette, .pixels = zandrel::test::StoreIndexedRows(w, h, false, [&](int x, int y) {
-                return std::uint8_t(hash(x, y) >> 28) % 10; })});
-    }
-    return zandrel::test::MakeTrueColorBitmap(w, h, 32, [&](int x, int y) {
-        const unsigned n = hash(x, y) >> 8, c = n % 40;
-        const std::uint8_t a = std::array<std::uint8_t, 5>{0, 64, 128, 200, 255}[n / 40 % 5];
-        if (!inside(x, y) || a == 0)
-            return zandrel::test::Bgra{0, 0, 0, 0};
-        return zandrel::test::Bgra{std::uint8_t(c * 6), std::uint8_t(255 - c * 5), std::uint8_t(c * 37 % 256), a};
-    });
-}
-
-TEST(AtlasModelTest, EverySpriteReadsBackFromItsRow)
-{
-    const std::string compiler = ZANDREL_HOST_CC;
-    if (compiler.empty())
-        GTEST_SKIP() << "no host C compiler";
-    const std::vector<AtlasCase> cases = {
-        {k8888, {"--trim", "--page-size", "32x32", "--swizzle"}},
-        {k8888, {"--padding", "2", "--extrude", "2", "--page-size", "64x32"}},
-        {k4444, {"--padding", "0", "--extrude", "1", "--trim"}},
-        {k5551, {"--swizzle", "--extrude", "3", "--page-size", "64x64"}},
-        {k5650, {"--padding", "3"}},
-        {kT8, {"--clut", "5551", "--trim", "--page-size", "32x32"}, false, k5551},
-        {kT4, {"--clut", "4444", "--extrude", "1", "--page-size", "32x64", "--binary"}, true, k4444},
-        {kT8, {"--swizzle"}, true},
-    };
-    constexpr int kSprites = 12;
-    zandrel::test::TempDir dir;
-    std::string main = std::string(kDumpPrelude) +
-                       "#define T(t, n) d(t, sizeof t); M(n, TEXTURE_WIDTH) M(n, TEXTURE_HEIGHT) M(n, BUFFER_WIDTH)\n"
-                       "#define R(t, n) { int i; for (i = 0; i < n; ++i) printf(\" %d %d %d %d %d %d %d %d %d\", "
-                       "t[i].page, t[i].x, t[i].y, t[i].w, t[i].h, (int)t[i].offset_x, (int)t[i].offset_y, "
-                       "(int)t[i].source_w, (int)t[i].source_h); }\n";
-    std::string calls, sources;
-    std::vector<int> pageCounts;
-    std::FILE* pReports = std::tmpfile();
-    for (std::size_t i = 0; i < cases.size(); ++i) {
-        const AtlasCase& c = cases[i];
-        const std::string name = "atlas" + std::to_string(i), folder = dir.File(name);
-        std::vector<std::string> args{"zandrel-cli", "--atlas", name, "--format", kPsmNames[c.nPsm], "--outdir",
-                                      dir.Path()};
-        args.insert(args.end(), c.options.begin(), c.options.end());
-        for (int n = 0; n < kSprites; ++n) {
-            const std::string file = dir.File(name + "_" + char('a' + n) + ".bmp");
-            ASSERT_TRUE(zandrel::test::WriteFileBytes(file, MakeAtlasSource(c.bPalette, unsigned(i * 100 + n))));
-            args.push_back(file);
-        }
-        std::vector<const char*> argv;
-        for (const std::string& arg : args)
-            argv.push_back(arg.c_str());
-        ASSERT_EQ(zandrel::RunCli(int(argv.size()), argv.data(), pReports, stderr), 0) << name;
-        const Bytes header = zandrel::test::ReadFileBytes(dir.File(name + ".h")).value_or(Bytes{});
-        const std::string text(header.begin(), header.end()), count = "_PAGES ";
-        const int nPages = std::atoi(text.c_str() + text.find(count) + count.size());
-        pageCounts.push_back(nPages);
-        std::string upper = name;
-        std::transform(upper.begin(), upper.end(), upper.begin(), [](char ch) { return char(std::toupper(ch)); });
-        main += "#include \"" + name + ".h\"\n";
-        sources += "#include \"" + name + ".c\"\n";
-        for (int p = 0; p < nPages; ++p) {
-            const std::string page = nPages == 1 ? "" : "_page" + std::to_string(p);
-            std::string macros = nPages == 1 ? upper : upper + "_PAGE" + std::to_string(p);
-            calls += " T(" + name + page + ", " + macros + ")";
-        }
-        calls += (c.nPsm >= kT4 ? " d(" + name + "_clut, sizeof " + name + "_clut);" : std::string()) + " R(" +
-                 name + "_sprite_table, " + upper + "_SPRITES)\n";
-    }
-    std::fclose(pReports);
-    std::istringstream out;
-    ASSERT_TRUE(CompileAndRun(compiler, dir, "atlas_main", main + "int main(void) {\n" + calls + " return 0;\n}\n" + sources,
-                              &out));
-
-    for (std::size_t i = 0; i < cases.size(); ++i) {
-        const AtlasCase& c = cases[i];
-        SCOPED_TRACE("atlas case " + std::to_string(i));
-        const int nBits = kPsmBits[c.nPsm];
-        const bool bIndexed = c.nPsm >= kT4, bSwizzled = std::count(c.options.begin(), c.options.end(), "--swizzle") > 0;
-        auto option = [&](const char* pszName, int nDefault) {
-            const auto it = std::find(c.options.begin(), c.options.end(), pszName);
-            return it == c.options.end() ? nDefault : std::atoi((it + 1)->c_str());
-        };
-        const int nExtrude = option("--extrude", 0);
-        struct Page {
-            Bytes texels;
-            std::array<int, 3> macros;  // TEXTURE_WIDTH, TEXTURE_HEIGHT, BUFFER_WIDTH
-        };
-        std::vector<Page> pages(std::size_t(pageCounts[i]));
-        int nMisalignment = 0;
-        for (Page& page : pages) {
-            page.texels = ReadArray(out, &nMisalignment, &page.macros);
-            EXPECT_EQ(nMisalignment, 0) << "page not 16-byte aligned";
-        }
-        std::array<int, 0> none;
-        const Bytes clut = bIndexed ? ReadArray(out, &nMisalignment, &none) : Bytes{};
-        // What the GE shows for a stored value of a page.
-        auto show = [&](const Page& page, int x, int y) {
-            const unsigned v = GeFetch(page.texels, nBits, page.texels.size() / std::size_t(page.macros[1]), bSwizzled, x, y);
-            const int nEntryBytes = kPsmBits[c.nClutPsm] / 8;
-            return bIndexed ? GeDecode(c.nClutPsm, v * nEntryBytes + nEntryBytes <= clut.size()
-                                                     ? GeReadLittleEndian(clut, v * nEntryBytes, nEntryBytes) : 0u)
-                            : GeDecode(c.nPsm, v);
-        };
-        const int nShownPsm = bIndexed ? c.nClutPsm : c.nPsm;
-        const Rgba transparent = GeRounded(nShownPsm, Rgba{}, 128);
-        std::vector<std::vector<int>> owners;
-        for (const Page& page : pages)
-            owners.emplace_back(std::size_t(page.macros[0] * page.macros[1]), -1);
-        int nWrong = 0;
-        std::string firstWrong;
-        auto check = [&](bool bGood, const std::string& what) {
-            if (!bGood && nWrong++ == 0)
-                firstWrong = what;
-        };
-        for (int n = 0; n < kSprites; ++n) {
-            int row[9];  // page, x, y, w, h, offset x, offset y, source w, source h
-            for (int& field : row)
-                out >> field;
-            const std::string where = "sprite " + std::to_string(n);
-            zandrel::DecodedImage source;
-            int nDetail = 0;
-            ASSERT_EQ(zandrel::DecodeImageFile(CString(dir.File("atlas" + std::to_string(i) + "_" + char('a' + n) + ".bmp").c_str()),
-                                               zandrel::kBmpOnly, &source, &nDetail), zandrel::Refusal::kNone);
-            const int nSourceW = c.bPalette ? source.indexed.nWidth : source.trueColor.nWidth;
-            const int nSourceH = c.bPalette ? source.indexed.nHeight : source.trueColor.nHeight;
-            auto pixel = [&](int x, int y) {
-                if (c.bPalette) {
-                    const auto& color = source.indexed.colors[source.indexed.indices.Data()[y * nSourceW + x]];
-                    return Rgba{color.nRed, color.nGreen, color.nBlue, color.nAlpha};
-                }
-                const std::uint8_t* p = source.trueColor.pixels.Data() + (y * nSourceW + x) * 4;
-                return Rgba{p[2], p[1], p[0], p[3]};
-            };
-            ASSERT_TRUE(row[0] >= 0 && row[0] < pageCounts[i]) << where;
-            ASSERT_EQ(row[7], nSourceW) << where;
-            ASSERT_EQ(row[8], nSourceH) << where;
-            ASSERT_TRUE(row[5] >= 0 && row[6] >= 0 && row[5] + row[3] <= nSourceW && row[6] + row[4] <= nSourceH) << where;
-            // Trimming cuts transparent texels only.
-            for (int y = 0; y < nSourceH; ++y) {
-                for (int x = 0; x < nSourceW; ++x) {
-                    if (x < row[5] || y < row[6] || x >= row[5] + row[3] || y >= row[6] + row[4])
-                        check(pixel(x, y)[3] == 0, where + " trimmed a visible texel");
-                }
-            }
-            // Its extruded rectangle overlaps no other's (the packer's spacing is fuzzed on its own).
-            const Page& page = pages[std::size_t(row[0])];
-            std::vector<int>& owner = owners[std::size_t(row[0])];
-            for (int y = row[2] - nExtrude; y < row[2] + row[4] + nExtrude; ++y) {
-                for (int x = row[1] - nExtrude; x < row[1] + row[3] + nExtrude; ++x) {
-                    int& texel = owner.at(std::size_t(y * page.macros[0] + x));
-                    check(texel == -1, where + " overlaps another");
-                    texel = n;
-                    const int sx = row[5] + std::clamp(x - row[1], 0, row[3] - 1);
-                    const int sy = row[6] + std::clamp(y - row[2], 0, row[4] - 1);
-                    Rgba want = GeRounded(nShownPsm, pixel(sx, sy), 128);
-                    if (bIndexed && want[3] == 0)
-                        want = Rgba{};  // a quantised CLUT has one transparent entry, transparent black
-                    check(show(page, x, y) == want, where + " texel " + std::to_string(x) + "," + std::to_string(y));
-                }
-            }
-        }
-        for (std::size_t p = 0; p < pages.size(); ++p) {
-            for (int y = 0; y < pages[p].macros[1]; ++y) {
-                for (int x = 0; x < pages[p].macros[0]; ++x) {
-                    if (owners[p][std::size_t(y * pages[p].macros[0] + x)] < 0)
-                        check(show(pages[p], x, y) == transparent, "page " + std::to_string(p) + " texel " +
-                                                                       std::to_string(x) + "," + std::to_string(y) +
-                                                                       " not transparent");
-                }
-            }
-        }
-        EXPECT_EQ(nWrong, 0) << "first: " << firstWrong;
-    }
-}
-
 // Mip chains read back from the .bin by the header's macros: level 0 is the source (--pow2 padding
-// transparent black), each level below the one above reduced by the rule in 8 bits, then rounded for the
-// format (t4: the nearest entry). The rule: k texels of alpha sum A give alpha (A + k/2) / k, colours
-// (sum c*a + A/2) / A, or if A = 0 the mean.
-std::vector<Rgba> ReduceByTheRule(const std::vector<Rgba>& above, int w, int h)
-{
-    const int sx = w > 1 ? 2 : 1, sy = h > 1 ? 2 : 1, k = sx * sy, nBelowWidth = w / sx;
-    std::vector<Rgba> below(std::size_t(nBelowWidth * (h / sy)));
-    for (std::size_t i = 0; i < below.size(); ++i) {
-        Rgba sum{}, weighted{};
-        for (int j = 0; j < k * 4; ++j) {
-            const Rgba& t = above[(i / nBelowWidth * sy + j / 4 / sx) * w + i % nBelowWidth * sx + j / 4 % sx];
-            sum[j % 4] += t[j % 4];
-            weighted[j % 4] += t[j % 4] * t[3];
-        }
-        for (int c = 0; c < 4; ++c)
-            below[i][c] = c < 3 && sum[3] ? (weighted[c] + sum[3] / 2) / sum[3] : (sum[c] + k / 2) / k;
-    }
-    return below;
-}
-
+// transparent black), each level below the one above reduced by the rule in 8 bits (GeReducedMip), then
+// rounded for the format (t4: the nearest entry).
 int HeaderMacro(const std::string& header, const std::string& name)
 {
     const std::size_t nAt = header.find(name + " ");
@@ -495,10 +278,11 @@ TEST(TextureModelTest, EachMipLevelIsTheOneAboveReduced)
           {kT4, 128, 64, "--swizzle"}, {kT4, 16, 8, "--no-const"}}) {
         const int nTexW = int(std::bit_ceil(unsigned(nWidth))), nLevels = std::min(8, int(std::bit_width(unsigned(nTexW))));
         const std::string n = std::to_string(nPsm * 1000 + nWidth), prefix = "_" + n, file = dir.File(n + ".bmp");
-        std::vector<Rgba> level(std::size_t(nTexW * nTexW / 2));  // the source as it is read, padded
+        Bytes level(std::size_t(nTexW * nTexW / 2) * 4);  // the source as it is read, padded: red first
         const auto index = [&](int x, int y) {
             const unsigned k = unsigned(x * x + y * 7 + x * y * 3) % 16;
-            level[std::size_t(y * nTexW + x)] = entry(palette[k]);
+            const Rgba t = entry(palette[k]);
+            std::copy(t.begin(), t.end(), level.begin() + (y * nTexW + x) * 4);
             return std::uint8_t(k);
         };
         ASSERT_TRUE(zandrel::test::WriteFileBytes(file, zandrel::test::BuildBitmap({.nWidth = nWidth,
@@ -527,12 +311,12 @@ TEST(TextureModelTest, EachMipLevelIsTheOneAboveReduced)
             for (int i = 0; i < w * h; ++i) {
                 const unsigned v = GeFetch(texels, kPsmBits[nPsm], nRowBytes, pszOption[2] == 's', i % w, i / w);
                 const Rgba got = nPsm == kT4 ? GeDecode(k8888, GeReadLittleEndian(clut, v * 4 % 64, 4)) : GeDecode(nPsm, v);
-                const Rgba& t = level[std::size_t(i)];
+                const Rgba t{level[4 * i], level[4 * i + 1], level[4 * i + 2], level[4 * i + 3]};
                 nWrong += got != (nPsm == kT4 ? nearest(t) : GeRounded(nPsm, t, 128));
             }
             EXPECT_EQ(nWrong, 0) << m;
             nOffset += nBytes;
-            level = ReduceByTheRule(level, w, h);
+            level = zandrel::fuzz::GeReducedMip(level, w, h);
             w = std::max(1, w / 2);
             h = std::max(1, h / 2);
         }

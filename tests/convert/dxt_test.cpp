@@ -1,15 +1,13 @@
 // The DXT encoder read back by the GE model (fuzz/dxt_model.h): blocks of one
 // or two colours come back exactly or as near as shift widening allows (where
-// blocks lie and the padding are fuzzed), and a fingerprint of each format's
-// bytes that every platform must give. The mip reduction against values
-// worked out by hand.
+// blocks lie and the padding are fuzzed), the sides a layout takes, and a
+// fingerprint of each format's bytes that every platform must give.
 #include <gtest/gtest.h>
 
 #include <cstdint>
 #include <vector>
 
 #include "convert/texture/dxt/dxt_encoder.h"
-#include "convert/texture/mipmap.h"
 #include "dxt_model.h"
 
 namespace {
@@ -128,29 +126,6 @@ TEST(Dxt, EveryPlatformGivesTheSameBytes)
         for (const std::uint8_t b : Encode(kFormats[f], image, 64, 64))
             nHash = (nHash ^ b) * 1099511628211u;
         EXPECT_EQ(nHash, expected[f]) << "psm " << static_cast<int>(kFormats[f]);
-    }
-}
-
-TEST(Mipmap, ReducesByTheAlphaWeightedRule)
-{
-    struct Case {
-        const char* pszName;
-        int nWidth, nHeight;
-        std::vector<std::uint8_t> texels, expected;  // 4 bytes each, alpha last
-    } const cases[] = {
-        {"one opaque texel among transparent ones keeps its colour", 2, 2,
-         {255, 0, 0, 255, 0, 0, 255, 0, 0, 0, 255, 0, 0, 0, 255, 0}, {255, 0, 0, 64}},
-        {"all transparent: the plain mean, rounded", 2, 2,
-         {10, 20, 30, 0, 20, 20, 30, 0, 30, 20, 31, 0, 41, 21, 30, 0}, {25, 20, 30, 0}},
-        {"a column of two: k = 2", 1, 2, {100, 0, 7, 100, 200, 0, 7, 50}, {133, 0, 7, 75}},
-        {"a row of four halves to two", 4, 1,
-         {0, 0, 0, 1, 255, 255, 255, 2, 9, 9, 9, 255, 9, 9, 9, 255}, {170, 170, 170, 2, 9, 9, 9, 255}},
-        {"rounding halves up", 2, 2, {1, 0, 0, 255, 0, 0, 0, 255, 0, 0, 0, 255, 1, 0, 0, 255}, {1, 0, 0, 255}},
-    };
-    for (const Case& test : cases) {
-        std::vector<std::uint8_t> result(test.expected.size());
-        zandrel::ReduceMip(test.texels.data(), test.nWidth, test.nHeight, result.data());
-        EXPECT_EQ(result, test.expected) << test.pszName;
     }
 }
 
