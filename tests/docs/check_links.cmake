@@ -1,10 +1,8 @@
 # Checks the relative links of the documents: every link and picture in
 # DOC_ROOT's *.md and docs/*.md must name a file that is there, and a
 # #fragment a heading of it (as GitHub spells heading anchors).
-#   cmake -DDOC_ROOT=dir [-DSOURCE_ROOT=dir] -P check_links.cmake
-# With SOURCE_ROOT, DOC_ROOT must hold the same documents as SOURCE_ROOT (a
-# package misses none). Written in CMake so that it runs wherever the build
-# does.
+#   cmake -DDOC_ROOT=dir -P check_links.cmake
+# Written in CMake so that it runs wherever the build does.
 cmake_minimum_required(VERSION 3.25)
 
 # Bytes that stand for ';', '[' and ']' while a document is a CMake list of
@@ -77,12 +75,6 @@ if(NOT IS_DIRECTORY "${DOC_ROOT}" OR NOT EXISTS "${DOC_ROOT}/README.md")
 endif()
 list_documents("${DOC_ROOT}" documents)
 set(errors "")
-if(DEFINED SOURCE_ROOT)
-  list_documents("${SOURCE_ROOT}" expected)
-  if(NOT documents STREQUAL expected)
-    string(APPEND errors "\n  ${DOC_ROOT} holds ${documents}, the sources ${expected}")
-  endif()
-endif()
 
 set(checked 0)
 foreach(document IN LISTS documents)
