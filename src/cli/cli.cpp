@@ -12,7 +12,7 @@
 #include "convert/convert.h"
 #include "convert/texture/layout.h"
 #include "convert/texture/palette_texture.h"
-#include "convert/texture/pixel_format.h"
+#include "convert/pixel_format.h"
 #include "framework/file_system.h"
 #include "zandrel_version.h"
 

@@ -6,7 +6,7 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "convert/texture/pixel_format.h"
+#include "convert/pixel_format.h"
 
 namespace zandrel::quantize {
 

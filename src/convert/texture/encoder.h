@@ -9,7 +9,7 @@
 #include "convert/large_buffer.h"
 #include "convert/report.h"
 #include "convert/texture/layout.h"
-#include "convert/texture/pixel_format.h"
+#include "convert/pixel_format.h"
 #include "convert/texture/texture_options.h"
 
 namespace zandrel {

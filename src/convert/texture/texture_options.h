@@ -4,7 +4,7 @@
 
 #include <cstdint>
 
-#include "convert/texture/pixel_format.h"
+#include "convert/pixel_format.h"
 
 namespace zandrel {
 

@@ -1,5 +1,5 @@
 // The GE pixel formats: names, sizes, channel rounding tables and the row packers.
-#include "convert/texture/pixel_format.h"
+#include "convert/pixel_format.h"
 
 #include <array>
 #include <cstddef>
