@@ -5,6 +5,7 @@
 #include <cctype>
 #include <cstdlib>
 #include <filesystem>
+#include <map>
 #include <sstream>
 
 #include "cli/cli.h"
@@ -96,6 +97,39 @@ INSTANTIATE_TEST_SUITE_P(Cases, GoldenTest,
     std::replace_if(name.begin(), name.end(), [](unsigned char ch) { return !std::isalnum(ch); }, '_');
     return name;
 });
+
+// Every option the help lists under textures (but --format) is a usage error without --format, and every
+// one under atlases (but --atlas) without --atlas.
+TEST(TextureOptionsTest, EachNeedsFormatOrAtlas)
+{
+    const std::map<std::string, const char*> samples = {{"N", "2"},          {"F", "5650"},  {"NAME", "pal"},
+                                                        {"RRGGBB", "ff00ff"}, {"WxH", "8x8"}, {"FILE", "a.json"}};
+    const char* help[] = {"zandrel-cli", "--help"};
+    std::FILE* pHelp = std::tmpfile();
+    ASSERT_EQ(zandrel::RunCli(2, help, pHelp, pHelp), 0);
+    std::istringstream lines(Slurp(pHelp));
+    int nChecked = 0;
+    bool bTextures = false, bAtlases = false;
+    for (std::string line; std::getline(lines, line) && !line.starts_with("Example");) {
+        bTextures |= line.starts_with("Textures for");
+        bAtlases |= line.starts_with("Atlases");
+        std::istringstream words(line);
+        std::string option, value;
+        if (!bTextures || !(words >> option >> value) || !option.starts_with("--") || option == "--format")
+            continue;
+        const auto sample = samples.find(value);
+        std::vector<const char*> argv{"zandrel-cli", option.c_str()};
+        if (sample != samples.end())
+            argv.push_back(sample->second);
+        argv.push_back("pic.bmp");
+        std::FILE* pErr = std::tmpfile();
+        EXPECT_EQ(zandrel::RunCli(int(argv.size()), argv.data(), stdout, pErr), zandrel::kExitUsage) << option;
+        const std::string needed = bAtlases && option != "--atlas" ? " needs --atlas" : " needs --format";
+        EXPECT_TRUE(Slurp(pErr).starts_with("zandrel-cli: " + option + needed)) << option;
+        ++nChecked;
+    }
+    EXPECT_EQ(nChecked, 18);
+}
 
 // The reason a file cannot be opened is the system's, in its words on each platform (ENOENT and
 // ERROR_FILE_NOT_FOUND are both 2), so it is checked here rather than in a golden case.

@@ -25,6 +25,7 @@ TEST(CStringTest, ReverseFindSkipsTrailBytesAndSubstringsClamp)
             EXPECT_EQ(CString(std::string{*p, '\\'}).ReverseFind('\\', page.nCodePage), 1) << page.nCodePage << *p;
     }
     EXPECT_EQ(CString("a.\x83").ReverseFind('.', zandrel::kCodePageShiftJis), 1);
+    EXPECT_EQ(CString("a.\x83").ReverseFind('\x83', zandrel::kCodePageShiftJis), 2);
     const CString text("abcdef");  // substring counts outside it are clamped
     const std::pair<CString, const char*> cuts[] = {
         {text.Mid(2, 3), "cde"}, {text.Mid(4, 9), "ef"}, {text.Mid(-2, 3), "abc"}, {text.Left(9), "abcdef"},
