@@ -51,7 +51,7 @@ std::vector<Case> Cases()
                 // 33 x 17 with swizzle and pow2: palette images expanded to direct formats.
                 cases.push_back({size[0], size[1], nPsm, (nMode & 1) != 0, (nMode & 2) != 0,
                                  nPsm >= kT4 || (size[0] == 33 && nMode == 3), static_cast<int>(cases.size() % 4),
-                                 nMode == 2 ? 200 : 128});
+                                 nMode == 2 ? 200 : nMode == 3 ? 0 : 128});
             }
         }
     }
@@ -96,7 +96,7 @@ Bytes MakeSource(const Case& c, unsigned nSeed)
     return zandrel::test::BuildBitmap({.nWidth = c.nWidth, .nHeight = c.nHeight, .nBitCount = 8,
         .nClrUsed = static_cast<std::uint32_t>(nColors), .palette = palette,
         .pixels = zandrel::test::StoreIndexedRows(c.nWidth, c.nHeight, false,
-                                                  [&](int x, int y) { return pixel(x, y)[0] % (nColors + 3); })});
+                                                  [&](int x, int y) { return x == 0 && y == 0 ? nColors + 1 : pixel(x, y)[0] % (nColors + 3); })});
 }
 
 // One dumped array: "<misalignment> <byte count> <hex bytes>", then its macros.
@@ -135,7 +135,7 @@ TEST(TextureModelTest, EveryTexelIsTheSourceRoundedToNearest)
     std::FILE* pReports = std::tmpfile();
     for (std::size_t i = 0; i < cases.size(); ++i) {
         const Case& c = cases[i];
-        const std::string n = std::to_string(i), file = dir.File(n + ".bmp");
+        const std::string n = std::to_string(i), file = dir.File(n + ".bmp"), threshold = std::to_string(c.nThreshold);
         ASSERT_TRUE(zandrel::test::WriteFileBytes(file, MakeSource(c, static_cast<unsigned>(i))));
         std::vector<const char*> argv{"zandrel-cli", "--format", kPsmNames[c.nPsm], "--outdir", dir.Path().c_str(),
                                       "--no-prefix", c.bSwizzle ? "--swizzle" : "--no-prefix",
@@ -144,7 +144,7 @@ TEST(TextureModelTest, EveryTexelIsTheSourceRoundedToNearest)
         if (c.nPsm >= kT4)
             argv.insert(argv.begin() + 1, {"--clut", kPsmNames[c.nClutPsm]});
         if ((c.nPsm >= kT4 ? c.nClutPsm : c.nPsm) == k5551)
-            argv.insert(argv.begin() + 1, {"--alpha-threshold", c.nThreshold == 128 ? "128" : "200"});
+            argv.insert(argv.begin() + 1, {"--alpha-threshold", threshold.c_str()});
         ASSERT_EQ(zandrel::RunCli(static_cast<int>(argv.size()), argv.data(), pReports, stderr), 0) << n;
         main += "#include \"" + n + ".h\"\n";
         sources += "#include \"" + n + ".c\"\n";
@@ -207,18 +207,21 @@ TEST(TextureModelTest, EveryTexelIsTheSourceRoundedToNearest)
                 const unsigned v = GeFetch(texels, nBits, texels.size() / nRows, c.bSwizzle, x, y);
                 Rgba got{static_cast<int>(v)}, want{};
                 if (x < c.nWidth && y < c.nHeight) {
-                    Rgba s;
+                    Rgba s{};
+                    bool bPastPalette = false;  // then the zero texel or entry, transparent black but in 5650
                     if (const std::uint8_t* p = source.trueColor.pixels.Data()) {
                         p += (y * c.nWidth + x) * 4;
                         s = {p[2], p[1], p[0], p[3]};
                     } else {
                         const int nIndex = source.indexed.indices.Data()[y * c.nWidth + x];
                         const auto& color = source.indexed.colors[nIndex];
-                        s = nIndex < nColors ? Rgba{color.nRed, color.nGreen, color.nBlue, color.nAlpha} : Rgba{};
+                        bPastPalette = nIndex >= nColors;
+                        s = bPastPalette ? s : Rgba{color.nRed, color.nGreen, color.nBlue, color.nAlpha};
                     }
                     got = bIndexed ? GeDecode(c.nClutPsm, GeReadLittleEndian(clut, v * nEntryBytes, nEntryBytes))
                                    : GeDecode(c.nPsm, v);
-                    want = GeRounded(bIndexed ? c.nClutPsm : c.nPsm, s, c.nThreshold);
+                    want = bPastPalette ? GeDecode(bIndexed ? c.nClutPsm : c.nPsm, 0)
+                                        : GeRounded(bIndexed ? c.nClutPsm : c.nPsm, s, c.nThreshold);
                     if (c.nQuantised && want[3] == 0)
                         want = Rgba{};  // a quantised CLUT has one transparent entry, transparent black
                     // Of many colours: transparency neither lost nor made for an opaque pixel (a faint one may
