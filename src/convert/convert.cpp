@@ -82,7 +82,7 @@ ConversionReport ConvertTextureFile(const CString& strPath, const OutputNames& n
     EncodedTexture texture;
     int nDetail = 0;
     Refusal eRefusal;
-    int nWidth = 0, nHeight = 0;  // the image's, which kMipmapsNeedPowerOfTwo names
+    int nWidth = 0, nHeight = 0;  // the image's, which a refusal may name
     {
         // The decoded image is let go as soon as the texture holds its pixels.
         DecodedImage image;
@@ -99,14 +99,8 @@ ConversionReport ConvertTextureFile(const CString& strPath, const OutputNames& n
             eRefusal = EncodeTexture(image, options, &texture, &nDetail);
         }
     }
-    if (eRefusal != Refusal::kNone) {
-        ConversionReport report = ReportRefused(eRefusal, nDetail);
-        if (eRefusal == Refusal::kMipmapsNeedPowerOfTwo) {
-            report.nWidth = nWidth;
-            report.nHeight = nHeight;
-        }
-        return report;
-    }
+    if (eRefusal != Refusal::kNone)
+        return ReportRefused(eRefusal, nDetail, nWidth, nHeight);
     return ReportWritten(static_cast<int>(texture.layout.nWidth), static_cast<int>(texture.layout.nHeight),
                          WriteTextureFiles(names, options, texture));
 }

@@ -67,11 +67,7 @@ std::vector<ConversionReport> ConvertSharedClutTextures(const std::vector<CStrin
         int nDetail = 0;
         const Refusal eRefusal = EncodePaletteTexture(images[i], options, plan, &textures[i], &nDetail);
         if (eRefusal != Refusal::kNone) {
-            reports[i] = ReportRefused(eRefusal, nDetail);
-            if (eRefusal == Refusal::kMipmapsNeedPowerOfTwo) {
-                reports[i].nWidth = images[i].Width();
-                reports[i].nHeight = images[i].Height();
-            }
+            reports[i] = ReportRefused(eRefusal, nDetail, images[i].Width(), images[i].Height());
             RefuseTheRest(&reports, Refusal::kSharedClutIncomplete, pClutReport);
             return reports;
         }

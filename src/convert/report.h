@@ -91,6 +91,18 @@ inline ConversionReport ReportRefused(Refusal eRefusal, int nDetail)
     return report;
 }
 
+// The same for a refusal of an image of these sides, which the report keeps
+// where the refusal names them (kMipmapsNeedPowerOfTwo).
+inline ConversionReport ReportRefused(Refusal eRefusal, int nDetail, int nWidth, int nHeight)
+{
+    ConversionReport report = ReportRefused(eRefusal, nDetail);
+    if (eRefusal == Refusal::kMipmapsNeedPowerOfTwo) {
+        report.nWidth = nWidth;
+        report.nHeight = nHeight;
+    }
+    return report;
+}
+
 // The report of an image that was read and handed to the writers: done when
 // every output was written, a write failure otherwise.
 inline ConversionReport ReportWritten(int nWidth, int nHeight, WriteOutcome outcome)
