@@ -51,7 +51,4 @@ void DiscardPendingFile(PendingFile* pPending);
 // folder afterwards. False with *pErrno set otherwise.
 bool CreateFolders(const CString& strPath, int* pErrno);
 
-// Deletes a file; false when it cannot.
-bool DeleteFileAt(const CString& strPath);
-
 }  // namespace zandrel

@@ -190,11 +190,6 @@ void DiscardPendingFile(PendingFile* pPending)
     pPending->strTemp = CString();
 }
 
-bool DeleteFileAt(const CString& strPath)
-{
-    return std::remove(strPath) == 0;
-}
-
 bool CreateFolders(const CString& strPath, int* pErrno)
 {
     // Every folder on the way is attempted; those that exist only fail with

@@ -268,12 +268,6 @@ void DiscardPendingFile(PendingFile* pPending)
     pPending->strTemp = CString();
 }
 
-bool DeleteFileAt(const CString& strPath)
-{
-    const std::wstring path = LongPathOf(strPath);
-    return !path.empty() && DeleteFileW(path.c_str()) != 0;
-}
-
 bool CreateFolders(const CString& strPath, int* pErrno)
 {
     // Walked in UTF-16, where no byte of a double-byte character can pass for

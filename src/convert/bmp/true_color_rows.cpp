@@ -206,8 +206,7 @@ Refusal MakeTrueColorLayout(const BmpHeader& header, TrueColorLayout* pLayout)
     if (header.nBitCount == 24) {
         if (header.nCompression != kBiRgb)
             return Refusal::kUnsupportedFormat;
-        layout.eKind = TrueColorLayout::Kind::kBgr24;
-        *pLayout = layout;
+        *pLayout = layout;  // a layout starts as kBgr24
         return Refusal::kNone;
     }
     if (header.nBitCount == 16) {

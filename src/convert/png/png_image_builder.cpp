@@ -24,8 +24,6 @@ std::uint8_t To8(unsigned nValue, int nBits)
 {
     if (nBits == 16)
         return static_cast<std::uint8_t>((nValue * 255u + 32767u) / 65535u);
-    if (nBits == 8)
-        return static_cast<std::uint8_t>(nValue);
     return static_cast<std::uint8_t>(nValue * 255u / ((1u << nBits) - 1));
 }
 

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <new>
+#include <tuple>
 #include <vector>
 
 #include "convert/quantize/clut_centroid.h"
@@ -18,9 +19,7 @@ constexpr int kBoxesBeforeMerging = 1024;
 bool ComesBefore(Rgba8 x, Rgba8 y)
 {
     const int nLumaX = 2126 * x.r + 7152 * x.g + 722 * x.b, nLumaY = 2126 * y.r + 7152 * y.g + 722 * y.b;
-    if (nLumaX != nLumaY)
-        return nLumaX < nLumaY;
-    return x.a != y.a ? x.a < y.a : Pack(x) < Pack(y);
+    return std::tuple(nLumaX, x.a, Pack(x)) < std::tuple(nLumaY, y.a, Pack(y));
 }
 
 // The palette's entries before they are ordered: the colours themselves when

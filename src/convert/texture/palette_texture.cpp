@@ -100,8 +100,6 @@ bool PlanKeptPalette(const DecodedImage* const* ppImages, std::size_t nImages, c
     const EffectivePalette palette = MakeEffectivePalette(first, options);
     if (nHighest < nLimit) {
         *pbKept = true;
-        for (int n = 0; n < 256; ++n)
-            pPlan->renumber[n] = static_cast<std::uint8_t>(n);
         pPlan->eSource = PaletteSource::kOwnIndices;
         pPlan->nColors = nHighest + 1;
         // Dithering picks among the entries up to the highest one used, so

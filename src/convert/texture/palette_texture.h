@@ -31,7 +31,7 @@ struct PlannedPalette {
     // The entries as the GE shows them, what pixels are matched against
     // (quantised, or dithered); an entry of alpha 0 is transparent.
     quantize::Palette shown;
-    std::uint8_t renumber[256] = {};  // kOwnIndices and kRenumbered: each source index's texel index
+    std::uint8_t renumber[256] = {};  // kRenumbered: each source index's texel index
     TextureFormat eClutFormat = TextureFormat::k8888;
     std::vector<std::uint8_t> clut;   // whole 32-byte blocks
     int nClutEntries = 0;

@@ -1,5 +1,6 @@
 #include "convert/texture/dxt/colour_fit.h"
 
+#include <algorithm>
 #include <utility>
 
 namespace zandrel {
@@ -13,7 +14,7 @@ int NearestUnderShift(int nValue, int nChannel)
 {
     const int nBits = nChannel == 1 ? 2 : 3;
     const int nQuantum = (nValue + (1 << (nBits - 1))) >> nBits;
-    return nQuantum > kMax[nChannel] ? kMax[nChannel] : nQuantum;
+    return std::min(nQuantum, kMax[nChannel]);
 }
 
 struct Candidate {

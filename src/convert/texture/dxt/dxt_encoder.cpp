@@ -12,7 +12,7 @@ namespace zandrel {
 namespace {
 
 // texels: 16 x (blue, green, red, alpha). Writes one GE block at pOut.
-void EncodeBlock(DxtFormat eFormat, const std::uint8_t texels[64], int nAlphaThreshold, std::uint8_t* pOut)
+void EncodeBlock(DxtFormat eFormat, const std::uint8_t* texels, int nAlphaThreshold, std::uint8_t* pOut)
 {
     std::uint8_t rgba[64], alpha[16];
     ColourTexels colour;
