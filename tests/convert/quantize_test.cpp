@@ -25,10 +25,8 @@ struct Image {
 Image Paint(int nWidth, int nHeight, const std::function<Rgba8(int, int)>& color)
 {
     Image image{nWidth, nHeight, {}};
-    for (int y = 0; y < nHeight; ++y) {
-        for (int x = 0; x < nWidth; ++x)
-            image.pixels.push_back(color(x, y));
-    }
+    for (int i = 0; i < nWidth * nHeight; ++i)
+        image.pixels.push_back(color(i % nWidth, i / nWidth));
     return image;
 }
 
