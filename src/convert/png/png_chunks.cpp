@@ -29,16 +29,8 @@ bool IsLetter(std::uint8_t ch)
 
 std::uint32_t ChunkCrc(const std::uint8_t* pTypeAndData, std::uint32_t nLength)
 {
-    uLong nCrc = crc32(0, Z_NULL, 0);
-    const std::uint8_t* p = pTypeAndData;
-    // zlib counts in uInt; a chunk may be up to 2^31 - 1 + 4 bytes.
-    for (std::uint64_t nLeft = std::uint64_t{nLength} + 4; nLeft > 0;) {
-        const uInt nPart = static_cast<uInt>(nLeft < (1u << 30) ? nLeft : (1u << 30));
-        nCrc = crc32(nCrc, p, nPart);
-        p += nPart;
-        nLeft -= nPart;
-    }
-    return static_cast<std::uint32_t>(nCrc);
+    // A chunk's length is at most 2^31 - 1, so type and data fit zlib's 32-bit count.
+    return static_cast<std::uint32_t>(crc32(0, pTypeAndData, static_cast<uInt>(nLength) + 4));
 }
 
 bool IsValidDepth(int nColorType, int nDepth)
