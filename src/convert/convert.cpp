@@ -36,7 +36,7 @@ ConversionReport ConvertImageFile(const CString& strPath, const OutputNames& nam
                                   InputFormats eFormats)
 {
     if (options.m_bWriteHeader && !HeaderIsIncludable(names))
-        return ReportRefused(Refusal::kHeaderNameUnusable, 0);
+        return ReportRefused(Refusal::kHeaderNameUnusable);
     DecodedImage image;
     int nDetail = 0;
     const Refusal eRefusal = DecodeImageFile(strPath, eFormats, &image, &nDetail);
@@ -54,7 +54,7 @@ ConversionReport ConvertTrueColorImage(const TrueColorImage& image, const Output
     LargeBuffer alpha;
     const Refusal eRefusal = BuildTrueColorArrays(image, &words, &alpha);
     if (eRefusal != Refusal::kNone)
-        return ReportRefused(eRefusal, 0);
+        return ReportRefused(eRefusal);
     return ReportWritten(image.nWidth, image.nHeight,
                          WriteTrueColorFiles(names, options, words.As<Color16>(), alpha.Data(), image.nWidth,
                                              image.nHeight));
@@ -70,7 +70,7 @@ ConversionReport ConvertIndexedBitmapFile(const CString& strPath, const OutputNa
         return ReportRefused(eRefusal, nDetail);
     // The file changed since the desktop tool measured it as 8 bits.
     if (image.eShape != ImageShape::kIndexed)
-        return ReportRefused(Refusal::kUnsupportedDepth, 0);
+        return ReportRefused(Refusal::kUnsupportedDepth);
     return ConvertIndexedImage(image.indexed, names, options);
 }
 
@@ -78,7 +78,7 @@ ConversionReport ConvertTextureFile(const CString& strPath, const OutputNames& n
                                     InputFormats eFormats)
 {
     if (!HeaderIsIncludable(names))
-        return ReportRefused(Refusal::kHeaderNameUnusable, 0);
+        return ReportRefused(Refusal::kHeaderNameUnusable);
     EncodedTexture texture;
     int nDetail = 0;
     Refusal eRefusal;

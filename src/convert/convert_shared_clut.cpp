@@ -16,9 +16,9 @@ void RefuseTheRest(std::vector<ConversionReport>* pReports, Refusal eRefusal, Co
 {
     for (ConversionReport& report : *pReports) {
         if (report.eRefusal == Refusal::kNone)
-            report = ReportRefused(eRefusal, 0);
+            report = ReportRefused(eRefusal);
     }
-    *pClutReport = ReportRefused(Refusal::kSharedClutIncomplete, 0);
+    *pClutReport = ReportRefused(Refusal::kSharedClutIncomplete);
 }
 
 }  // namespace
@@ -82,7 +82,7 @@ std::vector<ConversionReport> ConvertSharedClutTextures(const std::vector<CStrin
     *pClutReport = ReportWritten(0, 0, WriteSharedClutFiles(clutNames, options, clut));
     if (pClutReport->nResult != kConvertDone) {
         for (ConversionReport& report : reports)
-            report = ReportRefused(Refusal::kSharedClutIncomplete, 0);
+            report = ReportRefused(Refusal::kSharedClutIncomplete);
         return reports;
     }
     for (std::size_t i = 0; i < paths.size(); ++i) {

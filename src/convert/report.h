@@ -83,7 +83,7 @@ struct ConversionReport {
 };
 
 // The report of a file that was refused: nothing was written.
-inline ConversionReport ReportRefused(Refusal eRefusal, int nDetail)
+inline ConversionReport ReportRefused(Refusal eRefusal, int nDetail = 0)
 {
     ConversionReport report;
     report.eRefusal = eRefusal;

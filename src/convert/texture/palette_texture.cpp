@@ -167,9 +167,8 @@ Refusal PlanQuantized(const DecodedImage* const* ppImages, std::size_t nImages, 
 
 int PaletteColorLimit(const TextureOptions& options)
 {
-    if (options.nColors > 0)
-        return std::min(options.nColors, options.eFormat == TextureFormat::kT4 ? 16 : 256);
-    return options.eFormat == TextureFormat::kT4 ? 16 : 256;
+    const int nFormatLimit = options.eFormat == TextureFormat::kT4 ? 16 : 256;
+    return options.nColors > 0 ? std::min(options.nColors, nFormatLimit) : nFormatLimit;
 }
 
 Refusal PlanPalette(const DecodedImage* const* ppImages, std::size_t nImages, const TextureOptions& options,
